@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+
+namespace korvo {
+
+enum ExitStatus : int {
+    kExitOk = 0,
+    kExitFileError = 1,  // a file could not be opened or written
+    kExitBadInput = 2,   // damaged or invalid input
+};
+
+class CKorvoFont;
+
+// Writes the font file; says on standard error why when it cannot.
+int WriteFontOrReport(const CKorvoFont& font, const std::string& path);
+
+int RunInfo(const std::string& fontPath);
+int RunDump(const std::string& fontPath, const std::string& outPath);
+int RunBuild(const std::string& jsonPath, const std::string& outPath);
+int RunImportJhf(const std::string& jhfPath, const std::string& outPath, int firstCode);
+
+}  // namespace korvo

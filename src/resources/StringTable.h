@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace korvo {
+
+// Numbered strings, kept under the numbers the program has always used for them.
+inline constexpr int IDS_UPDATE_FONT_TABLE = 488;
+inline constexpr int IDS_TOO_MANY_COMMANDS = 489;
+inline constexpr int IDS_TRIM_LINES = 490;
+inline constexpr int IDS_ERROR_IN_FONT = 19013;
+
+// The text of a numbered string, or an empty view for a number the table does not hold.
+std::string_view LoadString(int id);
+
+// Texts that are shown as they stand rather than by number.
+inline constexpr std::string_view kMsgFontFileNotFound = "Font file %s not found !";
+inline constexpr std::string_view kMsgErrorCreatingFontFile = "Error creating Font-file";
+
+// Replaces the first "%s" in `format` with `text`, and "%d" with `number` where there is one.
+std::string FormatMessage(std::string_view format, std::string_view text);
+std::string FormatMessage(std::string_view format, long long number);
+
+}  // namespace korvo

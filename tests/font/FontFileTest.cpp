@@ -1,0 +1,320 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "font/FontFile.h"
+#include "font/FontTable.h"
+#include "font/GlyphStream.h"
+#include "font/KorvoFont.h"
+#include "support/ScriptedMessageHost.h"
+#include "support/TempDir.h"
+
+namespace korvo {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using test::ScriptedMessageHost;
+using test::TempDir;
+using ::testing::HasSubstr;
+
+const Bytes kHeader(kFontFileHeader.begin(), kFontFileHeader.end());
+const Bytes kEndBlock(16, 0);
+
+std::vector<GlyphCommand> Polyline(int pairs) {
+    std::vector<GlyphCommand> commands;
+    for (int i = 0; i < pairs; ++i) {
+        commands.push_back({i == 0 ? GlyphOp::Move : GlyphOp::Draw,
+                            static_cast<std::uint8_t>((i * 7) % 201),
+                            static_cast<std::uint8_t>((i * 13) % 201)});
+    }
+    return commands;
+}
+
+Bytes Concat(std::initializer_list<Bytes> parts) {
+    Bytes all;
+    for (const Bytes& part : parts) {
+        all.insert(all.end(), part.begin(), part.end());
+    }
+    return all;
+}
+
+// A font file with the given records between header and end block.
+Bytes FontFile(std::initializer_list<Bytes> records) {
+    Bytes file = kHeader;
+    for (const Bytes& record : records) {
+        file.insert(file.end(), record.begin(), record.end());
+    }
+    file.insert(file.end(), kEndBlock.begin(), kEndBlock.end());
+    return file;
+}
+
+std::string CaptureParse(CFontTable& table, const Bytes& bytes, int owns,
+                         FontReadOutcome* outcome = nullptr) {
+    ::testing::internal::CaptureStdout();
+    const FontReadOutcome result = ParseFontFile(table, bytes, owns, "name");
+    if (outcome != nullptr) {
+        *outcome = result;
+    }
+    return ::testing::internal::GetCapturedStdout();
+}
+
+TEST(FontFile, RecordSizesAndPadding) {
+    struct Case {
+        int pairs;
+        int storedPairs;
+        int blocks;
+        int padding;
+    };
+    const Case cases[] = {
+        {1, 1, 1, 10},      // 6 used bytes
+        {4, 4, 1, 1},       // 3n + 3 = 15
+        {15, 15, 4, 16},    // 3n + 3 = 48: a whole block of padding
+        {255, 255, 49, 16}, // 3n + 3 = 768
+        {300, 255, 49, 16}, // the file keeps only the first 255 pairs
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pairs);
+        CFontTable table;
+        table.Init(1);
+        const std::vector<GlyphCommand> glyph = Polyline(c.pairs);
+        table.StoreGlyph(65, glyph);
+
+        const Bytes file = EncodeFontFile(table);
+        const std::size_t recordSize = 16u * static_cast<std::size_t>(c.blocks);
+        ASSERT_EQ(file.size(), 16 + recordSize + 16);
+        EXPECT_TRUE(std::equal(kHeader.begin(), kHeader.end(), file.begin()));
+        EXPECT_TRUE(std::all_of(file.end() - 16, file.end(), [](auto b) { return b == 0; }));
+
+        const Bytes record(file.begin() + 16, file.begin() + 16 + recordSize);
+        EXPECT_EQ(record[0], 65);
+        EXPECT_EQ(record[1], c.storedPairs);
+        EXPECT_EQ(record[2], c.blocks);
+        for (int i = 0; i < c.storedPairs; ++i) {
+            EXPECT_EQ(record[3 + 3 * i], i == 0 ? 'm' : 'd');
+            EXPECT_EQ(record[4 + 3 * i], glyph[i].x);
+            EXPECT_EQ(record[5 + 3 * i], glyph[i].y);
+        }
+        const auto padding = record.end() - c.padding;
+        EXPECT_EQ(padding - record.begin(), 3 + 3 * c.storedPairs);
+        EXPECT_TRUE(std::all_of(padding, record.end(), [](auto b) { return b == 0; }));
+
+        CFontTable back;
+        EXPECT_EQ(CaptureParse(back, file, 1), "");
+        EXPECT_EQ(ReadGlyphCommands(back.Entry(65).commands),
+                  std::vector<GlyphCommand>(glyph.begin(), glyph.begin() + c.storedPairs));
+    }
+}
+
+TEST(FontFile, ExampleRecordIsByteExact) {
+    CFontTable table;
+    table.Init(1);
+    table.StoreGlyph(65, std::vector<GlyphCommand>{
+                             {GlyphOp::Move, 0, 0}, {GlyphOp::Draw, 100, 200}, {GlyphOp::Draw, 200, 0}});
+    const Bytes record = {0x41, 0x03, 0x01, 0x6D, 0x00, 0x00, 0x64, 0x64,
+                          0xC8, 0x64, 0xC8, 0x00, 0x00, 0x00, 0x00, 0x00};
+    EXPECT_EQ(EncodeFontFile(table), FontFile({record}));
+}
+
+TEST(FontFile, LettersFollowTheStreamCommands) {
+    CFontTable table;
+    table.Init(1);
+    // A point, a draw-to right after it, a new polyline, and code 0 which is never written.
+    table.StoreGlyph(7, std::vector<GlyphCommand>{{GlyphOp::Point, 1, 2},
+                                                  {GlyphOp::Draw, 3, 4},
+                                                  {GlyphOp::Move, 5, 6},
+                                                  {GlyphOp::Point, 7, 8}});
+    table.StoreGlyph(0, std::vector<GlyphCommand>{{GlyphOp::Point, 1, 1}});
+    table.StoreGlyph(9, std::vector<GlyphCommand>{});  // CMD_END only: skipped
+    const Bytes record = {7, 4, 1, 'o', 1, 2, 'd', 3, 4, 'm', 5, 6, 'o', 7, 8, 0};
+    EXPECT_EQ(EncodeFontFile(table), FontFile({record}));
+}
+
+TEST(FontFile, EmptyFontIs32Bytes) {
+    TempDir dir;
+    const std::string path = dir.File("Empty Font.dat");
+    CKorvoFont font;
+    font.NewTable(1);
+    ScriptedMessageHost host;
+    ASSERT_EQ(font.WriteFontFile(path, host), 1);
+    EXPECT_EQ(test::ReadBytes(path), Concat({kHeader, kEndBlock}));
+
+    CKorvoFont back;
+    ASSERT_EQ(back.LoadFontFile(path, 1, host), 1);
+    EXPECT_EQ(back.Table()->DefinedCount(), 0);
+    EXPECT_EQ(back.GetDefaultAdvance(), 0);
+    EXPECT_EQ(back.Table()->FontName(), "Empty Font");
+    EXPECT_TRUE(host.Messages().empty());
+}
+
+TEST(FontFile, DefaultAdvanceIsAThirdOfTheWidest) {
+    const Bytes file = FontFile({
+        {65, 2, 1, 'm', 10, 0, 'd', 40, 0, 0, 0, 0, 0, 0, 0, 0},   // width 30
+        {66, 2, 1, 'm', 0, 0, 'd', 90, 9, 0, 0, 0, 0, 0, 0, 0},    // width 90
+        {67, 2, 1, 'm', 100, 5, 'o', 161, 5, 0, 0, 0, 0, 0, 0, 0}, // width 61
+    });
+    for (const int owns : {0, 1}) {
+        CFontTable table;
+        CaptureParse(table, file, owns);
+        EXPECT_EQ(table.DefaultAdvance(), 30) << "owns " << owns;
+        EXPECT_EQ(table.Entry(67).left, 100);
+        EXPECT_EQ(table.Entry(67).glyphWidth, 61);
+    }
+}
+
+TEST(FontFile, ShortFilesReadAsEmptyFonts) {
+    const Bytes cases[] = {
+        {},
+        Bytes(kHeader.begin(), kHeader.begin() + 5),
+        kHeader,
+        Concat({kHeader, {0, 5, 1, 'm'}}),  // byte 16 is 0: the end block comes first
+    };
+    for (const Bytes& file : cases) {
+        for (const int owns : {0, 1}) {
+            CFontTable table;
+            FontReadOutcome outcome;
+            EXPECT_EQ(CaptureParse(table, file, owns, &outcome), "");
+            EXPECT_EQ(table.DefinedCount(), 0) << file.size();
+            EXPECT_FALSE(outcome.damage);
+        }
+    }
+}
+
+TEST(FontFile, UnknownLettersPrintErr2) {
+    const Bytes file = FontFile({
+        {65, 3, 1, 'm', 1, 2, 'x', 3, 4, '?', 5, 6, 0, 0, 0, 0},
+        {66, 1, 1, 'o', 9, 9, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+    });
+    CFontTable owning;
+    FontReadOutcome outcome;
+    EXPECT_EQ(CaptureParse(owning, file, 1, &outcome), "err2\nerr2\n");
+    EXPECT_FALSE(outcome.damage);
+    // The owning table keeps reading: the unknown letters become draw-to pairs.
+    EXPECT_EQ(ReadGlyphCommands(owning.Entry(65).commands),
+              (std::vector<GlyphCommand>{
+                  {GlyphOp::Move, 1, 2}, {GlyphOp::Draw, 3, 4}, {GlyphOp::Draw, 5, 6}}));
+    EXPECT_TRUE(owning.Entry(66).HasCommands());
+
+    // The shared pool is sized by letters; a pair it did not count ends the reading there.
+    CFontTable pooled;
+    EXPECT_EQ(CaptureParse(pooled, file, 0, &outcome), "err2\n");
+    ASSERT_TRUE(outcome.damage);
+    EXPECT_EQ(outcome.damage->record, 1);
+    EXPECT_EQ(outcome.damage->offset, 16u + 6);
+    EXPECT_EQ(pooled.DefinedCount(), 0);
+}
+
+TEST(FontFile, DamagedFilesKeepWhatCameBefore) {
+    const Bytes good = {65, 1, 1, 'o', 5, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    struct Case {
+        const char* what;
+        Bytes file;
+        int record;
+        std::size_t offset;
+    };
+    const Case cases[] = {
+        {"block count 0", Concat({kHeader, good, {66, 1, 0, 'o', 1, 1}, Bytes(10, 0), kEndBlock}),
+         2, 34},
+        {"commands past the end", Concat({kHeader, good, {66, 200, 13, 'm', 1, 1, 'd', 2}}), 2,
+         33},
+        {"header cut off", Concat({kHeader, good, {66, 4}}), 2, 32},
+        {"n too large for the file", Concat({kHeader, good, {66, 6, 2}, Bytes(13, 0)}), 2, 33},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const int owns : {0, 1}) {
+            CFontTable table;
+            FontReadOutcome outcome;
+            CaptureParse(table, c.file, owns, &outcome);
+            ASSERT_TRUE(outcome.damage);
+            EXPECT_EQ(outcome.damage->record, c.record);
+            EXPECT_EQ(outcome.damage->offset, c.offset);
+            EXPECT_EQ(outcome.recordsRead, 1);
+            EXPECT_EQ(table.DefinedCount(), 1);
+            EXPECT_TRUE(table.Entry(65).HasCommands());
+        }
+    }
+}
+
+TEST(FontFile, DamageIsShownToTheUser) {
+    TempDir dir;
+    const std::string path = dir.File("broken.dat");
+    test::WriteBytes(path, Concat({kHeader, {65, 1, 1, 'o', 5, 5}, Bytes(10, 0),
+                                   {66, 1, 0, 'o', 1, 1}, Bytes(10, 0), kEndBlock}));
+    CKorvoFont font;
+    ScriptedMessageHost host;
+    FontReadOutcome outcome;
+    ASSERT_EQ(font.LoadFontFile(path, 1, host, &outcome), 1);
+    ASSERT_EQ(host.Messages().size(), 1u);
+    EXPECT_THAT(host.Messages()[0].text, HasSubstr("character record 2 (byte offset 34)"));
+    EXPECT_THAT(host.Messages()[0].text, HasSubstr("The 1 characters before it were read"));
+    EXPECT_EQ(font.Table()->DefinedCount(), 1);
+}
+
+TEST(FontFile, LaterRecordReplacesEarlierOne) {
+    const Bytes file = FontFile({
+        {65, 1, 1, 'o', 5, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+        {65, 2, 1, 'm', 20, 5, 'd', 30, 5, 0, 0, 0, 0, 0, 0, 0},
+    });
+    for (const int owns : {0, 1}) {
+        CFontTable table;
+        CaptureParse(table, file, owns);
+        EXPECT_EQ(table.CountCommandPairs(65), 2);
+        EXPECT_EQ(table.Entry(65).left, 20);
+    }
+}
+
+TEST(FontFile, MissingFileIsReportedAndLeavesAnEmptyTable) {
+    CKorvoFont font;
+    font.NewTable(1);
+    font.Table()->StoreGlyph(65, Polyline(3));
+    ScriptedMessageHost host;
+    EXPECT_EQ(font.LoadFontFile("/nonexistent/folder/font.dat", 1, host), 0);
+    ASSERT_EQ(host.Messages().size(), 1u);
+    EXPECT_EQ(host.Messages()[0].text, "Font file /nonexistent/folder/font.dat not found !");
+    EXPECT_EQ(host.Messages()[0].buttons, MessageButtons::Ok);
+    ASSERT_NE(font.Table(), nullptr);
+    EXPECT_EQ(font.Table()->DefinedCount(), 0);
+    EXPECT_EQ(font.Table()->OwnsEntries(), 0);
+}
+
+TEST(FontFile, WriteFailuresReturnZero) {
+    CKorvoFont withoutTable;
+    ScriptedMessageHost host;
+    EXPECT_EQ(withoutTable.WriteFontFile("/tmp/never-written.dat", host), 0);
+
+    CKorvoFont font;
+    font.NewTable(1);
+    EXPECT_EQ(font.WriteFontFile("/nonexistent/folder/font.dat", host), 0);
+    EXPECT_TRUE(host.Messages().empty()) << "a file that cannot be created shows nothing";
+}
+
+// Reading in either mode and writing again gives back every sample font byte for byte.
+TEST(FontFile, SampleFontsRoundTripInBothModes) {
+    for (const char* name : {"futural.dat", "gothiceng.dat", "scripts.dat"}) {
+        SCOPED_TRACE(name);
+        const Bytes original = test::ReadBytes(std::string(KORVO_SOURCE_DIR) + "/samples/" + name);
+        ASSERT_GT(original.size(), 32u);
+        CFontTable owning;
+        CFontTable pooled;
+        EXPECT_EQ(CaptureParse(owning, original, 1), "");
+        EXPECT_EQ(CaptureParse(pooled, original, 0), "");
+        EXPECT_GT(owning.DefinedCount(), 80);
+        EXPECT_EQ(EncodeFontFile(owning), original);
+        EXPECT_EQ(EncodeFontFile(pooled), original);
+        EXPECT_EQ(owning.DefaultAdvance(), pooled.DefaultAdvance());
+        // The pool is exactly as large as the streams it holds.
+        std::size_t streams = 0;
+        for (int code = 0; code < CFontTable::kGlyphCount; ++code) {
+            if (pooled.Entry(code).HasCommands()) {
+                streams += StreamLength(pooled.Entry(code).commands);
+            }
+        }
+        EXPECT_EQ(pooled.PoolSize(), streams);
+    }
+}
+
+}  // namespace
+}  // namespace korvo

@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstring>
+#include <vector>
+
+#include "app/CoreClasses.h"
+#include "font/FontFile.h"
+#include "font/GlyphStream.h"
+#include "font/KorvoFont.h"
+#include "platform/Archive.h"
+
+namespace korvo {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+std::int32_t I32At(const Bytes& bytes, std::size_t at) {
+    std::uint32_t value = 0;
+    for (int i = 0; i < 4; ++i) {
+        value |= static_cast<std::uint32_t>(bytes.at(at + i)) << (8 * i);
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+float FloatAt(const Bytes& bytes, std::size_t at) {
+    return std::bit_cast<float>(static_cast<std::uint32_t>(I32At(bytes, at)));
+}
+
+// A pooled font read from a file, as the archive form expects it.
+void ReadPooled(CKorvoFont& font) {
+    font.NewTable(0);
+    const Bytes file = {'K', 'o', 'r', 'v', 'o', ' ', 'V', 'S', ' ', '-', ' ', '3', '.',
+                        '0', '1', ' ', 65,  2,   1,   'm', 10,  20,  'd', 30,  40,  0,
+                        0,   0,   0,   0,   0,   0,   66,  1,   1,   'o', 7,   7,   0,
+                        0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,
+                        0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0};
+    ParseFontFile(*font.Table(), file, 0, "ab");
+}
+
+Bytes Store(const CKorvoFont& font) {
+    CArchive ar;
+    const_cast<CKorvoFont&>(font).Serialize(ar);
+    return ar.TakeBytes();
+}
+
+constexpr std::size_t kEntries = 11;  // 4 advance + 3 name ("ab") + 4 pool size
+constexpr std::size_t kPool = kEntries + 256 * 12;
+
+TEST(KorvoFontArchive, LayoutAndOffsets) {
+    CKorvoFont font;
+    ReadPooled(font);
+    font.SetParams({1.5f, 2, 3, 4.5f, 9.0f, 6, 7, 8, 9, 10.5f});
+    const Bytes bytes = Store(font);
+
+    EXPECT_EQ(I32At(bytes, 0), 10);  // widest glyph 20, a third of it
+    EXPECT_EQ(bytes[4], 2);
+    EXPECT_EQ(bytes[5], 'a');
+    const std::uint32_t poolSize = 6 + 4;  // m 10 20 30 40 END + POINT 7 7 END
+    EXPECT_EQ(static_cast<std::uint32_t>(I32At(bytes, 7)), poolSize);
+
+    struct EntryCase {
+        int code;
+        std::int32_t left, width, offset;
+    };
+    const EntryCase entries[] = {{65, 10, 20, 0}, {66, 7, 0, 6}, {0, 0, 0, -1}, {255, 0, 0, -1}};
+    for (const EntryCase& e : entries) {
+        const std::size_t at = kEntries + 12 * static_cast<std::size_t>(e.code);
+        EXPECT_EQ(I32At(bytes, at), e.left) << e.code;
+        EXPECT_EQ(I32At(bytes, at + 4), e.width) << e.code;
+        EXPECT_EQ(I32At(bytes, at + 8), e.offset) << e.code;
+    }
+    const Bytes pool(bytes.begin() + kPool, bytes.begin() + kPool + poolSize + 1);
+    EXPECT_EQ(pool, (Bytes{CMD_MOVE, 10, 20, 30, 40, CMD_END, CMD_POINT, 7, 7, CMD_END, 0}));
+
+    // Parameters in their stored order: 1, 10, 4, 3, 2, 6, 7, 8, 9; param5 is not stored.
+    const std::size_t params = kPool + poolSize + 1;
+    ASSERT_EQ(bytes.size(), params + 36);
+    EXPECT_EQ(FloatAt(bytes, params), 1.5f);
+    EXPECT_EQ(FloatAt(bytes, params + 4), 10.5f);
+    EXPECT_EQ(FloatAt(bytes, params + 8), 4.5f);
+    const std::int32_t ints[] = {3, 2, 6, 7, 8, 9};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(I32At(bytes, params + 12 + 4 * i), ints[i]);
+    }
+}
+
+TEST(KorvoFontArchive, LoadRestoresGlyphsAndWorkingParameters) {
+    CKorvoFont font;
+    ReadPooled(font);
+    font.SetParams({1.5f, 2, 3, 4.5f, 9.0f, 6, 7, 8, 9, 10.5f});
+    const Bytes bytes = Store(font);
+
+    CKorvoFont loaded;
+    FontParams before;
+    before.param5 = 42.0f;
+    loaded.SetParams(before);
+    CArchive ar(bytes, CoreClasses());
+    loaded.Serialize(ar);
+    ASSERT_FALSE(ar.IsFailed()) << ar.Error();
+    EXPECT_EQ(ar.Remaining(), 0u);
+
+    const FontParams& p = loaded.Params();
+    EXPECT_EQ(p.param1, 3.5f);
+    EXPECT_EQ(p.param10, 3.5f);
+    EXPECT_EQ(p.param4, 0.7f);
+    EXPECT_EQ(p.param3, 0);
+    EXPECT_EQ(p.param6, 1);
+    EXPECT_EQ(p.param2, 2);
+    EXPECT_EQ(p.param7, 7);
+    EXPECT_EQ(p.param8, 8);
+    EXPECT_EQ(p.param9, 9);
+    EXPECT_EQ(p.param5, 42.0f) << "param5 is not stored and keeps its value";
+
+    const CFontTable& table = *loaded.Table();
+    EXPECT_EQ(table.OwnsEntries(), 0);
+    EXPECT_EQ(table.FontName(), "ab");
+    EXPECT_EQ(table.DefaultAdvance(), 10);
+    EXPECT_EQ(table.Entry(65).commands.data(), table.Pool().data()) << "offset 0";
+    EXPECT_FALSE(table.Entry(0).HasCommands());
+    EXPECT_EQ(EncodeFontFile(table), EncodeFontFile(*font.Table()));
+    EXPECT_EQ(Store(loaded).size(), bytes.size());
+}
+
+TEST(KorvoFontArchive, OwningTableStoresAPackedPool) {
+    CKorvoFont font;
+    font.NewTable(1);
+    font.Table()->StoreGlyph(200, std::vector<GlyphCommand>{{GlyphOp::Point, 1, 2}});
+    font.Table()->StoreGlyph(3, std::vector<GlyphCommand>{{GlyphOp::Move, 5, 6}, {GlyphOp::Draw, 7, 8}});
+    const Bytes bytes = Store(font);
+    EXPECT_EQ(I32At(bytes, 4 + 1 + 4 + 12 * 3 + 8), 0);
+    EXPECT_EQ(I32At(bytes, 4 + 1 + 4 + 12 * 200 + 8), 6);
+
+    CKorvoFont loaded;
+    CArchive ar(bytes, CoreClasses());
+    loaded.Serialize(ar);
+    ASSERT_FALSE(ar.IsFailed()) << ar.Error();
+    EXPECT_EQ(EncodeFontFile(*loaded.Table()), EncodeFontFile(*font.Table()));
+}
+
+TEST(KorvoFontArchive, DamagedFormsFailAndLeaveTheFontAsItWas) {
+    CKorvoFont source;
+    ReadPooled(source);
+    const Bytes good = Store(source);
+
+    Bytes hugePool = good;
+    hugePool[7] = hugePool[8] = hugePool[9] = hugePool[10] = 0xFF;  // pool of 4 GiB
+    Bytes offsetOutside = good;
+    offsetOutside[kEntries + 12 * 65 + 8] = 11;  // the pool holds 11 bytes: 0 ... 10
+    Bytes offsetOnSpare = good;
+    offsetOnSpare[kEntries + 12 * 65 + 8] = 10;
+
+    struct Case {
+        const char* what;
+        Bytes bytes;
+        bool fails;
+    };
+    std::vector<Case> cases = {{"huge pool", hugePool, true},
+                               {"offset outside the pool", offsetOutside, true},
+                               {"offset on the spare byte", offsetOnSpare, false}};
+    for (std::size_t cut : {0u, 3u, 6u, 100u, 3083u, 3090u, 3094u, 3129u}) {
+        cases.push_back({"truncated", Bytes(good.begin(), good.begin() + cut), true});
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what + std::string(" ") + std::to_string(c.bytes.size()));
+        CKorvoFont font;
+        font.NewTable(1);
+        font.Table()->StoreGlyph(1, std::vector<GlyphCommand>{{GlyphOp::Point, 9, 9}});
+        CArchive ar(c.bytes, CoreClasses());
+        font.Serialize(ar);
+        EXPECT_EQ(ar.IsFailed(), c.fails);
+        if (c.fails) {
+            EXPECT_EQ(font.Table()->OwnsEntries(), 1);
+            EXPECT_TRUE(font.Table()->Entry(1).HasCommands());
+            EXPECT_EQ(font.Params().param1, 5.0f);
+        } else {
+            // The spare byte is 0, a coordinate: the walk stays inside the pool.
+            EXPECT_EQ(font.CountCommandPairs(65), 1);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace korvo
