@@ -85,7 +85,10 @@ TEST(Korvofont, DumpAndBuildRoundTripByteForByte) {
     const auto& a = *std::find_if(glyphs.begin(), glyphs.end(),
                                   [](const auto& g) { return g["code"] == 65; });
     EXPECT_EQ(a["commands"][0][0], "m");
-    EXPECT_EQ(a["left"].get<int>(), 0);
+    // JHF "I[RFJ[ ...": the leftmost vertex J lies one unit right of the left bound I, and
+    // futural is scaled by 200 / 32 = 6.25 grid units per Hershey unit.
+    EXPECT_EQ(a["left"].get<int>(), 6);
+    EXPECT_EQ(a["width"].get<int>(), 100);
 
     run = Korvofont(dir, {"build", json, "-o", rebuilt});
     ASSERT_EQ(run.status, 0) << run.err;
@@ -102,7 +105,7 @@ TEST(Korvofont, InfoShowsTheGlyphTable) {
     const CommandRun run = Korvofont(dir, {"info", Sample("futural.dat")});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_THAT(run.out, HasSubstr("Font:            futural\n"));
-    EXPECT_THAT(run.out, HasSubstr("Defined glyphs:  94\n"));
+    EXPECT_THAT(run.out, HasSubstr("Defined glyphs:  95\n")) << "96 glyphs, the space has no strokes";
     EXPECT_THAT(run.out, HasSubstr("\n   65  A   "));
 }
 
