@@ -126,8 +126,8 @@ int RunBuild(const std::string& jsonPath, const std::string& outPath) {
             std::cerr << "korvofont: note: code 0 is never written to a font file\n";
         }
         if (glyph.commands.size() > static_cast<std::size_t>(kMaxGlyphPairs)) {
-            std::cerr << "korvofont: note: glyph " << glyph.code << " has "
-                      << glyph.commands.size() << " pairs; the font file keeps the first 255\n";
+            std::cerr << "korvofont: note: glyph " << glyph.code << " has " << glyph.commands.size()
+                      << " pairs; the font file keeps the first 255\n";
         }
         font.Table()->StoreGlyph(glyph.code, glyph.commands);
     }

@@ -11,7 +11,9 @@ namespace {
 
 using nlohmann::json;
 
-std::string Where(std::size_t glyph) { return "glyphs[" + std::to_string(glyph) + "]"; }
+std::string Where(std::size_t glyph) {
+    return "glyphs[" + std::to_string(glyph) + "]";
+}
 
 bool ReadInteger(const json& value, int low, int high, int& out) {
     if (!value.is_number_integer()) {

@@ -30,8 +30,9 @@ int main(int argc, char** argv) {
     int firstCode = 32;
 
     CLI::App* info = app.add_subcommand(
-        "info", "Show a font's name, number of defined glyphs, default advance and the table of "
-                "defined codes with their pair counts and widths.");
+        "info",
+        "Show a font's name, number of defined glyphs, default advance and the table of "
+        "defined codes with their pair counts and widths.");
     info->add_option("FONT", font, "font file (.dat)")->required();
 
     CLI::App* dump = app.add_subcommand(

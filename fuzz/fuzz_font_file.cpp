@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "font/FontFile.h"
-#include "font/GlyphCommand.h"
 #include "font/FontTable.h"
+#include "font/GlyphCommand.h"
 
 using namespace korvo;
 

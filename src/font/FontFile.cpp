@@ -24,7 +24,9 @@ struct SizePass {
     std::uint32_t poolBytes = 0;
 };
 
-void PrintUnknownLetter() { std::fputs("err2\n", stdout); }
+void PrintUnknownLetter() {
+    std::fputs("err2\n", stdout);
+}
 
 std::string HexByte(std::uint8_t value) {
     char text[8];
@@ -54,8 +56,8 @@ SizePass ScanRecords(std::span<const std::uint8_t> bytes, bool pooled, FontReadO
             break;
         }
         if (3 + 3 * static_cast<std::size_t>(count) > bytes.size() - pos) {
-            damaged(pos + 1, "has " + std::to_string(count) +
-                                 " commands that run past the end of the file");
+            damaged(pos + 1,
+                    "has " + std::to_string(count) + " commands that run past the end of the file");
             break;
         }
         std::uint32_t size = 1;
@@ -168,9 +170,9 @@ std::string DescribeDamage(const std::string& path, const FontReadOutcome& outco
         return {};
     }
     const FontFileDamage& damage = *outcome.damage;
-    return "Font file " + path + " is damaged: character record " +
-           std::to_string(damage.record) + " (byte offset " + std::to_string(damage.offset) +
-           ") " + damage.reason + ".\nThe " + std::to_string(outcome.recordsRead) +
+    return "Font file " + path + " is damaged: character record " + std::to_string(damage.record) +
+           " (byte offset " + std::to_string(damage.offset) + ") " + damage.reason + ".\nThe " +
+           std::to_string(outcome.recordsRead) +
            " characters before it were read; the rest of the file was left out.";
 }
 

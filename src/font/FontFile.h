@@ -18,8 +18,8 @@ inline constexpr std::size_t kFontFileBlock = 16;
 
 // Where a damaged font file stops making sense.
 struct FontFileDamage {
-    int record = 0;           // 1-based number of the character record
-    std::size_t offset = 0;   // byte offset in the file
+    int record = 0;          // 1-based number of the character record
+    std::size_t offset = 0;  // byte offset in the file
     std::string reason;
 };
 

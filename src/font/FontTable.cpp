@@ -23,9 +23,13 @@ void MeasureGlyph(std::span<const GlyphCommand> commands, GlyphEntry& entry) {
 
 }  // namespace
 
-CFontTable::CFontTable() { Init(0); }
+CFontTable::CFontTable() {
+    Init(0);
+}
 
-CFontTable::~CFontTable() { Clear(); }
+CFontTable::~CFontTable() {
+    Clear();
+}
 
 void CFontTable::Init(int owns) {
     defaultAdvance_ = 0;

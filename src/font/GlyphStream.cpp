@@ -27,8 +27,7 @@ int CountStreamPairs(std::span<const std::uint8_t> stream) {
 
 std::size_t StreamLength(std::span<const std::uint8_t> stream) {
     const auto end = std::find(stream.begin(), stream.end(), CMD_END);
-    return end == stream.end() ? stream.size()
-                               : static_cast<std::size_t>(end - stream.begin()) + 1;
+    return end == stream.end() ? stream.size() : static_cast<std::size_t>(end - stream.begin()) + 1;
 }
 
 std::vector<GlyphCommand> ReadGlyphCommands(std::span<const std::uint8_t> stream, int maxPairs) {

@@ -45,16 +45,18 @@ PackedPool PoolAsStored(const CFontTable& table) {
     }
     for (int code = 0; code < CFontTable::kGlyphCount; ++code) {
         const GlyphEntry& entry = table.Entry(code);
-        stored.offsets[code] =
-            entry.HasCommands() ? static_cast<std::int32_t>(entry.commands.data() - pool.data())
-                                : -1;
+        stored.offsets[code] = entry.HasCommands()
+                                   ? static_cast<std::int32_t>(entry.commands.data() - pool.data())
+                                   : -1;
     }
     return stored;
 }
 
 }  // namespace
 
-CKorvoFont::~CKorvoFont() { ReleaseTable(); }
+CKorvoFont::~CKorvoFont() {
+    ReleaseTable();
+}
 
 void CKorvoFont::ReleaseTable() {
     if (table_) {

@@ -60,15 +60,13 @@ public:
     std::vector<std::uint8_t> TakeBytes() { return std::move(out_); }
 
     template <class T>
-        requires std::is_arithmetic_v<T> && (!std::same_as<T, bool>)
-    void Write(T value) {
+    requires std::is_arithmetic_v<T> &&(!std::same_as<T, bool>)void Write(T value) {
         using U = UnsignedOf<T>;
         WriteLittleEndian(static_cast<std::uint64_t>(std::bit_cast<U>(value)), sizeof(T));
     }
 
     template <class T>
-        requires std::is_arithmetic_v<T> && (!std::same_as<T, bool>)
-    T Read() {
+    requires std::is_arithmetic_v<T> &&(!std::same_as<T, bool>)T Read() {
         using U = UnsignedOf<T>;
         return std::bit_cast<T>(static_cast<U>(ReadLittleEndian(sizeof(T))));
     }

@@ -19,7 +19,9 @@ std::unique_ptr<CObject> CRuntimeClass::CreateObject() const {
     return create != nullptr ? create() : nullptr;
 }
 
-const CRuntimeClass* CObject::GetRuntimeClass() const { return &kRuntimeClass; }
+const CRuntimeClass* CObject::GetRuntimeClass() const {
+    return &kRuntimeClass;
+}
 
 void CObject::Serialize(CArchive&) {}
 

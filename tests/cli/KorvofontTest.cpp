@@ -14,8 +14,8 @@
 namespace korvo {
 namespace {
 
-using ::testing::HasSubstr;
 using test::TempDir;
+using ::testing::HasSubstr;
 
 struct CommandRun {
     int status = -1;
@@ -82,8 +82,8 @@ TEST(Korvofont, DumpAndBuildRoundTripByteForByte) {
         EXPECT_GT(glyph["code"].get<int>(), previous) << "ascending codes";
         previous = glyph["code"].get<int>();
     }
-    const auto& a = *std::find_if(glyphs.begin(), glyphs.end(),
-                                  [](const auto& g) { return g["code"] == 65; });
+    const auto& a =
+        *std::find_if(glyphs.begin(), glyphs.end(), [](const auto& g) { return g["code"] == 65; });
     EXPECT_EQ(a["commands"][0][0], "m");
     // JHF "I[RFJ[ ...": the leftmost vertex J lies one unit right of the left bound I, and
     // futural is scaled by 200 / 32 = 6.25 grid units per Hershey unit.
@@ -105,7 +105,8 @@ TEST(Korvofont, InfoShowsTheGlyphTable) {
     const CommandRun run = Korvofont(dir, {"info", Sample("futural.dat")});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_THAT(run.out, HasSubstr("Font:            futural\n"));
-    EXPECT_THAT(run.out, HasSubstr("Defined glyphs:  95\n")) << "96 glyphs, the space has no strokes";
+    EXPECT_THAT(run.out, HasSubstr("Defined glyphs:  95\n"))
+        << "96 glyphs, the space has no strokes";
     EXPECT_THAT(run.out, HasSubstr("\n   65  A   "));
 }
 
@@ -133,7 +134,8 @@ TEST(Korvofont, BuildRejectsBadInputAndWritesNothing) {
     for (const Case& c : cases) {
         TempDir dir;
         test::WriteText(dir.File("in.json"), c.json);
-        const CommandRun run = Korvofont(dir, {"build", dir.File("in.json"), "-o", dir.File("out.dat")});
+        const CommandRun run =
+            Korvofont(dir, {"build", dir.File("in.json"), "-o", dir.File("out.dat")});
         EXPECT_EQ(run.status, 2) << c.what;
         EXPECT_THAT(run.err, HasSubstr(c.message)) << c.what;
         EXPECT_FALSE(std::filesystem::exists(dir.File("out.dat"))) << c.what;
@@ -148,7 +150,8 @@ TEST(Korvofont, BuildTruncatesGlyphsOverTheLimit) {
     }
     const nlohmann::json document = {{"glyphs", {{{"code", 66}, {"commands", commands}}}}};
     test::WriteText(dir.File("in.json"), document.dump());
-    const CommandRun run = Korvofont(dir, {"build", dir.File("in.json"), "-o", dir.File("out.dat")});
+    const CommandRun run =
+        Korvofont(dir, {"build", dir.File("in.json"), "-o", dir.File("out.dat")});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_THAT(run.err, HasSubstr("glyph 66 has 300 pairs"));
     const auto bytes = test::ReadBytes(dir.File("out.dat"));
@@ -159,7 +162,7 @@ TEST(Korvofont, BuildTruncatesGlyphsOverTheLimit) {
 TEST(Korvofont, ExitStatusNamesTheKindOfFailure) {
     TempDir dir;
     const std::vector<std::uint8_t> damaged = {'K', 'o', 'r', 'v', 'o', ' ', 'V', 'S', ' ', '-',
-                                               ' ', '3', '.', '0', '1', ' ', 65, 9, 1, 'm'};
+                                               ' ', '3', '.', '0', '1', ' ', 65,  9,   1,   'm'};
     test::WriteBytes(dir.File("damaged.dat"), damaged);
     test::WriteText(dir.File("bad.jhf"), "12345  2JZ\n12345 xyJZ\n");
     struct Case {
@@ -173,11 +176,13 @@ TEST(Korvofont, ExitStatusNamesTheKindOfFailure) {
         {{"info", dir.File("damaged.dat")}, 2, "is damaged"},
         {{"build", dir.File("missing.json"), "-o", dir.File("x.dat")}, 1, "cannot read"},
         {{"import-jhf", dir.File("bad.jhf"), "-o", dir.File("x.dat")}, 2, "line 1:"},
-        {{"import-jhf", "/usr/share/hershey-fonts/futural.jhf", "-o", dir.File("no/x.dat")}, 1,
+        {{"import-jhf", "/usr/share/hershey-fonts/futural.jhf", "-o", dir.File("no/x.dat")},
+         1,
          "cannot create"},
         {{"import-jhf", "/usr/share/hershey-fonts/futural.jhf", "-o", dir.File("x.dat"),
           "--first-code", "0"},
-         2, "--first-code"},
+         2,
+         "--first-code"},
         {{"frobnicate"}, 2, ""},
         {{}, 2, ""},
         {{"dump", "--help"}, 0, ""},

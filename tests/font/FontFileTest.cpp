@@ -69,11 +69,11 @@ TEST(FontFile, RecordSizesAndPadding) {
         int padding;
     };
     const Case cases[] = {
-        {1, 1, 1, 10},      // 6 used bytes
-        {4, 4, 1, 1},       // 3n + 3 = 15
-        {15, 15, 4, 16},    // 3n + 3 = 48: a whole block of padding
-        {255, 255, 49, 16}, // 3n + 3 = 768
-        {300, 255, 49, 16}, // the file keeps only the first 255 pairs
+        {1, 1, 1, 10},       // 6 used bytes
+        {4, 4, 1, 1},        // 3n + 3 = 15
+        {15, 15, 4, 16},     // 3n + 3 = 48: a whole block of padding
+        {255, 255, 49, 16},  // 3n + 3 = 768
+        {300, 255, 49, 16},  // the file keeps only the first 255 pairs
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pairs);
@@ -111,8 +111,9 @@ TEST(FontFile, RecordSizesAndPadding) {
 TEST(FontFile, ExampleRecordIsByteExact) {
     CFontTable table;
     table.Init(1);
-    table.StoreGlyph(65, std::vector<GlyphCommand>{
-                             {GlyphOp::Move, 0, 0}, {GlyphOp::Draw, 100, 200}, {GlyphOp::Draw, 200, 0}});
+    table.StoreGlyph(
+        65, std::vector<GlyphCommand>{
+                {GlyphOp::Move, 0, 0}, {GlyphOp::Draw, 100, 200}, {GlyphOp::Draw, 200, 0}});
     const Bytes record = {0x41, 0x03, 0x01, 0x6D, 0x00, 0x00, 0x64, 0x64,
                           0xC8, 0x64, 0xC8, 0x00, 0x00, 0x00, 0x00, 0x00};
     EXPECT_EQ(EncodeFontFile(table), FontFile({record}));
@@ -151,9 +152,9 @@ TEST(FontFile, EmptyFontIs32Bytes) {
 
 TEST(FontFile, DefaultAdvanceIsAThirdOfTheWidest) {
     const Bytes file = FontFile({
-        {65, 2, 1, 'm', 10, 0, 'd', 40, 0, 0, 0, 0, 0, 0, 0, 0},   // width 30
-        {66, 2, 1, 'm', 0, 0, 'd', 90, 9, 0, 0, 0, 0, 0, 0, 0},    // width 90
-        {67, 2, 1, 'm', 100, 5, 'o', 161, 5, 0, 0, 0, 0, 0, 0, 0}, // width 61
+        {65, 2, 1, 'm', 10, 0, 'd', 40, 0, 0, 0, 0, 0, 0, 0, 0},    // width 30
+        {66, 2, 1, 'm', 0, 0, 'd', 90, 9, 0, 0, 0, 0, 0, 0, 0},     // width 90
+        {67, 2, 1, 'm', 100, 5, 'o', 161, 5, 0, 0, 0, 0, 0, 0, 0},  // width 61
     });
     for (const int owns : {0, 1}) {
         CFontTable table;
@@ -217,8 +218,7 @@ TEST(FontFile, DamagedFilesKeepWhatCameBefore) {
     const Case cases[] = {
         {"block count 0", Concat({kHeader, good, {66, 1, 0, 'o', 1, 1}, Bytes(10, 0), kEndBlock}),
          2, 34},
-        {"commands past the end", Concat({kHeader, good, {66, 200, 13, 'm', 1, 1, 'd', 2}}), 2,
-         33},
+        {"commands past the end", Concat({kHeader, good, {66, 200, 13, 'm', 1, 1, 'd', 2}}), 2, 33},
         {"header cut off", Concat({kHeader, good, {66, 4}}), 2, 32},
         {"n too large for the file", Concat({kHeader, good, {66, 6, 2}, Bytes(13, 0)}), 2, 33},
     };
@@ -241,8 +241,12 @@ TEST(FontFile, DamagedFilesKeepWhatCameBefore) {
 TEST(FontFile, DamageIsShownToTheUser) {
     TempDir dir;
     const std::string path = dir.File("broken.dat");
-    test::WriteBytes(path, Concat({kHeader, {65, 1, 1, 'o', 5, 5}, Bytes(10, 0),
-                                   {66, 1, 0, 'o', 1, 1}, Bytes(10, 0), kEndBlock}));
+    test::WriteBytes(path, Concat({kHeader,
+                                   {65, 1, 1, 'o', 5, 5},
+                                   Bytes(10, 0),
+                                   {66, 1, 0, 'o', 1, 1},
+                                   Bytes(10, 0),
+                                   kEndBlock}));
     CKorvoFont font;
     ScriptedMessageHost host;
     FontReadOutcome outcome;

@@ -62,8 +62,9 @@ TEST(GlyphStream, WalksPairsLikeTheFileWriter) {
         {"stream starting without a command byte", {9, 8, CMD_END}, {{GlyphOp::Draw, 9, 8}}},
         // The last pair of an odd stream takes CMD_END as its y, as the writer copies it.
         {"odd trailing byte", {CMD_MOVE, 10, CMD_END}, {{GlyphOp::Move, 10, CMD_END}}},
-        {"storage ends without CMD_END", {CMD_MOVE, 1, 2, 3}, {{GlyphOp::Move, 1, 2},
-                                                                {GlyphOp::Draw, 3, CMD_END}}},
+        {"storage ends without CMD_END",
+         {CMD_MOVE, 1, 2, 3},
+         {{GlyphOp::Move, 1, 2}, {GlyphOp::Draw, 3, CMD_END}}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ReadGlyphCommands(c.stream), c.expected) << c.what;

@@ -126,7 +126,8 @@ TEST(KorvoFontArchive, OwningTableStoresAPackedPool) {
     CKorvoFont font;
     font.NewTable(1);
     font.Table()->StoreGlyph(200, std::vector<GlyphCommand>{{GlyphOp::Point, 1, 2}});
-    font.Table()->StoreGlyph(3, std::vector<GlyphCommand>{{GlyphOp::Move, 5, 6}, {GlyphOp::Draw, 7, 8}});
+    font.Table()->StoreGlyph(
+        3, std::vector<GlyphCommand>{{GlyphOp::Move, 5, 6}, {GlyphOp::Draw, 7, 8}});
     const Bytes bytes = Store(font);
     EXPECT_EQ(I32At(bytes, 4 + 1 + 4 + 12 * 3 + 8), 0);
     EXPECT_EQ(I32At(bytes, 4 + 1 + 4 + 12 * 200 + 8), 6);

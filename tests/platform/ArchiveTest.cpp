@@ -49,7 +49,9 @@ const CClassRegistry& TestClasses() {
     return registry;
 }
 
-Bytes Tail(const Bytes& bytes, std::size_t from) { return Bytes(bytes.begin() + from, bytes.end()); }
+Bytes Tail(const Bytes& bytes, std::size_t from) {
+    return Bytes(bytes.begin() + from, bytes.end());
+}
 
 TEST(Archive, NumbersAreLittleEndian) {
     CArchive ar;
@@ -116,12 +118,13 @@ TEST(Archive, ObjectFramingSharesOneIndexCounter) {
     ar.WriteObject(nullptr);
     ar.WriteObject(&first);  // already written: a reference to its index
     const Bytes expected = {
-        0xFF, 0xFF, 0x03, 0x00, 0x09, 0x00, 'C', 'T', 'e', 's', 't', 'I', 't', 'e', 'm',
-        0x0B, 0x0A,          // first.value; class index 1, object index 2
-        0x01, 0x80,          // the child: a known class, index 1; object index 3
+        0xFF, 0xFF, 0x03, 0x00, 0x09, 0x00, 'C',  'T',  'e',
+        's',  't',  'I',  't',  'e',  'm',  0x0B, 0x0A,  // first.value; class index 1, object index
+                                                         // 2
+        0x01, 0x80,              // the child: a known class, index 1; object index 3
         0x07, 0x00, 0x00, 0x00,  // child value, no grandchild
-        0x00, 0x00,          // null
-        0x02, 0x00,          // first again
+        0x00, 0x00,              // null
+        0x02, 0x00,              // first again
     };
     EXPECT_EQ(ar.Bytes(), expected);
 
@@ -171,12 +174,17 @@ TEST(Archive, BigClassIndicesUseTheLongTag) {
 TEST(Archive, SchemasAreCheckedUnlessVersionable) {
     const auto framed = [](const char* name, std::uint16_t schema, Bytes body) {
         const std::string_view text(name);
-        Bytes bytes = {0xFF, 0xFF, static_cast<std::uint8_t>(schema),
+        Bytes bytes = {0xFF,
+                       0xFF,
+                       static_cast<std::uint8_t>(schema),
                        static_cast<std::uint8_t>(schema >> 8),
-                       static_cast<std::uint8_t>(text.size()), 0};
+                       static_cast<std::uint8_t>(text.size()),
+                       0};
         // Element-wise appends: GCC 12 misreads a range insert of an empty body as out of bounds.
-        for (const char c : text) bytes.push_back(static_cast<std::uint8_t>(c));
-        for (const std::uint8_t b : body) bytes.push_back(b);
+        for (const char c : text)
+            bytes.push_back(static_cast<std::uint8_t>(c));
+        for (const std::uint8_t b : body)
+            bytes.push_back(b);
         return bytes;
     };
     {
@@ -203,8 +211,8 @@ TEST(Archive, HostileInputFailsCleanly) {
     Bytes deep;
     for (int i = 0; i < 300; ++i) {
         if (i == 0) {
-            deep.insert(deep.end(), {0xFF, 0xFF, 3, 0, 9, 0, 'C', 'T', 'e', 's', 't', 'I', 't',
-                                     'e', 'm', 0, 0});
+            deep.insert(deep.end(), {0xFF, 0xFF, 3, 0, 9, 0, 'C', 'T', 'e', 's', 't', 'I', 't', 'e',
+                                     'm', 0, 0});
         } else {
             deep.insert(deep.end(), {0x01, 0x80, 0, 0});
         }
@@ -216,21 +224,35 @@ TEST(Archive, HostileInputFailsCleanly) {
         std::string error;
     };
     const Case cases[] = {
-        {"unknown class", {0xFF, 0xFF, 1, 0, 3, 0, 'C', 'Z', 'Z'}, nullptr,
+        {"unknown class",
+         {0xFF, 0xFF, 1, 0, 3, 0, 'C', 'Z', 'Z'},
+         nullptr,
          "unknown class \"CZZ\""},
-        {"class name cut off", {0xFF, 0xFF, 1, 0, 30, 0, 'C'}, nullptr,
+        {"class name cut off",
+         {0xFF, 0xFF, 1, 0, 30, 0, 'C'},
+         nullptr,
          "archive ends inside a class name"},
-        {"class index never read", {0x05, 0x80}, nullptr,
+        {"class index never read",
+         {0x05, 0x80},
+         nullptr,
          "class index 5 does not name a class read before"},
-        {"big tag without class bit", {0xFF, 0x7F, 1, 0, 0, 0}, nullptr,
+        {"big tag without class bit",
+         {0xFF, 0x7F, 1, 0, 0, 0},
+         nullptr,
          "reference to an object that was already read"},
-        {"wrong class", {0xFF, 0xFF, 14, 0, 10, 0, 'C', 'F', 'i', 'x', 'e', 'd', 'I', 't', 'e', 'm'},
-         &CTestItem::kRuntimeClass, "found a CFixedItem where a CTestItem belongs"},
-        {"body cut off", {0xFF, 0xFF, 3, 0, 9, 0, 'C', 'T', 'e', 's', 't', 'I', 't', 'e', 'm', 1},
-         nullptr, "archive ends inside a value"},
+        {"wrong class",
+         {0xFF, 0xFF, 14, 0, 10, 0, 'C', 'F', 'i', 'x', 'e', 'd', 'I', 't', 'e', 'm'},
+         &CTestItem::kRuntimeClass,
+         "found a CFixedItem where a CTestItem belongs"},
+        {"body cut off",
+         {0xFF, 0xFF, 3, 0, 9, 0, 'C', 'T', 'e', 's', 't', 'I', 't', 'e', 'm', 1},
+         nullptr,
+         "archive ends inside a value"},
         {"nesting too deep", deep, nullptr, "objects nested too deeply"},
-        {"wide string", {0xFF, 0xFF, 14, 0, 10, 0, 'C', 'K', 'o', 'r', 'v', 'o', 'F', 'o', 'n',
-                         't', 0, 0, 0, 0, 0xFF, 0xFE, 0xFF}, nullptr,
+        {"wide string",
+         {0xFF, 0xFF, 14,  0,   10, 0, 'C', 'K', 'o',  'r',  'v', 'o',
+          'F',  'o',  'n', 't', 0,  0, 0,   0,   0xFF, 0xFE, 0xFF},
+         nullptr,
          "wide-character strings are not supported"},
     };
     for (const Case& c : cases) {
