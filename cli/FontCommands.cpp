@@ -5,6 +5,7 @@
 #include <iostream>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <string_view>
 #include <vector>
 
 #include "FontJson.h"
@@ -106,10 +107,16 @@ int RunBuild(const std::string& jsonPath, const std::string& outPath) {
         std::cerr << "korvofont: cannot read " << jsonPath << '\n';
         return kExitFileError;
     }
-    const nlohmann::json document = nlohmann::json::parse(bytes.begin(), bytes.end(), nullptr,
-                                                          /*allow_exceptions=*/false);
-    if (document.is_discarded()) {
-        std::cerr << "korvofont: " << jsonPath << " is not valid JSON\n";
+    nlohmann::json document;
+    try {
+        document = nlohmann::json::parse(bytes.begin(), bytes.end());
+    } catch (const nlohmann::json::parse_error& error) {
+        // The parser's text names the line and column, which is what a user needs to fix it.
+        std::string_view detail = error.what();
+        if (const std::size_t tag = detail.find("] "); tag != std::string_view::npos) {
+            detail.remove_prefix(tag + 2);  // the library's exception id means nothing to users
+        }
+        std::cerr << "korvofont: " << jsonPath << " is not valid JSON: " << detail << '\n';
         return kExitBadInput;
     }
     const JsonFontParse parsed = GlyphsFromJson(document);

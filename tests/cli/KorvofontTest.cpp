@@ -117,7 +117,7 @@ TEST(Korvofont, BuildRejectsBadInputAndWritesNothing) {
         const char* message;
     };
     const Case cases[] = {
-        {"not JSON", "{\"glyphs\": [", "is not valid JSON"},
+        {"not JSON", "{\"glyphs\": [", "is not valid JSON: parse error at line 1, column 13"},
         {"no glyph list", "{\"name\": \"x\"}", "\"glyphs\" list"},
         {"code too large", R"({"glyphs": [{"code": 256, "commands": []}]})", "from 0 to 255"},
         {"negative code", R"({"glyphs": [{"code": -1, "commands": []}]})", "from 0 to 255"},
