@@ -117,14 +117,14 @@ TEST(Archive, ObjectFramingSharesOneIndexCounter) {
     ar.WriteObject(&first);
     ar.WriteObject(nullptr);
     ar.WriteObject(&first);  // already written: a reference to its index
+    // first: a new class (index 1), schema 3, name; then the object (index 2) and its value.
     const Bytes expected = {
-        0xFF, 0xFF, 0x03, 0x00, 0x09, 0x00, 'C',  'T',  'e',
-        's',  't',  'I',  't',  'e',  'm',  0x0B, 0x0A,  // first.value; class index 1, object index
-                                                         // 2
-        0x01, 0x80,              // the child: a known class, index 1; object index 3
-        0x07, 0x00, 0x00, 0x00,  // child value, no grandchild
-        0x00, 0x00,              // null
-        0x02, 0x00,              // first again
+        0xFF, 0xFF, 0x03, 0x00, 0x09, 0x00, 'C',  'T',  'e',  's',
+        't',  'I',  't',  'e',  'm',  0x0B, 0x0A, 0x01, 0x80,  // the child: a known class, index 1;
+                                                               // object index 3
+        0x07, 0x00, 0x00, 0x00,                                // child value, no grandchild
+        0x00, 0x00,                                            // null
+        0x02, 0x00,                                            // first again
     };
     EXPECT_EQ(ar.Bytes(), expected);
 
@@ -181,10 +181,12 @@ TEST(Archive, SchemasAreCheckedUnlessVersionable) {
                        static_cast<std::uint8_t>(text.size()),
                        0};
         // Element-wise appends: GCC 12 misreads a range insert of an empty body as out of bounds.
-        for (const char c : text)
+        for (const char c : text) {
             bytes.push_back(static_cast<std::uint8_t>(c));
-        for (const std::uint8_t b : body)
+        }
+        for (const std::uint8_t b : body) {
             bytes.push_back(b);
+        }
         return bytes;
     };
     {
