@@ -6,8 +6,11 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <new>
+#include <string>
 #include <system_error>
 
 namespace korvo {
@@ -31,15 +34,26 @@ private:
     std::FILE* file_;
 };
 
+// Asking umask() means setting it, which races with files other threads create meanwhile, so
+// the mask is read from the kernel's process status instead.
+mode_t CurrentUmask() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("Umask:", 0) == 0) {
+            return static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8)) & 0777;
+        }
+    }
+    return 022;
+}
+
 // The permissions a new file would get, or those of the file being replaced.
 mode_t ModeForReplacement(const fs::path& target) {
     struct stat info {};
     if (::stat(target.c_str(), &info) == 0) {
         return info.st_mode & 07777;
     }
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    return 0666 & ~CurrentUmask();
 }
 
 fs::path ResolveTarget(const std::string& path) {
@@ -67,6 +81,16 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
         done += static_cast<std::size_t>(written);
     }
     return true;
+}
+
+// Makes the rename itself survive a power cut. The new file is complete either way, so a folder
+// that cannot be synced (some network file systems) is no reason to report a failed save.
+void SyncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
 }
 
 }  // namespace
@@ -120,6 +144,7 @@ FileSaveResult SaveFileAtomically(const std::string& path, std::span<const std::
         std::remove(temporary.c_str());
         return FileSaveResult::WriteFailed;
     }
+    SyncFolder(folder);
     return FileSaveResult::Saved;
 }
 

@@ -25,6 +25,13 @@ TEST(FileIo, SavingReplacesWholeFilesOnly) {
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0640u) << "the replaced file keeps its permissions";
 
+    // A new file gets the permissions the process's umask allows, as any other new file would.
+    const mode_t previous = ::umask(027);
+    ASSERT_EQ(SaveFileAtomically(dir.File("new.dat"), next), FileSaveResult::Saved);
+    ::umask(previous);
+    ASSERT_EQ(::stat(dir.File("new.dat").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+
     // Saving through a link replaces the file it points at and keeps the link.
     const std::string link = dir.File("link.dat");
     fs::create_symlink(path, link);
@@ -43,7 +50,7 @@ TEST(FileIo, SavingReplacesWholeFilesOnly) {
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir.Path())) {
         ++files;
     }
-    EXPECT_EQ(files, 3u) << "no temporary file is left behind";
+    EXPECT_EQ(files, 4u) << "no temporary file is left behind";
 }
 
 TEST(FileIo, LoadingReportsWhatWentWrong) {
