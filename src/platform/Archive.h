@@ -18,6 +18,11 @@ namespace korvo {
 
 class CClassRegistry;
 
+// Numbers the archive stores, always little-endian. A bool has no fixed size in
+// the stream, so it is spelled out as a sized integer by the caller.
+template <class T>
+concept ArchiveScalar = std::is_arithmetic_v<T> && !std::same_as<T, bool>;
+
 // Little-endian binary archive over a memory buffer, in the classic desktop framework layout:
 // objects are framed by class tags (a new class is spelled out once with its schema and name,
 // later objects of it refer to the class by index) and class and object indices share one
@@ -59,14 +64,14 @@ public:
     const std::vector<std::uint8_t>& Bytes() const { return out_; }
     std::vector<std::uint8_t> TakeBytes() { return std::move(out_); }
 
-    template <class T>
-    requires std::is_arithmetic_v<T> &&(!std::same_as<T, bool>)void Write(T value) {
+    template <ArchiveScalar T>
+    void Write(T value) {
         using U = UnsignedOf<T>;
         WriteLittleEndian(static_cast<std::uint64_t>(std::bit_cast<U>(value)), sizeof(T));
     }
 
-    template <class T>
-    requires std::is_arithmetic_v<T> &&(!std::same_as<T, bool>)T Read() {
+    template <ArchiveScalar T>
+    T Read() {
         using U = UnsignedOf<T>;
         return std::bit_cast<T>(static_cast<U>(ReadLittleEndian(sizeof(T))));
     }

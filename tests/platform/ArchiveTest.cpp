@@ -118,14 +118,16 @@ TEST(Archive, ObjectFramingSharesOneIndexCounter) {
     ar.WriteObject(nullptr);
     ar.WriteObject(&first);  // already written: a reference to its index
     // first: a new class (index 1), schema 3, name; then the object (index 2) and its value.
+    // clang-format off
     const Bytes expected = {
-        0xFF, 0xFF, 0x03, 0x00, 0x09, 0x00, 'C',  'T',  'e',  's',
-        't',  'I',  't',  'e',  'm',  0x0B, 0x0A, 0x01, 0x80,  // the child: a known class, index 1;
-                                                               // object index 3
-        0x07, 0x00, 0x00, 0x00,                                // child value, no grandchild
-        0x00, 0x00,                                            // null
-        0x02, 0x00,                                            // first again
+        0xFF, 0xFF, 0x03, 0x00, 0x09, 0x00, 'C', 'T', 'e', 's', 't', 'I', 't', 'e', 'm',
+        0x0B, 0x0A,              // first.value
+        0x01, 0x80,              // the child: a known class, index 1; object index 3
+        0x07, 0x00, 0x00, 0x00,  // child value, no grandchild
+        0x00, 0x00,              // null
+        0x02, 0x00,              // first again
     };
+    // clang-format on
     EXPECT_EQ(ar.Bytes(), expected);
 
     // A reader builds fresh objects; it does not share them, so the back-reference is refused.
