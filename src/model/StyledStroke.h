@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "geometry/PlaneGeometry.h"
+#include "platform/DrawContext.h"
+
+namespace korvo {
+
+class CPaper;
+
+// One step of a styled dash pattern is this long along the stroke, in drawing units.
+inline constexpr double kDashStep = 0.25;
+
+// What an element draws with for the draw mark of its node: its own pen, the selection pen or
+// the background pen (plain mode), or the matching colour (styled mode). Other marks draw
+// nothing.
+struct MarkPen {
+    bool draw = false;
+    Pen pen;
+    ColorRef color = 0;
+};
+MarkPen ChooseMarkPen(const CPaper& paper, int mark, int ownPenIndex, ColorRef ownColor);
+
+// The on/off steps of a pen style; solid has none.
+std::span<const std::uint8_t> DashPattern(std::uint16_t style);
+
+// A geometric pen as wide as `width` thousandths of a unit look at the paper's current scale;
+// solid strokes get round ends, patterned ones flat ends so the dashes stay crisp.
+Pen MakeStyledPen(const CPaper& paper, std::uint16_t style, std::uint16_t width, ColorRef color);
+
+// Feeds one point per dash step and draws each run of "on" steps as one polyline. The pattern
+// starts afresh for every element and a step still open at the end is not drawn.
+class CDashRun {
+public:
+    CDashRun(IDrawContext& dc, std::uint16_t style);
+    void Step(DevicePoint p);
+    void Finish();
+
+private:
+    void Flush();
+
+    IDrawContext& dc_;
+    std::span<const std::uint8_t> pattern_;
+    std::size_t index_ = 0;
+    std::vector<DevicePoint> run_;
+};
+
+// The styled stroke of a straight segment (lines, and polygon edges when printing).
+void DrawStyledLine(const CPaper& paper, IDrawContext& dc, PointF from, PointF to,
+                    std::uint16_t style, std::uint16_t width, ColorRef color);
+
+}  // namespace korvo
