@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QPainter>
+#include <QPoint>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "DashPattern.h"
+#include "LinePixels.h"
+#include "QtFontResolver.h"
+#include "platform/DrawContext.h"
+
+namespace korvo {
+
+// The draw context on a QPainter, whatever it paints on: the view's back buffer (QImage), a
+// widget, a printer or an SVG file. The painter must be active; its state is saved on
+// construction and put back on destruction.
+//
+// On raster devices cosmetic pens are drawn pixel by pixel with the context's own line walk,
+// so the "last pixel not set" rule and xor rubber bands are exact (on 32-bit images the pixels
+// are written straight into the image, which is faster than Qt's own line drawing). Geometric
+// pens, and everything on vector devices, go through Qt's stroker. Raster operations need a
+// raster device; elsewhere everything is drawn as plain copies.
+//
+// A fresh context behaves like a fresh device context of the classic desktop: black cosmetic
+// solid pen, white solid brush, copy raster operation, opaque white background, no clipping,
+// current position (0, 0).
+class CQtDrawContext final : public IDrawContext {
+public:
+    CQtDrawContext(QPainter& painter, bool isPrinter);
+    ~CQtDrawContext() override;
+    CQtDrawContext(const CQtDrawContext&) = delete;
+    CQtDrawContext& operator=(const CQtDrawContext&) = delete;
+
+    bool IsPrinter() const override { return isPrinter_; }
+
+    Pen SelectPen(const Pen& pen) override;
+    Brush SelectBrush(const Brush& brush) override;
+    RasterOp SetRasterOp(RasterOp op) override;
+    bool SetTransparentBackground(bool transparent) override;
+    std::optional<DeviceRect> SetClipRect(std::optional<DeviceRect> clip) override;
+
+    void MoveTo(DevicePoint p) override;
+    void LineTo(DevicePoint p) override;
+    void Polyline(std::span<const DevicePoint> points) override;
+    void Polygon(std::span<const DevicePoint> points) override;
+    void SetPixel(DevicePoint p, ColorRef color) override;
+    void Rectangle(const DeviceRect& rect) override;
+    void FillRect(const DeviceRect& rect, ColorRef color) override;
+    void InvertRect(const DeviceRect& rect) override;
+    void FocusRect(const DeviceRect& rect) override;
+
+    void TextOut(DevicePoint p, std::string_view text, const TextFont& font,
+                 ColorRef color) override;
+    DevicePoint TextExtent(std::string_view text, const TextFont& font) override;
+
+private:
+    bool DrawsPixels() const { return pixelExact_ && !pen_.geometric; }
+    QPainter::CompositionMode ModeFor(RasterOp op) const;
+    QPen StrokePen() const;
+    QBrush FillBrush() const;
+    DeviceRect TraceBounds() const;
+
+    void TraceSegment(DevicePoint from, DevicePoint to);
+    void TracePath(std::span<const DevicePoint> points, bool closed);
+    void PaintTracedPixels();
+    void PaintPixels(const std::vector<QPoint>& pixels, QRgb color, RasterOp op);
+    void StrokePath(std::span<const DevicePoint> points, bool closed);
+    void FillPolygon(std::span<const DevicePoint> points);
+
+    QPainter& painter_;
+    bool isPrinter_;
+    bool pixelExact_;
+    bool rasterOps_;
+
+    Pen pen_;
+    Brush brush_{BrushStyle::Solid, MakeColor(255, 255, 255), 0};
+    RasterOp rasterOp_ = RasterOp::CopyPen;
+    bool transparent_ = false;
+    std::optional<DeviceRect> clip_;
+    DevicePoint current_;
+    CDashPattern dashes_;
+    CQtFontResolver fonts_;
+
+    // Reused between calls so drawing does not allocate once the buffers have grown.
+    std::vector<TracedPixel> traced_;
+    std::vector<QPoint> onPixels_;
+    std::vector<QPoint> gapPixels_;
+};
+
+}  // namespace korvo
