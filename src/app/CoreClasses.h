@@ -4,8 +4,7 @@
 
 namespace korvo {
 
-// Every class of the core that an archive may hold (fonts today; the drawing elements, nodes,
-// collections and the paper join as they are built).
+// Every class of the core that an archive may hold: the font and everything of a drawing.
 const CClassRegistry& CoreClasses();
 
 }  // namespace korvo

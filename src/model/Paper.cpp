@@ -4,6 +4,10 @@
 #include <cmath>
 #include <limits>
 
+#include "model/DataCollection.h"
+#include "model/SnapSearch.h"
+#include "platform/Archive.h"
+
 namespace korvo {
 
 namespace {
@@ -35,13 +39,19 @@ double SafeZoom(double zoom) {
 
 }  // namespace
 
-CPaper::CPaper() {
+const CRuntimeClass CPaper::kRuntimeClass{"CPaper", kSchema, true, &CreateInstance<CPaper>,
+                                          &CObject::kRuntimeClass};
+
+CPaper::CPaper() : collection_(std::make_unique<CDataCollection>()) {
     BuildSharedResources();
 }
 
+CPaper::~CPaper() = default;
+
 CPaper::CPaper(float x, float y, float w, float h, float leftMargin, float bottomMargin,
                float rightMargin, float topMargin, float gridX, float gridY)
-    : extension_{ClampExtent(w), ClampExtent(h)},
+    : collection_(std::make_unique<CDataCollection>()),
+      extension_{ClampExtent(w), ClampExtent(h)},
       grid_{ClampExtent(gridX), ClampExtent(gridY)},
       windowOrigin_{x - leftMargin, y - bottomMargin},
       windowSize_{w + leftMargin + rightMargin, h + bottomMargin + topMargin} {
@@ -180,6 +190,136 @@ int CPaper::FindBrush(std::uint32_t fillStyle, ColorRef fillColor, std::uint32_t
     return brushes_.Find({fillStyle, c, hatch}, [&] {
         return Brush{static_cast<BrushStyle>(std::min<std::uint32_t>(fillStyle, 2)), c, hatch};
     });
+}
+
+void CPaper::SetHelpLine(int i, float position, bool shown) {
+    if (i >= 0 && i < kHelpLineCount) {
+        helpLines_[i] = position;
+        helpLineFlags_[i] = shown ? 1 : 0;
+    }
+}
+
+CData* CPaper::AddNode(std::unique_ptr<CData> node) {
+    node->SetParent(nullptr);
+    return collection_->Add(std::move(node));
+}
+
+void CPaper::SetMarkAll(std::uint16_t mark) {
+    collection_->SetMarkAll(mark);
+}
+
+namespace {
+
+struct PickState {
+    CPaper& paper;
+    PointF p;
+    std::int32_t type;
+    double tolerance;
+    CData* best = nullptr;
+    double bestDistance = 1.0e8;
+};
+
+RectF Grown(const RectF& r, double by) {
+    const auto d = static_cast<float>(by);
+    return {r.minX - d, r.minY - d, r.maxX + d, r.maxY + d};
+}
+
+bool Contains(const RectF& r, PointF p) {
+    return p.x >= r.minX && p.x <= r.maxX && p.y >= r.minY && p.y <= r.maxY;
+}
+
+void PickIn(const CDataCollection& nodes, PickState& state) {
+    for (const auto& node : nodes) {
+        CDrawObj* element = node->GetElement();
+        if (node->IsFloating() || (element != nullptr && !element->IsVisible(node.get()))) {
+            continue;
+        }
+        if (element != nullptr && (state.type == 0 || node->GetType() == state.type) &&
+            Contains(Grown(element->GetExtents(state.paper, node.get()), state.tolerance),
+                     state.p)) {
+            const double d = element->GetDistance(state.paper, state.p, node.get());
+            // Ties keep the earlier node: a later one must be strictly nearer.
+            if (d >= 0.0 && d < state.bestDistance && d < state.tolerance) {
+                state.best = node.get();
+                state.bestDistance = d;
+            }
+        }
+        if (node->GetChildren() != nullptr) {
+            PickIn(*node->GetChildren(), state);
+        }
+    }
+}
+
+}  // namespace
+
+CData* CPaper::PickElement(DevicePoint p, std::int32_t type) {
+    PickState state{*this, DeviceToWorld(p), type, DeviceLengthToWorld(kPickPixels)};
+    PickIn(*collection_, state);
+    return state.best;
+}
+
+PointF CPaper::SnapToGrid(DevicePoint p) const {
+    PointF w = DeviceToWorld(p);
+    // Truncation after adding a half, as the grid always has: below 0 it rounds towards zero.
+    if (grid_.x > 0.0f) {
+        w.x = static_cast<float>(std::trunc(w.x / grid_.x + 0.5) * grid_.x + gridOrigin_.x);
+    }
+    if (grid_.y > 0.0f) {
+        w.y = static_cast<float>(std::trunc(w.y / grid_.y + 0.5) * grid_.y + gridOrigin_.y);
+    }
+    return w;
+}
+
+int CPaper::SnapToPoints(int mode, DevicePoint p, PointF& out) {
+    if (mode == 0) {
+        return 0;
+    }
+    out = DeviceToWorld(p);
+    CSnapSearch search(*this, out, mode, kSnapTolerance);
+    search.Visit(*collection_);
+    return search.Finish(out);
+}
+
+void CPaper::Serialize(CArchive& ar) {
+    const SheetValues& v = values_;
+    if (ar.IsStoring()) {
+        ar.Write(showGrid_);
+        ar.Write(v.penStyle);
+        ar.Write(v.width);
+        ar.Write(v.color);
+        ar.Write(v.fillStyle);
+        ar.Write(v.fillColor);
+        ar.Write(v.hatch);
+        ar.Write(v.level);
+        ar.Write(v.selectionColor);
+        ar.Write(v.highlightColor);
+        ar.Write(v.widePenColor);
+        ar.Write(v.gridDotColor);
+        ar.WriteObject(collection_.get());
+        return;
+    }
+    showGrid_ = ar.Read<std::int32_t>();
+    // The stored drawing values are read past: a sheet keeps its own.
+    constexpr std::size_t kStoredValueBytes = 40 - 4;
+    std::array<std::uint8_t, kStoredValueBytes> skipped{};
+    ar.ReadBytes(skipped);
+    std::unique_ptr<CDataCollection> loaded = ar.ReadObjectOf<CDataCollection>();
+    if (ar.IsFailed()) {
+        return;
+    }
+    collection_ = loaded ? std::move(loaded) : std::make_unique<CDataCollection>();
+    collection_->SetParentAll(nullptr);
+    collection_->SetMarkAll(kMarkNormal);
+    windowOrigin_ = {0.0f, 0.0f};
+    windowSize_ = extension_;
+    DropTransientNodes();
+}
+
+void CPaper::DropTransientNodes() {
+    for (CData* node : collection_->CollectByType(kFirstTransientType, kLastTransientType, true)) {
+        node->SetMark(kMarkDoomed);
+    }
+    collection_->DeleteMarked(kMarkDoomed);
 }
 
 }  // namespace korvo

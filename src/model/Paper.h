@@ -2,14 +2,26 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 #include "geometry/PlaneGeometry.h"
 #include "geometry/RectF.h"
 #include "model/ResourceTable.h"
 #include "platform/DrawContext.h"
+#include "platform/Object.h"
 
 namespace korvo {
+
+class CData;
+class CDataCollection;
+class CKorvoFont;
+
+// Snap kinds, also the bits of a snap mode.
+inline constexpr int kSnapEndPoint = 1;
+inline constexpr int kSnapMidPoint = 2;
+inline constexpr int kSnapIntersection = 4;
+inline constexpr int kSnapCentre = 8;
 
 // Drawing values every sheet starts from and keeps for its whole life; an archive carries them
 // but loading never changes them.
@@ -32,16 +44,41 @@ struct SheetValues {
 // The drawing sheet of one document: the glyph's 200 x 200 drawing area beside the character
 // table, the mapping between drawing units (y up) and device pixels (y down) for the screen and
 // the printer, the culling window, and the pens and brushes that every element draws with.
-class CPaper {
+class CPaper : public CObject {
 public:
+    static const CRuntimeClass kRuntimeClass;
+    static constexpr std::uint16_t kSchema = 14;
     static constexpr int kHelpLineCount = 7;
     static constexpr float kMaxExtent = 999999.0f;
+    // Drawing units around the cursor within which snapping looks for points.
+    static constexpr double kSnapTolerance = 10.0;
+    // Device pixels around the cursor within which an element is picked.
+    static constexpr int kPickPixels = 14;
 
     CPaper();
     CPaper(float x, float y, float w, float h, float leftMargin, float bottomMargin,
            float rightMargin, float topMargin, float gridX, float gridY);
     CPaper(const CPaper&) = delete;
     CPaper& operator=(const CPaper&) = delete;
+    ~CPaper() override;
+
+    const CRuntimeClass* GetRuntimeClass() const override { return &kRuntimeClass; }
+    // Loading keeps this sheet's drawing values, clears every mark, shows the whole sheet and
+    // drops the nodes tools only keep while they run.
+    void Serialize(CArchive& ar) override;
+
+    // --- the drawing -------------------------------------------------------------------------
+    CDataCollection* GetCollection() const { return collection_.get(); }
+    CData* AddNode(std::unique_ptr<CData> node);
+    void SetMarkAll(std::uint16_t mark);
+    // The nearest visible element of that node type (0: any) within the pick distance.
+    CData* PickElement(DevicePoint p, std::int32_t type);
+    PointF SnapToGrid(DevicePoint p) const;
+    // The nearest end, mid, intersection or centre point (as the mode's bits allow) within the
+    // snap tolerance: its kind, or 0 with `out` at the cursor.
+    int SnapToPoints(int mode, DevicePoint p, PointF& out);
+    // Frame, grid, character table and help lines; nothing on a printer.
+    void PaintBackground(IDrawContext& dc);
 
     // --- mapping ---------------------------------------------------------------------------
     void SetClientRect(const DeviceRect& client);
@@ -71,8 +108,20 @@ public:
     // --- sheet settings --------------------------------------------------------------------
     void SetGrid(float x, float y);
     PointF GetGrid() const { return grid_; }
+    void SetGridOrigin(float x, float y) { gridOrigin_ = {x, y}; }
+    void SetCrossGrid(float x, float y) { crossGrid_ = {x, y}; }
+    bool IsShowGrid() const { return showGrid_ != 0; }
+    void SetShowGrid(bool show) { showGrid_ = show ? 1 : 0; }
+    bool IsShowTable() const { return showTable_ != 0; }
+    void SetShowTable(bool show) { showTable_ = show ? 1 : 0; }
+    float GetHelpLine(int i) const { return helpLines_[i]; }
+    bool IsHelpLineShown(int i) const { return helpLineFlags_[i] != 0; }
+    void SetHelpLine(int i, float position, bool shown);
     PointF GetExtension() const { return extension_; }
     float GetSheetFactor() const { return sheetFactor_; }
+    // The font whose glyphs vector text and the character table draw; not owned, may be null.
+    void SetFont(const CKorvoFont* font) { font_ = font; }
+    const CKorvoFont* GetFont() const { return font_; }
 
     // --- pens and brushes ------------------------------------------------------------------
     const SheetValues& Values() const { return values_; }
@@ -92,8 +141,14 @@ public:
 
 private:
     void BuildSharedResources();
+    void PaintGrid(IDrawContext& dc) const;
+    void PaintCrossGrid(IDrawContext& dc) const;
+    void PaintTable(IDrawContext& dc);
+    void PaintHelpLines(IDrawContext& dc) const;
+    void DropTransientNodes();
     void UpdateVisibleWindow();
 
+    std::unique_ptr<CDataCollection> collection_;
     std::array<float, kHelpLineCount> helpLines_{60, 100, 140, 180, 140, 40, 0};
     std::array<std::int32_t, kHelpLineCount> helpLineFlags_{1, 1, 1, 1, 1, 1, 1};
     PointF extension_{620.0f, 350.0f};
@@ -118,6 +173,7 @@ private:
     double printScale_ = 1.0;
     double inversePrintScale_ = 1.0;
 
+    const CKorvoFont* font_ = nullptr;
     SheetValues values_;
     CResourceTable<Pen> pens_;
     CResourceTable<Brush> brushes_;

@@ -1,6 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <initializer_list>
+#include <vector>
+
+#include "app/CoreClasses.h"
+#include "model/DataCollection.h"
 #include "model/Paper.h"
+#include "platform/Archive.h"
+#include "support/PaperFixture.h"
 
 namespace korvo {
 namespace {
@@ -57,6 +65,123 @@ TEST(Paper, PrinterMapping) {
     EXPECT_EQ(paper.LengthToDevice(2.5), 25);
     paper.SetClientRect({0, 0, 630, 360});
     EXPECT_FALSE(paper.IsPrintMode());
+}
+
+}  // namespace
+}  // namespace korvo
+
+namespace korvo {
+namespace {
+
+// A sheet at one pixel per unit holding the given lines, in order.
+std::unique_ptr<CPaper> SheetWith(std::initializer_list<std::array<float, 4>> lines) {
+    auto paper = test::MakePaper();
+    for (const auto& l : lines) {
+        auto node = std::make_unique<CData>(kNodeLine);
+        node->CreateLine(l[0], l[1], l[2], l[3], 0, 0.25f, 0, 1);
+        paper->AddNode(std::move(node));
+    }
+    return paper;
+}
+
+TEST(PaperPick, TiesAndTheToleranceEdge) {
+    // Two lines 5 units either side of the cursor: the first in order wins the tie.
+    auto paper = SheetWith({{0, 5, 100, 5}, {0, 15, 100, 15}});
+    const DevicePoint cursor = paper->WorldToDevice({50, 10});
+    EXPECT_EQ(paper->PickElement(cursor, 0), paper->GetCollection()->GetAt(0));
+    EXPECT_EQ(paper->PickElement(cursor, kNodePoint), nullptr);  // wrong type
+    // At exactly the tolerance (14 pixels = 14 units here) a line is not picked; just inside it is.
+    auto edge = SheetWith({{0, 0, 100, 0}});
+    EXPECT_EQ(edge->PickElement(edge->WorldToDevice({50, 14}), 0), nullptr);
+    EXPECT_NE(edge->PickElement(edge->WorldToDevice({50, 13}), 0), nullptr);
+    // Invisible and floating nodes are never picked.
+    edge->GetCollection()->GetAt(0)->SetLevel(1000);
+    EXPECT_EQ(edge->PickElement(edge->WorldToDevice({50, 1}), 0), nullptr);
+}
+
+TEST(PaperSnap, GridAndPoints) {
+    auto paper = test::MakePaper(10);
+    paper->SetGrid(2.5f, 0.0f);
+    const struct {
+        float x;
+        float expected;
+    } grid[] = {{3.7f, 2.5f}, {3.8f, 5.0f}, {0.0f, 0.0f}, {198.8f, 200.0f}};
+    for (const auto& g : grid) {
+        const PointF snapped = paper->SnapToGrid(paper->WorldToDevice({g.x, 7.33f}));
+        EXPECT_FLOAT_EQ(snapped.x, g.expected) << g.x;
+        EXPECT_NEAR(snapped.y, 7.33f, 0.1f);  // grid 0 leaves y alone
+    }
+
+    auto sheet = SheetWith({{0, 0, 40, 40}, {0, 40, 40, 0}});
+    struct Case {
+        int mode;
+        PointF cursor;
+        int kind;
+        PointF point;
+    };
+    const Case cases[] = {
+        {kSnapEndPoint, {3, 1}, kSnapEndPoint, {0, 0}},
+        {kSnapEndPoint, {10, 0}, 0, {10, 0}},  // the end is 10 units away: too far
+        {kSnapMidPoint, {22, 21}, kSnapMidPoint, {20, 20}},
+        {kSnapIntersection, {21, 17}, kSnapIntersection, {20, 20}},
+        {kSnapEndPoint | kSnapIntersection, {2, 38}, kSnapEndPoint, {0, 40}},
+        {0, {3, 1}, 0, {-1, -1}},
+    };
+    for (const Case& c : cases) {
+        PointF out{-1, -1};
+        EXPECT_EQ(sheet->SnapToPoints(c.mode, sheet->WorldToDevice(c.cursor), out), c.kind)
+            << c.mode << " " << c.cursor.x;
+        EXPECT_NEAR(out.x, c.point.x, 1e-3);
+        EXPECT_NEAR(out.y, c.point.y, 1e-3);
+    }
+}
+
+TEST(PaperSnap, CurvesOfferCentresAndCrossings) {
+    auto paper = test::MakePaper();
+    auto circle = std::make_unique<CData>(kNodeEllipse);
+    circle->CreateEllipse(50, 50, 20, 20, 0, 360, 0, 0, 0.25f, 0, 1);
+    paper->AddNode(std::move(circle));
+    auto line = std::make_unique<CData>(kNodeLine);
+    line->CreateLine(0, 50, 100, 50, 0, 0.25f, 0, 1);
+    paper->AddNode(std::move(line));
+    PointF out;
+    EXPECT_EQ(paper->SnapToPoints(kSnapCentre, paper->WorldToDevice({55, 55}), out), kSnapCentre);
+    EXPECT_EQ(out, (PointF{50, 50}));
+    EXPECT_EQ(paper->SnapToPoints(kSnapIntersection, paper->WorldToDevice({68, 52}), out),
+              kSnapIntersection);
+    EXPECT_NEAR(out.x, 70.0, 0.1);  // on a 5-degree chord of the circle
+    EXPECT_NEAR(out.y, 50.0, 1e-4);
+}
+
+TEST(PaperArchive, LoadDropsTransientNodesAndMarks) {
+    CPaper paper;
+    for (const std::int32_t type : {21109, 21110, 21115, 21120, 21121}) {
+        auto node = std::make_unique<CData>(type);
+        node->CreateLine(0, 0, 1, 1, 0, 0.25f, 0, 1);
+        node->SetMark(kMarkSelected);
+        paper.AddNode(std::move(node));
+    }
+    auto group = std::make_unique<CData>(kNodeGroup);
+    group->AddChild(std::make_unique<CData>(21112));
+    paper.AddNode(std::move(group));
+    paper.SetWindowOrigin(-50, -50);
+
+    CArchive out;
+    out.WriteObject(&paper);
+    // Show grid, then the twelve drawing values: 40 bytes before the collection.
+    const std::size_t framing = 6 + std::string("CPaper").size();
+    EXPECT_EQ(out.Bytes()[framing + 40], 0xFF);  // the collection's new-class tag
+    CArchive in(out.Bytes(), CoreClasses());
+    auto loaded = in.ReadObjectOf<CPaper>();
+    ASSERT_FALSE(in.IsFailed()) << in.Error();
+    std::vector<std::int32_t> types;
+    for (const auto& node : *loaded->GetCollection()) {
+        types.push_back(node->GetType());
+        EXPECT_EQ(node->GetMark(), kMarkNormal);
+    }
+    EXPECT_EQ(types, (std::vector<std::int32_t>{21109, 21121, kNodeGroup}));
+    EXPECT_TRUE(loaded->GetCollection()->GetAt(2)->GetChildren()->IsEmpty());
+    EXPECT_EQ(loaded->GetWindowOrigin(), (PointF{0, 0}));
 }
 
 }  // namespace

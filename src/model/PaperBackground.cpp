@@ -1,0 +1,168 @@
+// The sheet's background: the drawing-area frame, the grids, the character table of the font and
+// the help lines. Painted under the elements on every full render, so it stays lean.
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "font/KorvoFont.h"
+#include "model/DrawObjVectorText.h"
+#include "model/Paper.h"
+#include "resources/CodePages.h"
+
+namespace korvo {
+
+namespace {
+
+constexpr ColorRef kGreen = 0x00FF00;
+constexpr ColorRef kBlue = 0xFF0000;
+constexpr ColorRef kRed = 0x0000FF;
+constexpr ColorRef kLabelColor = 0x404040;
+constexpr float kDrawingSize = 200.0f;
+constexpr float kTableLeft = 220.0f;
+constexpr float kTableRight = 620.0f;
+constexpr float kTableTop = 350.0f;
+constexpr float kCell = 25.0f;
+constexpr int kFirstTableCode = 33;
+constexpr int kLastTableCode = 255;
+// Grids finer than this many pixels would only grey the sheet.
+constexpr int kMinGridPixels = 5;
+
+// The layout inside a cell: two small labels along the top, the glyph below them.
+constexpr float kLabelHeight = 4.5f;
+constexpr float kLabelInset = 1.0f;
+constexpr float kGlyphSize = 17.0f;
+constexpr float kGlyphLeft = 228.75f - kTableLeft;
+constexpr float kGlyphBottom = 1.0f;
+
+void DrawSegment(IDrawContext& dc, const CPaper& paper, PointF a, PointF b) {
+    dc.MoveTo(paper.WorldToDevice(a));
+    dc.LineTo(paper.WorldToDevice(b));
+}
+
+// A character the display code page cannot carry through the stored one and back shows in red:
+// typing it in a text would not reach this cell.
+bool SurvivesCodePages(int code) {
+    const std::string text(1, static_cast<char>(code));
+    return OemToAnsi(AnsiToOem(text)) == text;
+}
+
+void DrawLabel(CPaper& paper, IDrawContext& dc, const std::string& text, PointF at,
+               ColorRef color) {
+    CDrawObjVectorText label;
+    label.SetText(text);
+    label.SetX1(at.x);
+    label.SetY1(at.y);
+    label.SetHeight(kLabelHeight);
+    label.SetFont(1, "Arial");
+    label.SetColor(color);
+    label.Draw(paper, &dc, nullptr);
+}
+
+void DrawGlyph(CPaper& paper, IDrawContext& dc, int code, PointF at) {
+    CDrawObjVectorText glyph;
+    glyph.SetTextOem(std::string(1, static_cast<char>(code)));
+    glyph.SetX1(at.x);
+    glyph.SetY1(at.y);
+    glyph.SetHeight(kGlyphSize);
+    glyph.SetRelSize1(kGlyphSize);
+    glyph.SetRelSize2(kGlyphSize);
+    glyph.SetFont(0, "");
+    glyph.Draw(paper, &dc, nullptr);
+}
+
+}  // namespace
+
+void CPaper::PaintBackground(IDrawContext& dc) {
+    if (dc.IsPrinter()) {
+        return;
+    }
+    const Pen previousPen = dc.SelectPen(Pen{PenStyle::Solid, kGreen});
+    const RasterOp previousOp = dc.SetRasterOp(RasterOp::CopyPen);
+    const DevicePoint frame[] = {WorldToDevice({0, 0}), WorldToDevice({kDrawingSize, 0}),
+                                 WorldToDevice({kDrawingSize, kDrawingSize}),
+                                 WorldToDevice({0, kDrawingSize}), WorldToDevice({0, 0})};
+    dc.Polyline(frame);
+    if (showGrid_ != 0) {
+        PaintGrid(dc);
+        PaintCrossGrid(dc);
+    }
+    if (showTable_ != 0) {
+        PaintTable(dc);
+    }
+    PaintHelpLines(dc);
+    dc.SetRasterOp(previousOp);
+    dc.SelectPen(previousPen);
+}
+
+void CPaper::PaintGrid(IDrawContext& dc) const {
+    if (LengthToDevice(grid_.x) <= kMinGridPixels || LengthToDevice(grid_.y) <= kMinGridPixels) {
+        return;
+    }
+    for (int i = 0; gridOrigin_.x + i * grid_.x < kDrawingSize; ++i) {
+        for (int j = 0; gridOrigin_.y + j * grid_.y < kDrawingSize; ++j) {
+            dc.SetPixel(WorldToDevice({gridOrigin_.x + i * grid_.x, gridOrigin_.y + j * grid_.y}),
+                        values_.gridDotColor);
+        }
+    }
+}
+
+void CPaper::PaintCrossGrid(IDrawContext& dc) const {
+    if (!(crossGrid_.x > 0.0f) || crossGrid_.y == 0.0f ||
+        LengthToDevice(crossGrid_.x) <= kMinGridPixels ||
+        LengthToDevice(std::fabs(crossGrid_.y)) <= kMinGridPixels) {
+        return;
+    }
+    const float stepY = std::fabs(crossGrid_.y);
+    for (int i = 0; i * crossGrid_.x < kDrawingSize; ++i) {
+        for (int j = 0; j * stepY < kDrawingSize; ++j) {
+            const DevicePoint c = WorldToDevice({i * crossGrid_.x, j * stepY});
+            for (const DevicePoint d : {DevicePoint{0, 0}, DevicePoint{1, 0}, DevicePoint{-1, 0},
+                                        DevicePoint{0, 1}, DevicePoint{0, -1}}) {
+                dc.SetPixel({c.x + d.x, c.y + d.y}, values_.gridDotColor);
+            }
+        }
+    }
+}
+
+void CPaper::PaintTable(IDrawContext& dc) {
+    for (float x = kTableLeft; x <= kTableRight; x += kCell) {
+        DrawSegment(dc, *this, {x, 0}, {x, kTableTop});
+    }
+    for (float y = 0; y <= kTableTop; y += kCell) {
+        DrawSegment(dc, *this, {kTableLeft, y}, {kTableRight, y});
+    }
+    for (int code = kFirstTableCode; code <= kLastTableCode; ++code) {
+        const float left = kTableLeft + (code % 16) * kCell;
+        const float bottom = kTableTop - (code / 16 - 1) * kCell;
+        const RectF cell{left, bottom, left + kCell, bottom + kCell};
+        if (IsOutside(cell)) {
+            continue;
+        }
+        char number[8];
+        std::snprintf(number, sizeof number, "%03d", code);
+        const float labelY = bottom + kCell - kLabelInset - kLabelHeight;
+        DrawLabel(*this, dc, number, {left + kLabelInset, labelY}, kLabelColor);
+        DrawLabel(*this, dc, std::string(1, static_cast<char>(code)), {left + kCell * 0.6f, labelY},
+                  SurvivesCodePages(code) ? kBlue : kRed);
+        if (font_ != nullptr && font_->Table() != nullptr &&
+            font_->Table()->Entry(code).HasCommands()) {
+            DrawGlyph(*this, dc, code, {left + kGlyphLeft, bottom + kGlyphBottom});
+        }
+    }
+}
+
+void CPaper::PaintHelpLines(IDrawContext& dc) const {
+    for (int i = 0; i < kHelpLineCount; ++i) {
+        if (helpLineFlags_[i] == 0) {
+            continue;
+        }
+        const float v = helpLines_[i];
+        if (i < 3) {
+            DrawSegment(dc, *this, {v, 210}, {v, -10});
+        } else {
+            DrawSegment(dc, *this, {-10, v}, {210, v});
+        }
+    }
+}
+
+}  // namespace korvo

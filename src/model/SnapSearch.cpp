@@ -1,0 +1,118 @@
+#include "model/SnapSearch.h"
+
+#include "model/DataCollection.h"
+#include "model/DrawObjEllipse.h"
+#include "model/DrawObjLine.h"
+#include "model/Paper.h"
+
+namespace korvo {
+
+CSnapSearch::CSnapSearch(CPaper& paper, PointF cursor, int mode, double tolerance)
+    : paper_(paper),
+      cursor_(cursor),
+      mode_(mode),
+      tolerance_(tolerance),
+      bestDistance_(tolerance),
+      best_(cursor) {}
+
+void CSnapSearch::Visit(const CDataCollection& nodes) {
+    for (const auto& node : nodes) {
+        // A node still being placed follows the cursor; snapping to it would pin it there.
+        if (node->IsFloating()) {
+            continue;
+        }
+        if (node->GetElement() != nullptr) {
+            Evaluate(*node);
+        }
+        if (node->GetChildren() != nullptr) {
+            Visit(*node->GetChildren());
+        }
+    }
+}
+
+void CSnapSearch::Evaluate(const CData& node) {
+    CDrawObj& element = *node.GetElement();
+    PointF q;
+    if ((mode_ & kSnapCentre) != 0 && element.GetSnapPoint(q)) {
+        Offer(q, kSnapCentre);
+    }
+    const RectF e = element.GetExtents(paper_, &node);
+    const auto t = static_cast<float>(tolerance_);
+    if (cursor_.x < e.minX - t || cursor_.x > e.maxX + t || cursor_.y < e.minY - t ||
+        cursor_.y > e.maxY + t) {
+        return;
+    }
+    q = cursor_;
+    if ((mode_ & kSnapEndPoint) != 0 && element.SnapNearestEndPoint(q)) {
+        Offer(q, kSnapEndPoint);
+    }
+    if ((mode_ & kSnapMidPoint) != 0 && element.GetMidPoint(q)) {
+        Offer(q, kSnapMidPoint);
+    }
+    if ((mode_ & kSnapIntersection) != 0) {
+        CollectSegments(node);
+    }
+}
+
+void CSnapSearch::CollectSegments(const CData& node) {
+    CDrawObj& element = *node.GetElement();
+    if (element.IsKindOf(CDrawObjLine::kRuntimeClass)) {
+        const double d = element.GetDistance(paper_, cursor_, &node);
+        if (d >= 0.0 && d < tolerance_) {
+            candidates_.push_back(
+                {{{element.GetX1(), element.GetY1()}, {element.GetX2(), element.GetY2()}}, -1});
+        }
+    } else if (element.IsKindOf(CDrawObjEllipse::kRuntimeClass)) {
+        chords_.clear();
+        ApproximateEllipse(chords_, element.GetX1(), element.GetY1(), element.GetAxisA(),
+                           element.GetAxisB(), DegToRad(element.GetAngle()),
+                           DegToRad(element.GetStartAngle()), DegToRad(element.GetEndAngle()));
+        for (const SegmentF& chord : chords_) {
+            candidates_.push_back({chord, curves_});
+        }
+        ++curves_;
+    }
+}
+
+void CSnapSearch::Offer(PointF q, int kind) {
+    const double d = Distance(q.x, q.y, cursor_.x, cursor_.y);
+    if (d >= 0.0 && d < bestDistance_) {
+        bestDistance_ = d;
+        best_ = q;
+        bestKind_ = kind;
+    }
+}
+
+void CSnapSearch::IntersectCandidates() {
+    for (std::size_t i = 0; i < candidates_.size(); ++i) {
+        for (std::size_t j = i + 1; j < candidates_.size(); ++j) {
+            const Candidate& a = candidates_[i];
+            const Candidate& b = candidates_[j];
+            if (a.curve >= 0 && a.curve == b.curve) {
+                continue;
+            }
+            // Tolerant, so that a crossing on a chord's vertex (a line through a circle's centre
+            // meets it exactly there) is found by the chords on both sides of it.
+            PointF q;
+            if (IntersectSegments(a.segment.from.x, a.segment.from.y, a.segment.to.x,
+                                  a.segment.to.y, b.segment.from.x, b.segment.from.y,
+                                  b.segment.to.x, b.segment.to.y, q, 1) == kSegmentsCross) {
+                Offer(q, kSnapIntersection);
+            }
+        }
+    }
+    candidates_.clear();
+}
+
+int CSnapSearch::Finish(PointF& out) {
+    if ((mode_ & kSnapIntersection) != 0) {
+        IntersectCandidates();
+    }
+    if (bestDistance_ >= tolerance_) {
+        return 0;
+    }
+    out = best_;
+    return bestKind_;
+}
+
+}  // namespace korvo
