@@ -16,9 +16,6 @@
 
 namespace korvo {
 
-namespace {
-
-// Reads a font the way the editor opens one; the exit status for a failure, or kExitOk.
 int OpenFont(const std::string& path, CKorvoFont& font) {
     CStderrMessageHost host;
     FontReadOutcome outcome;
@@ -27,6 +24,8 @@ int OpenFont(const std::string& path, CKorvoFont& font) {
     }
     return outcome.damage ? kExitBadInput : kExitOk;
 }
+
+namespace {
 
 std::string CharacterLabel(int code) {
     return code > 32 && code < 127 ? std::string(1, static_cast<char>(code)) : std::string();

@@ -12,6 +12,10 @@ enum ExitStatus : int {
 
 class CKorvoFont;
 
+// Reads a font the way the editor opens one (messages on standard error); the exit status for a
+// failure, or kExitOk.
+int OpenFont(const std::string& path, CKorvoFont& font);
+
 // Writes the font file; says on standard error why when it cannot.
 int WriteFontOrReport(const CKorvoFont& font, const std::string& path);
 

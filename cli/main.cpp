@@ -6,6 +6,7 @@
 
 #include "FontCommands.h"
 #include "JhfImport.h"
+#include "PictureCommands.h"
 
 namespace {
 
@@ -62,6 +63,37 @@ int main(int argc, char** argv) {
     importJhf->add_option("--first-code", firstCode, "code of the file's first glyph (default 32)")
         ->check(CLI::Range(1, 255));
 
+    korvo::TableOptions tableOptions;
+    std::string tableSize = "1250x710";
+    CLI::App* table = app.add_subcommand(
+        "table",
+        "Draw the sheet of a new document for a font: the drawing area's frame, grid and help "
+        "lines, and the character table with every code's number, character and glyph. PNG or "
+        "SVG by the output's extension; SVG sizes are in millimetres, one drawing unit each.");
+    table->add_option("FONT", tableOptions.fontPath, "font file (.dat)")->required();
+    table->add_option("-o,--output", tableOptions.outPath, "picture to write (.png or .svg)")
+        ->required();
+    table->add_option("--size", tableSize, "picture size in pixels, WxH (default 1250x710)");
+
+    korvo::RenderOptions renderOptions;
+    CLI::App* render = app.add_subcommand(
+        "render",
+        "Set a text in a font the way the editor draws vector text, and write it as a PNG or an "
+        "SVG of unfilled stroke paths (sizes in millimetres, one drawing unit each) for plotters "
+        "and cutters.");
+    render->add_option("FONT", renderOptions.fontPath, "font file (.dat)")->required();
+    render->add_option("--text", renderOptions.text, "the text; \\n starts a new line")->required();
+    render->add_option("-o,--output", renderOptions.outPath, "picture to write (.png or .svg)")
+        ->required();
+    render
+        ->add_option("--height", renderOptions.height,
+                     "character height in drawing units "
+                     "(default 20)")
+        ->check(CLI::Range(0.1, 1000.0));
+    render->add_flag(
+        "--proportional", renderOptions.proportional,
+        "space characters by their own widths instead of a fixed pitch of 0.7 heights");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -78,6 +110,16 @@ int main(int argc, char** argv) {
         }
         if (*build) {
             return korvo::RunBuild(input, output);
+        }
+        if (*table) {
+            if (!korvo::ParseSize(tableSize, tableOptions.width, tableOptions.height)) {
+                std::cerr << "korvofont: --size wants WIDTHxHEIGHT in pixels, e.g. 1250x710\n";
+                return korvo::kExitBadInput;
+            }
+            return korvo::RunTable(tableOptions);
+        }
+        if (*render) {
+            return korvo::RunRender(renderOptions);
         }
         return korvo::RunImportJhf(input, output, firstCode);
     } catch (const std::exception& error) {

@@ -1,5 +1,7 @@
 #include "model/SnapSearch.h"
 
+#include <algorithm>
+
 #include "model/DataCollection.h"
 #include "model/DrawObjEllipse.h"
 #include "model/DrawObjLine.h"
@@ -83,12 +85,39 @@ void CSnapSearch::Offer(PointF q, int kind) {
     }
 }
 
+namespace {
+
+double SegmentDistance(const SegmentF& s, PointF p) {
+    const double dx = s.to.x - s.from.x;
+    const double dy = s.to.y - s.from.y;
+    const double length2 = dx * dx + dy * dy;
+    double t = 0.0;
+    if (length2 > 0.0) {
+        t = std::clamp(((p.x - s.from.x) * dx + (p.y - s.from.y) * dy) / length2, 0.0, 1.0);
+    }
+    return Distance(s.from.x + t * dx, s.from.y + t * dy, p.x, p.y);
+}
+
+bool BoxesOverlap(const SegmentF& a, const SegmentF& b) {
+    return std::max(a.from.x, a.to.x) >= std::min(b.from.x, b.to.x) &&
+           std::max(b.from.x, b.to.x) >= std::min(a.from.x, a.to.x) &&
+           std::max(a.from.y, a.to.y) >= std::min(b.from.y, b.to.y) &&
+           std::max(b.from.y, b.to.y) >= std::min(a.from.y, a.to.y);
+}
+
+}  // namespace
+
 void CSnapSearch::IntersectCandidates() {
+    // A crossing lies on both segments, so a segment that stays farther from the cursor than the
+    // best point so far cannot offer a better one; in a crowded drawing this leaves few pairs.
+    std::erase_if(candidates_, [&](const Candidate& c) {
+        return SegmentDistance(c.segment, cursor_) >= bestDistance_;
+    });
     for (std::size_t i = 0; i < candidates_.size(); ++i) {
         for (std::size_t j = i + 1; j < candidates_.size(); ++j) {
             const Candidate& a = candidates_[i];
             const Candidate& b = candidates_[j];
-            if (a.curve >= 0 && a.curve == b.curve) {
+            if ((a.curve >= 0 && a.curve == b.curve) || !BoxesOverlap(a.segment, b.segment)) {
                 continue;
             }
             // Tolerant, so that a crossing on a chord's vertex (a line through a circle's centre
