@@ -4,6 +4,7 @@
 #include "model/DrawObjCircle.h"
 #include "model/DrawObjEllipse.h"
 #include "model/DrawObjLine.h"
+#include "model/DrawObjVectorText.h"
 #include "model/DrawingClasses.h"
 #include "platform/Archive.h"
 
@@ -91,6 +92,15 @@ void CData::CreateCircle(float cx, float cy, float r, std::uint16_t style, float
                          std::uint32_t hatch, std::uint16_t level) {
     SetElement(std::make_unique<CDrawObjCircle>(cx, cy, r, style, Thousandths(width), color,
                                                 fillStyle, fillColor, hatch, level));
+}
+
+void CData::CreateText(const std::string& text, float x, float y, float height, float relSize1,
+                       float relSize2, float angle, std::uint16_t textFlags,
+                       std::int32_t fontNumber, const std::string& fontName, float width,
+                       std::uint32_t color, std::uint16_t level) {
+    SetElement(std::make_unique<CDrawObjVectorText>(0, Thousandths(width), color, text, x, y,
+                                                    height, relSize1, relSize2, angle, textFlags,
+                                                    0.0f, fontNumber, fontName, level));
 }
 
 void CData::SetElement(std::unique_ptr<CDrawObj> element) {

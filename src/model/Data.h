@@ -56,6 +56,11 @@ public:
     void CreateCircle(float cx, float cy, float r, std::uint16_t style, float width,
                       std::uint32_t color, std::uint32_t fillStyle, std::uint32_t fillColor,
                       std::uint32_t hatch, std::uint16_t level);
+    // A text label; the text is in the display code page, the angle in degrees.
+    void CreateText(const std::string& text, float x, float y, float height, float relSize1,
+                    float relSize2, float angle, std::uint16_t textFlags, std::int32_t fontNumber,
+                    const std::string& fontName, float width, std::uint32_t color,
+                    std::uint16_t level);
 
     // --- structure --------------------------------------------------------------------------
     CDrawObj* GetElement() const { return element_.get(); }
