@@ -1,0 +1,90 @@
+#pragma once
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "font/GlyphDrawing.h"
+#include "font/KorvoFont.h"
+
+namespace korvo {
+
+class CData;
+class CPaper;
+class IDocumentHost;
+
+// Hints the views get with an update.
+inline constexpr int kHintUpdateAll = 3001;
+inline constexpr int kHintUpdateDrawing = 3002;
+// Nodes of this type are never selectable.
+inline constexpr std::int32_t kUnselectableNodeType = 11000;
+
+// One open font: the font itself, the sheet on which one glyph at a time is drawn, and the code of
+// the character being edited. Everything it asks the user goes through its host.
+class CKorvoFEDoc {
+public:
+    explicit CKorvoFEDoc(IDocumentHost& host);
+    ~CKorvoFEDoc();
+    CKorvoFEDoc(const CKorvoFEDoc&) = delete;
+    CKorvoFEDoc& operator=(const CKorvoFEDoc&) = delete;
+
+    // --- life of the document ----------------------------------------------------------------
+    bool OnNewDocument();
+    // True even when the file could not be read (the reader has told the user); false when this
+    // document already holds a font.
+    bool OnOpenDocument(const std::string& path);
+    bool OnSaveDocument(const std::string& path);
+    void DeleteContents();
+    // Before closing: offers to store the drawing, then to save the font. False keeps it open.
+    bool SaveModified();
+    bool IsModified() const { return modified_; }
+    void SetModifiedFlag(bool modified = true) { modified_ = modified; }
+    const std::string& GetPathName() const { return pathName_; }
+
+    // --- what the views and tools use ----------------------------------------------------------
+    CKorvoFont& GetFont() { return font_; }
+    const CKorvoFont& GetFont() const { return font_; }
+    CPaper* GetPaper() const { return paper_.get(); }
+    // Makes `paper` the document's sheet and hands back the previous one, which the caller keeps
+    // or lets go.
+    std::unique_ptr<CPaper> SetPaper(std::unique_ptr<CPaper> paper);
+    int GetCurrentChar() const { return currentChar_; }
+    void SetCurrentChar(int code) { currentChar_ = code; }
+    int GetLineCount() const { return lineCount_; }
+    // The character under a sheet point of the character table, or -1.
+    static int CharacterAtTablePoint(double x, double y);
+    void OnHelpLines();
+    // The character dialog, then the drawing is stored under the chosen code: 1 stored, 0 not.
+    int StoreDrawingWithCharacterChoice();
+    // 1 when the user wants to go on closing, 0 to stay open.
+    int UpdateFontTablePrompt();
+    void UpdateAllViews(int flag);
+    static bool MaySelect(const CData* node);
+
+    // --- glyph drawing commands ----------------------------------------------------------------
+    int EncodeGlyph(CFontTable* table, int code);
+    int DecodeGlyph(const CFontTable* table, int code);
+    int CollectAreaElements(std::vector<CData*>& list, int mode);
+    static int CountNeededPairs(const std::vector<CData*>& list);
+    int ConvertArcsToLines();
+    int TrimLinesToArea(int ask);
+    static bool IsInDrawingArea(double x, double y);
+
+private:
+    std::unique_ptr<CPaper> MakePaper();
+    CGlyphDrawing Glyphs();
+
+    IDocumentHost& host_;
+    CKorvoFont font_;
+    std::int32_t fontPresent_ = 0;
+    std::int32_t viewRefresh_ = 1;
+    std::array<float, 4> viewRect_{};
+    std::int32_t lineCount_ = 10;
+    std::int32_t currentChar_ = -1;
+    std::unique_ptr<CPaper> paper_;
+    bool modified_ = false;
+    std::string pathName_;
+};
+
+}  // namespace korvo

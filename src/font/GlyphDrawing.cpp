@@ -1,0 +1,384 @@
+#include "font/GlyphDrawing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+
+#include "font/FontTable.h"
+#include "font/GlyphCommand.h"
+#include "geometry/PlaneGeometry.h"
+#include "model/DataCollection.h"
+#include "model/Paper.h"
+#include "platform/DocumentHost.h"
+#include "resources/StringTable.h"
+
+namespace korvo {
+
+namespace {
+
+constexpr double kAreaTolerance = 0.00001;
+constexpr double kAreaSize = 200.0;
+constexpr float kDefaultWidth = 0.25f;
+constexpr float kPointRadius = 1.0f;
+// Lines closer to vertical or horizontal than this are clipped by clamping alone.
+constexpr float kAxisTolerance = 0.00011920928955078125f;
+
+bool InRange(double v) {
+    return v >= -kAreaTolerance && v <= kAreaSize + kAreaTolerance;
+}
+
+bool TakesPart(const CData& node) {
+    return node.GetElement() != nullptr && node.GetLevel() != kConstructionLevel;
+}
+
+std::vector<CData*> NodesOfType(const CPaper& paper, std::int32_t type) {
+    std::vector<CData*> nodes = paper.GetCollection()->CollectByType(type, type, true);
+    std::erase_if(nodes, [](const CData* node) { return !TakesPart(*node); });
+    return nodes;
+}
+
+PointF StartOf(const CData& line) {
+    return {static_cast<float>(line.GetX1()), static_cast<float>(line.GetY1())};
+}
+
+PointF EndOf(const CData& line) {
+    return {static_cast<float>(line.GetX2()), static_cast<float>(line.GetY2())};
+}
+
+// Coordinates are stored truncated towards zero; the drawing area keeps them in 0 ... 200.
+std::uint8_t ToGrid(double v) {
+    return static_cast<std::uint8_t>(std::clamp(static_cast<int>(v), 0, 200));
+}
+
+GlyphCommand Command(GlyphOp op, PointF p) {
+    return {op, ToGrid(p.x), ToGrid(p.y)};
+}
+
+// Lines chain with their neighbour in list order when they meet it exactly, either way round.
+std::vector<GlyphCommand> BuildCommands(const std::vector<CData*>& list) {
+    std::vector<GlyphCommand> commands;
+    PointF last{-1.0e8f, -1.0e8f};
+    for (const CData* node : list) {
+        if (node->GetType() == kNodePoint) {
+            commands.push_back(Command(GlyphOp::Point, StartOf(*node)));
+            continue;
+        }
+        const PointF s = StartOf(*node);
+        const PointF e = EndOf(*node);
+        if (last == s) {
+            commands.push_back(Command(GlyphOp::Draw, e));
+            last = e;
+        } else if (last == e) {
+            commands.push_back(Command(GlyphOp::Draw, s));
+            last = s;
+        } else {
+            commands.push_back(Command(GlyphOp::Move, s));
+            commands.push_back(Command(GlyphOp::Draw, e));
+            last = e;
+        }
+    }
+    return commands;
+}
+
+// Moves `p` along the line towards `other` until it lies within 0 ... 200 in x, then in y.
+PointF ClipEnd(PointF p, PointF other) {
+    auto alongX = [&](float x) {
+        const float t = (x - p.x) / (other.x - p.x);
+        p = {x, p.y + t * (other.y - p.y)};
+    };
+    auto alongY = [&](float y) {
+        const float t = (y - p.y) / (other.y - p.y);
+        p = {p.x + t * (other.x - p.x), y};
+    };
+    if (p.x < 0.0f) {
+        alongX(0.0f);
+    }
+    if (p.x > 200.0f) {
+        alongX(200.0f);
+    }
+    if (p.y < 0.0f) {
+        alongY(0.0f);
+    }
+    if (p.y > 200.0f) {
+        alongY(200.0f);
+    }
+    return p;
+}
+
+void ClipLine(CData& line) {
+    PointF s = StartOf(line);
+    PointF e = EndOf(line);
+    auto clamp = [](float v) { return std::clamp(v, 0.0f, 200.0f); };
+    if (std::fabs(s.x - e.x) < kAxisTolerance) {
+        s.y = clamp(s.y);
+        e.y = clamp(e.y);
+    } else if (std::fabs(s.y - e.y) < kAxisTolerance) {
+        s.x = clamp(s.x);
+        e.x = clamp(e.x);
+    } else {
+        s = ClipEnd(s, e);
+        e = ClipEnd(e, s);
+    }
+    line.SetX1(s.x);
+    line.SetY1(s.y);
+    line.SetX2(e.x);
+    line.SetY2(e.y);
+}
+
+bool TouchesArea(PointF s, PointF e) {
+    return std::max(s.x, e.x) >= 0.0f && std::min(s.x, e.x) <= 200.0f &&
+           std::max(s.y, e.y) >= 0.0f && std::min(s.y, e.y) <= 200.0f;
+}
+
+// Takes the node out of whichever list holds it.
+void RemoveNode(CPaper& paper, const CData* node) {
+    CDataCollection* holder =
+        node->GetParent() != nullptr ? node->GetParent()->GetChildren() : paper.GetCollection();
+    if (holder == nullptr || !holder->Remove(node)) {
+        paper.GetCollection()->Remove(node);
+    }
+}
+
+}  // namespace
+
+CGlyphDrawing::CGlyphDrawing(CPaper& paper, IDocumentHost& host, int& lineCount)
+    : paper_(paper), host_(host), lineCount_(lineCount) {}
+
+bool CGlyphDrawing::IsInDrawingArea(double x, double y) {
+    return InRange(x) && InRange(y);
+}
+
+int CGlyphDrawing::CollectAreaElements(std::vector<CData*>& list, int mode) const {
+    list.clear();
+    if (mode == kAreaLinesAndPoints || mode == kAreaLines) {
+        for (CData* node : NodesOfType(paper_, kNodeLine)) {
+            if (IsInDrawingArea(node->GetX1(), node->GetY1()) &&
+                IsInDrawingArea(node->GetX2(), node->GetY2())) {
+                list.push_back(node);
+            }
+        }
+    }
+    if (mode == kAreaLinesAndPoints || mode == kAreaPoints) {
+        for (CData* node : NodesOfType(paper_, kNodePoint)) {
+            if (IsInDrawingArea(node->GetX1(), node->GetY1())) {
+                list.push_back(node);
+            }
+        }
+    }
+    return static_cast<int>(list.size());
+}
+
+int CGlyphDrawing::CountNeededPairs(const std::vector<CData*>& list) {
+    int pairs = 0;
+    PointF last{-1.0e8f, -1.0e8f};
+    for (const CData* node : list) {
+        if (node->GetType() == kNodePoint) {
+            ++pairs;
+        } else if (node->GetType() == kNodeLine) {
+            const PointF s = StartOf(*node);
+            const PointF e = EndOf(*node);
+            pairs += (last == s || last == e) ? 1 : 2;
+            last = last == e ? s : e;
+        }
+    }
+    return pairs;
+}
+
+void CGlyphDrawing::ReportTooMany(int needed) const {
+    host_.ShowMessage(FormatMessage(LoadString(IDS_TOO_MANY_COMMANDS), needed), MessageButtons::Ok);
+}
+
+int CGlyphDrawing::EncodeGlyph(CFontTable* table, int code) {
+    if (table == nullptr || table->OwnsEntries() == 0) {
+        return 0;
+    }
+    std::vector<CData*> list;
+    CollectAreaElements(list, kAreaLinesAndPoints);
+    int needed = CountNeededPairs(list);
+    if (needed > kMaxGlyphPairs) {
+        ReportTooMany(needed);
+        return 0;
+    }
+    const Conversion converted = ConvertCurves();
+    if (converted == Conversion::kRefused) {
+        return 0;
+    }
+    if (TrimLinesToArea(1) == 1 || converted == Conversion::kConverted) {
+        CollectAreaElements(list, kAreaLinesAndPoints);
+        needed = CountNeededPairs(list);
+        if (needed > kMaxGlyphPairs) {
+            ReportTooMany(needed);
+            return 0;
+        }
+    }
+    const std::vector<GlyphCommand> commands = BuildCommands(list);
+    if (!table->StoreGlyph(code & 0xFF, commands)) {
+        return 0;
+    }
+    table->RecomputeDefaultAdvance();
+    stored_ = true;
+    return 1;
+}
+
+int CGlyphDrawing::DecodeGlyph(const CFontTable* table, int code) {
+    if (table == nullptr || !table->Entry(code).HasCommands()) {
+        return 0;
+    }
+    const std::span<const std::uint8_t> stream = table->Entry(code).commands;
+    int pointState = 0;
+    int lineState = 0;
+    bool haveX = false;
+    float x = 0.0f;
+    PointF previous;
+    PointF current;
+    for (const std::uint8_t byte : stream) {
+        if (byte == CMD_END) {
+            break;
+        }
+        if (byte == CMD_POINT || byte == CMD_MOVE) {
+            pointState = byte == CMD_POINT ? 1 : 0;
+            lineState = byte == CMD_MOVE ? 1 : 0;
+            haveX = false;
+            continue;
+        }
+        if (!haveX) {
+            x = byte;
+            haveX = true;
+            continue;
+        }
+        haveX = false;
+        previous = current;
+        current = {x, static_cast<float>(byte)};
+        pointState += pointState != 0 ? 1 : 0;
+        lineState += lineState != 0 ? 1 : 0;
+        if (pointState == 2) {
+            auto node = std::make_unique<CData>(kNodePoint);
+            node->CreateCircle(current.x, current.y, kPointRadius, 0, kDefaultWidth, 0, 0, 0, 0, 1);
+            paper_.AddNode(std::move(node));
+            pointState = 0;
+        }
+        if (lineState == 3) {
+            auto node = std::make_unique<CData>(kNodeLine);
+            node->CreateLine(previous.x, previous.y, current.x, current.y, 0, kDefaultWidth, 0, 1);
+            paper_.AddNode(std::move(node));
+            lineState = 2;
+        }
+    }
+    return 1;
+}
+
+std::vector<CData*> CGlyphDrawing::CurvesToConvert() const {
+    std::vector<CData*> curves = NodesOfType(paper_, kNodeEllipse);
+    const bool anyMarked = std::any_of(curves.begin(), curves.end(), [](const CData* node) {
+        return node->GetMark() == kMarkSelected;
+    });
+    if (anyMarked) {
+        std::erase_if(curves, [](const CData* node) { return node->GetMark() != kMarkSelected; });
+    }
+    return curves;
+}
+
+int CGlyphDrawing::ConvertArcsToLines() {
+    return ConvertCurves() == Conversion::kConverted ? 1 : 0;
+}
+
+CGlyphDrawing::Conversion CGlyphDrawing::ConvertCurves() {
+    std::vector<CData*> list;
+    CollectAreaElements(list, kAreaLinesAndPoints);
+    const int n0 = CountNeededPairs(list);
+    const std::vector<CData*> curves = CurvesToConvert();
+    const int m = static_cast<int>(curves.size());
+    if (m == 0) {
+        return Conversion::kNone;
+    }
+    int count = lineCount_;
+    if (!host_.AskLineCount(count)) {
+        return Conversion::kNone;
+    }
+    const int room = (kMaxGlyphPairs - n0 - m) / m;
+    int points = room;
+    if (count != 0) {
+        lineCount_ = count;
+        points = count + 1;
+    }
+    points = std::min(std::max(points, 3), room);
+    if (points < 1) {
+        // Not even one line per curve fits: say what one line each would need and change nothing.
+        ReportTooMany(n0 + 2 * m);
+        return Conversion::kRefused;
+    }
+    for (CData* curve : curves) {
+        ArcToLines(static_cast<float>(curve->GetX1()), static_cast<float>(curve->GetY1()),
+                   static_cast<float>(curve->GetAxisA()), static_cast<float>(curve->GetAxisB()),
+                   static_cast<float>(curve->GetAngle()),
+                   static_cast<float>(curve->GetStartAngle()),
+                   static_cast<float>(curve->GetEndAngle()), 0, kDefaultWidth, 0, 1, points);
+        RemoveNode(paper_, curve);
+    }
+    return Conversion::kConverted;
+}
+
+void CGlyphDrawing::ArcToLines(float cx, float cy, float rx, float ry, float rotation, float start,
+                               float end, std::uint16_t style, float width, std::uint32_t color,
+                               std::uint16_t level, int points) {
+    if (points < 1) {
+        return;
+    }
+    const double toRad = kPi / 180.0;
+    const double a = std::fabs(rx);
+    const double b = std::fabs(ry);
+    const double ts = std::atan2(a * std::sin(start * toRad), b * std::cos(start * toRad));
+    double te = std::atan2(a * std::sin(end * toRad), b * std::cos(end * toRad));
+    while (te < ts) {
+        te += kTwoPi;
+    }
+    if (!(ts < te)) {
+        return;
+    }
+    const double r = rotation * toRad;
+    auto at = [&](double t) {
+        const double x = rx * std::cos(t);
+        const double y = ry * std::sin(t);
+        return PointF{static_cast<float>(cx + x * std::cos(r) - y * std::sin(r)),
+                      static_cast<float>(cy + x * std::sin(r) + y * std::cos(r))};
+    };
+    // P points give P - 1 lines; the parameters are counted rather than summed so rounding can
+    // never add a sliver of a line that would cost a pair. One point makes a single chord.
+    const int lines = std::max(points - 1, 1);
+    const double step = (te - ts) / lines;
+    PointF previous = at(ts);
+    for (int i = 1; i <= lines; ++i) {
+        const PointF next = at(i == lines ? te : ts + i * step);
+        auto node = std::make_unique<CData>(kNodeLine);
+        node->CreateLine(previous.x, previous.y, next.x, next.y, style, width, color, level);
+        paper_.AddNode(std::move(node));
+        previous = next;
+    }
+}
+
+int CGlyphDrawing::TrimLinesToArea(int ask) {
+    int result = 0;
+    bool asked = false;
+    for (CData* line : NodesOfType(paper_, kNodeLine)) {
+        const PointF s = StartOf(*line);
+        const PointF e = EndOf(*line);
+        if (IsInDrawingArea(s.x, s.y) && IsInDrawingArea(e.x, e.y)) {
+            continue;
+        }
+        if (!TouchesArea(s, e)) {
+            continue;
+        }
+        if (ask == 1 && !asked) {
+            if (host_.ShowMessage(LoadString(IDS_TRIM_LINES), MessageButtons::YesNo) ==
+                MessageAnswer::No) {
+                return result;
+            }
+            asked = true;
+        }
+        result = 1;
+        ClipLine(*line);
+    }
+    return result;
+}
+
+}  // namespace korvo

@@ -1,0 +1,268 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <optional>
+#include <vector>
+
+#include "app/KorvoFEDoc.h"
+#include "font/GlyphStream.h"
+#include "model/DataCollection.h"
+#include "model/Paper.h"
+#include "resources/StringTable.h"
+#include "support/DocumentInvariants.h"
+#include "support/ScriptedDocumentHost.h"
+
+namespace korvo {
+namespace {
+
+struct El {
+    char kind;  // 'l' line, 'p' point, 'e' ellipse (cx, cy, a, b, start, end)
+    std::vector<float> v;
+    std::uint16_t level = 1;
+};
+
+// A fresh document with a drawing on its sheet.
+struct Drawing {
+    explicit Drawing(const std::vector<El>& elements) {
+        doc.OnNewDocument();
+        for (const El& e : elements) {
+            Add(e);
+        }
+    }
+
+    CData* Add(const El& e) {
+        std::unique_ptr<CData> node;
+        if (e.kind == 'l') {
+            node = std::make_unique<CData>(kNodeLine);
+            node->CreateLine(e.v[0], e.v[1], e.v[2], e.v[3], 0, 0.25f, 0, e.level);
+        } else if (e.kind == 'p') {
+            node = std::make_unique<CData>(kNodePoint);
+            node->CreateCircle(e.v[0], e.v[1], 1.0f, 0, 0.25f, 0, 0, 0, 0, e.level);
+        } else {
+            node = std::make_unique<CData>(kNodeEllipse);
+            node->CreateEllipse(e.v[0], e.v[1], e.v[2], e.v[3], e.v[4], e.v[5], 0, 0, 0.25f, 0,
+                                e.level);
+        }
+        return doc.GetPaper()->AddNode(std::move(node));
+    }
+
+    // Stores the drawing under code 65: the stream up to CMD_END, or nothing when refused.
+    std::optional<std::vector<std::uint8_t>> Store() {
+        if (doc.EncodeGlyph(doc.GetFont().Table(), 65) != 1) {
+            return std::nullopt;
+        }
+        const auto stream = doc.GetFont().Table()->Entry(65).commands;
+        return std::vector<std::uint8_t>(
+            stream.begin(), stream.begin() + static_cast<std::ptrdiff_t>(StreamLength(stream)));
+    }
+
+    int Needed() {
+        std::vector<CData*> list;
+        doc.CollectAreaElements(list, kAreaLinesAndPoints);
+        return CKorvoFEDoc::CountNeededPairs(list);
+    }
+
+    std::vector<std::array<float, 4>> Lines() {
+        std::vector<std::array<float, 4>> lines;
+        for (const CData* n : doc.GetPaper()->GetCollection()->CollectByType(1, 1, true)) {
+            lines.push_back(
+                {float(n->GetX1()), float(n->GetY1()), float(n->GetX2()), float(n->GetY2())});
+        }
+        return lines;
+    }
+
+    test::ScriptedDocumentHost host;
+    CKorvoFEDoc doc{host};
+};
+
+TEST(GlyphDrawing, EncodesChainsPointsAndTruncation) {
+    struct Case {
+        const char* name;
+        std::vector<El> drawing;
+        std::vector<std::uint8_t> stream;
+    };
+    const Case cases[] = {
+        {"closed square",
+         {{'l', {10, 10, 50, 10}},
+          {'l', {50, 10, 50, 50}},
+          {'l', {50, 50, 10, 50}},
+          {'l', {10, 50, 10, 10}}},
+         {201, 10, 10, 50, 10, 50, 50, 10, 50, 10, 10, 203}},
+        {"second line drawn towards the shared point",
+         {{'l', {0, 0, 5, 5}}, {'l', {9, 0, 5, 5}}},
+         {201, 0, 0, 5, 5, 9, 0, 203}},
+        {"apart",
+         {{'l', {0, 0, 1, 1}}, {'l', {5, 5, 6, 6}}},
+         {201, 0, 0, 1, 1, 201, 5, 5, 6, 6, 203}},
+        {"point between lines goes last",
+         {{'l', {0, 0, 1, 1}}, {'p', {7, 8}}, {'l', {5, 5, 6, 6}}},
+         {201, 0, 0, 1, 1, 201, 5, 5, 6, 6, 202, 7, 8, 203}},
+        {"truncation and the area tolerance",
+         {{'l', {99.9999f, -0.000005f, 200.000005f, 3.7f}}},
+         {201, 99, 0, 200, 3, 203}},
+        {"construction level and outside points stay out",
+         {{'l', {1, 1, 2, 2}, 20}, {'p', {-3, 5}}},
+         {203}},
+        {"empty", {}, {203}},
+    };
+    for (const Case& c : cases) {
+        Drawing d(c.drawing);
+        const auto stream = d.Store();
+        ASSERT_TRUE(stream.has_value()) << c.name;
+        EXPECT_EQ(*stream, c.stream) << c.name;
+        EXPECT_TRUE(d.doc.IsModified());
+        EXPECT_TRUE(test::CheckDocumentInvariants(*d.doc.GetPaper()).empty()) << c.name;
+    }
+    Drawing empty({});
+    empty.Store();
+    EXPECT_EQ(empty.doc.GetFont().GetLeft(65), 255);
+    EXPECT_EQ(empty.doc.GetFont().GetGlyphWidth(65), -255);
+    Drawing square({{'l', {10, 10, 50, 10}}, {'l', {50, 10, 50, 50}}});
+    square.Store();
+    EXPECT_EQ(square.doc.GetFont().GetLeft(65), 10);
+    EXPECT_EQ(square.doc.GetFont().GetGlyphWidth(65), 40);
+    EXPECT_EQ(square.doc.GetFont().GetDefaultAdvance(), 40);
+}
+
+TEST(GlyphDrawing, DecodesPolylinesAndPoints) {
+    struct Case {
+        std::vector<std::uint8_t> stream;
+        int lines;
+        int points;
+    };
+    const Case cases[] = {
+        {{201, 0, 0, 100, 200, 200, 0, 202, 100, 100, 203}, 2, 1},
+        {{10, 10, 201, 0, 0, 5, 5, 203}, 1, 0},  // a pair before any command makes nothing
+        {{202, 1, 1, 2, 2, 3, 3, 203}, 0, 1},    // later pairs after a point make nothing
+        {{203}, 0, 0},
+    };
+    for (const Case& c : cases) {
+        Drawing d({});
+        // The raw stream goes into a pooled table, which takes bytes as they stand.
+        CFontTable raw;
+        raw.Init(0);
+        raw.ReservePool(static_cast<std::uint32_t>(c.stream.size()));
+        std::vector<std::uint8_t> pool = c.stream;
+        pool.push_back(0);
+        raw.AdoptPool(pool);
+        raw.SetPooledEntry(66, 0, 0, 0);
+        EXPECT_EQ(d.doc.DecodeGlyph(&raw, 66), 1);
+        const auto* nodes = d.doc.GetPaper()->GetCollection();
+        EXPECT_EQ(nodes->CollectByType(kNodeLine, kNodeLine, true).size(), std::size_t(c.lines));
+        EXPECT_EQ(nodes->CollectByType(kNodePoint, kNodePoint, true).size(), std::size_t(c.points));
+    }
+    Drawing d({});
+    EXPECT_EQ(d.doc.DecodeGlyph(d.doc.GetFont().Table(), 70), 0);  // no stream
+    EXPECT_EQ(d.doc.DecodeGlyph(nullptr, 70), 0);
+}
+
+TEST(GlyphDrawing, TrimsLinesAtTheDrawingArea) {
+    struct Case {
+        std::array<float, 4> line;
+        std::array<float, 4> trimmed;
+    };
+    const Case cases[] = {
+        {{-50, 100, 100, 100}, {0, 100, 100, 100}},    // horizontal
+        {{30, -20, 30, 250}, {30, 0, 30, 200}},        // vertical
+        {{-100, 0, 100, 200}, {0, 100, 100, 200}},     // oblique, start clipped
+        {{-100, -100, 300, 300}, {0, 0, 200, 200}},    // both ends
+        {{150, 250, 250, 150}, {200, 200, 200, 200}},  // box touches, line misses
+        {{300, 300, 400, 400}, {300, 300, 400, 400}},  // box misses: untouched
+    };
+    for (const Case& c : cases) {
+        Drawing d({{'l', {c.line[0], c.line[1], c.line[2], c.line[3]}}});
+        d.doc.TrimLinesToArea(0);
+        const auto line = d.Lines().at(0);
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_NEAR(line[i], c.trimmed[i], 1e-4) << c.line[0] << " " << i;
+        }
+        EXPECT_TRUE(d.host.Messages().empty());  // ask 0 asks nothing
+    }
+    // Answering No to the question keeps every line as it was; the glyph is still stored.
+    Drawing no({{'l', {-50, 100, 100, 100}}, {'l', {10, 10, 20, 20}}});
+    no.host.Answer(MessageAnswer::No);
+    const auto stream = no.Store();
+    ASSERT_EQ(no.host.Messages().size(), 1u);
+    EXPECT_EQ(no.host.Messages()[0].text, LoadString(IDS_TRIM_LINES));
+    EXPECT_EQ(no.Lines().at(0)[0], -50.0f);
+    EXPECT_EQ(*stream, (std::vector<std::uint8_t>{201, 10, 10, 20, 20, 203}));
+}
+
+TEST(GlyphDrawing, ConvertsArcsWithinTheLimit) {
+    // A full circle with 4 lines: a closed chain of 5 pairs, the last line ending at the start.
+    Drawing four({{'e', {100, 100, 50, 50, 0, 360}}});
+    four.host.AnswerLineCount(4);
+    const auto stream = four.Store();
+    ASSERT_TRUE(stream.has_value());
+    EXPECT_EQ(*stream, (std::vector<std::uint8_t>{201, 150, 100, 100, 150, 50, 100, 100, 50, 150,
+                                                  100, 203}));
+    EXPECT_EQ(four.doc.GetLineCount(), 4);
+    EXPECT_EQ(four.doc.GetPaper()->GetCollection()->CollectByType(2, 2, true).size(), 0u);
+
+    // An arc through 0 degrees, as many lines as fit ("max").
+    Drawing wrap({{'e', {100, 100, 50, 50, 270, 90}}});
+    wrap.host.AnswerLineCount(0);
+    ASSERT_TRUE(wrap.Store().has_value());
+    const auto lines = wrap.Lines();
+    ASSERT_EQ(lines.size(), std::size_t((255 - 0 - 1) / 1 - 1));
+    EXPECT_NEAR(lines.front()[0], 100, 1e-3);
+    EXPECT_NEAR(lines.front()[1], 50, 1e-3);
+    EXPECT_NEAR(lines.back()[3], 150, 1e-3);
+
+    // 250 pairs already needed and two arcs: one line each still fits.
+    std::vector<El> crowded;
+    for (int i = 0; i < 125; ++i) {
+        crowded.push_back({'l', {float(i), 0, float(i), 1}});
+    }
+    crowded.push_back({'e', {100, 100, 10, 10, 0, 90}});
+    crowded.push_back({'e', {150, 100, 10, 10, 0, 90}});
+    Drawing limit(crowded);
+    ASSERT_EQ(limit.Needed(), 250);
+    limit.host.AnswerLineCount(10);
+    ASSERT_TRUE(limit.Store().has_value());
+    EXPECT_EQ(limit.Lines().size(), 127u);
+
+    // One arc more and not even a line each fits: refused with the count, nothing changed.
+    crowded.push_back({'l', {190, 190, 195, 195}});
+    crowded.push_back({'l', {190, 10, 195, 15}});
+    Drawing full(crowded);
+    ASSERT_EQ(full.Needed(), 254);
+    EXPECT_FALSE(full.Store().has_value());
+    ASSERT_EQ(full.host.Messages().size(), 1u);
+    EXPECT_NE(full.host.Messages()[0].text.find("They need 258 drawing-commands"),
+              std::string::npos);
+    EXPECT_EQ(full.doc.GetPaper()->GetCollection()->CollectByType(2, 2, true).size(), 2u);
+    EXPECT_FALSE(full.doc.IsModified());
+
+    // Cancelling the dialog stores the lines and points as they are.
+    Drawing cancel({{'e', {100, 100, 10, 10, 0, 90}}, {'l', {1, 1, 2, 2}}});
+    cancel.host.AnswerLineCount(std::nullopt);
+    EXPECT_EQ(*cancel.Store(), (std::vector<std::uint8_t>{201, 1, 1, 2, 2, 203}));
+}
+
+TEST(GlyphDrawing, RefusesMoreThan255Pairs) {
+    std::vector<El> many;
+    for (int i = 0; i < 128; ++i) {
+        many.push_back({'l', {float(i), 0, float(i), 1}});
+    }
+    Drawing before(many);
+    EXPECT_FALSE(before.Store().has_value());
+    ASSERT_EQ(before.host.Messages().size(), 1u);
+    EXPECT_EQ(before.host.Messages()[0].text,
+              FormatMessage(LoadString(IDS_TOO_MANY_COMMANDS), 256));
+    EXPECT_FALSE(before.doc.GetFont().Table()->Entry(65).HasCommands());
+
+    // Within the limit until trimming brings a line into the area: refused after preparing,
+    // and the trim stays done.
+    std::vector<El> almost(many.begin(), many.begin() + 127);
+    almost.push_back({'l', {-50, 100, 100, 100}});
+    Drawing after(almost);
+    ASSERT_EQ(after.Needed(), 254);
+    EXPECT_FALSE(after.Store().has_value());
+    EXPECT_EQ(after.host.Messages().back().text,
+              FormatMessage(LoadString(IDS_TOO_MANY_COMMANDS), 256));
+    EXPECT_EQ(after.Lines().back()[0], 0.0f);
+}
+
+}  // namespace
+}  // namespace korvo
