@@ -2,7 +2,6 @@
 // and the distance query every pick makes of every element.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <memory>
@@ -101,12 +100,3 @@ BENCHMARK(BM_GetDistance)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace korvo
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -2,7 +2,6 @@
 // (every full repaint), and the snap search and pick that every mouse move makes.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <cmath>
@@ -97,12 +96,3 @@ BENCHMARK(BM_PickElement)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace korvo
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

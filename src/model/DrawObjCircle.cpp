@@ -20,40 +20,25 @@ CDrawObjCircle::CDrawObjCircle(float cx, float cy, float r, std::uint16_t style,
                                std::uint16_t width, std::uint32_t color, std::uint32_t fillStyle,
                                std::uint32_t fillColor, std::uint32_t fillHatch,
                                std::uint16_t level)
-    : CDrawObj(level),
-      style_(style),
-      width_(width),
-      color_(color),
-      fillStyle_(fillStyle),
-      fillColor_(fillColor),
-      fillHatch_(fillHatch),
+    : CFilledElement(style, width, color, fillStyle, fillColor, fillHatch, level),
       cx_(cx),
       cy_(cy),
       r_(r) {}
 
 void CDrawObjCircle::Serialize(CArchive& ar) {
     CDrawObj::Serialize(ar);
+    // The geometry comes before the attributes in this element's layout.
     if (ar.IsStoring()) {
         ar.Write(cx_);
         ar.Write(cy_);
         ar.Write(r_);
-        ar.Write(style_);
-        ar.Write(width_);
-        ar.Write(color_);
-        ar.Write(fillStyle_);
-        ar.Write(fillColor_);
-        ar.Write(fillHatch_);
     } else {
         cx_ = ar.Read<float>();
         cy_ = ar.Read<float>();
         r_ = ar.Read<float>();
-        style_ = ar.Read<std::uint16_t>();
-        width_ = ar.Read<std::uint16_t>();
-        color_ = ar.Read<std::uint32_t>();
-        fillStyle_ = ar.Read<std::uint32_t>();
-        fillColor_ = ar.Read<std::uint32_t>();
-        fillHatch_ = ar.Read<std::uint32_t>();
     }
+    SerializePen(ar);
+    SerializeFill(ar);
 }
 
 std::array<PointF, CDrawObjCircle::kSampleCount> CDrawObjCircle::SamplePoints() const {
@@ -67,9 +52,7 @@ std::array<PointF, CDrawObjCircle::kSampleCount> CDrawObjCircle::SamplePoints() 
 }
 
 bool CDrawObjCircle::Draw(CPaper& paper, IDrawContext* dc, const CData* node) {
-    if (penIndex_ == -1 || brushIndex_ == -1) {
-        CreatePens(paper);
-    }
+    EnsurePens(paper);
     if (!IsVisible(node)) {
         return false;
     }
@@ -137,9 +120,7 @@ void CDrawObjCircle::DrawStyled(CPaper& paper, IDrawContext& dc, std::uint16_t s
 }
 
 bool CDrawObjCircle::Print(CPaper& paper, IDrawContext* dc, const CData* node) {
-    if (penIndex_ == -1 || brushIndex_ == -1) {
-        CreatePens(paper);
-    }
+    EnsurePens(paper);
     if (!CDrawObj::Print(paper, dc, node)) {
         return false;
     }
@@ -147,43 +128,6 @@ bool CDrawObjCircle::Print(CPaper& paper, IDrawContext* dc, const CData* node) {
         DrawStyled(paper, *dc, style_, color_, fillColor_);
     }
     return true;
-}
-
-RectF CDrawObjCircle::GetExtents(CPaper& paper, const CData* node) {
-    if (!extents_.IsValid()) {
-        Draw(paper, nullptr, node);
-    }
-    return extents_;
-}
-
-void CDrawObjCircle::SetStyle(std::uint16_t style) {
-    style_ = style;
-    penIndex_ = -1;
-}
-
-void CDrawObjCircle::SetWidth(std::uint16_t width) {
-    width_ = width;
-    penIndex_ = -1;
-}
-
-void CDrawObjCircle::SetColor(std::uint32_t color) {
-    color_ = color;
-    penIndex_ = -1;
-}
-
-void CDrawObjCircle::SetFillStyle(std::uint32_t v) {
-    fillStyle_ = v;
-    brushIndex_ = -1;
-}
-
-void CDrawObjCircle::SetFillColor(std::uint32_t v) {
-    fillColor_ = v;
-    brushIndex_ = -1;
-}
-
-void CDrawObjCircle::SetFillHatch(std::uint32_t v) {
-    fillHatch_ = v;
-    brushIndex_ = -1;
 }
 
 void CDrawObjCircle::MoveBack(float dx, float dy) {
@@ -217,11 +161,6 @@ double CDrawObjCircle::GetDistance(CPaper&, PointF p, const CData* node) {
         best = std::min(best, Distance(q.x, q.y, p.x, p.y));
     }
     return best;
-}
-
-void CDrawObjCircle::CreatePens(CPaper& paper) {
-    penIndex_ = paper.FindPen(style_, width_, color_);
-    brushIndex_ = paper.FindBrush(fillStyle_, fillColor_, fillHatch_);
 }
 
 }  // namespace korvo

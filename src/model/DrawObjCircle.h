@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "model/DrawObj.h"
+#include "model/PenElement.h"
 #include "platform/DrawContext.h"
 
 namespace korvo {
@@ -10,7 +10,7 @@ namespace korvo {
 // A filled circle given by centre and radius; in glyph drawings it is the point marker. It is
 // shown, printed and hit as the ten-sided polygon through its eleven sample points, so what the
 // user sees is exactly what a click measures.
-class CDrawObjCircle : public CDrawObj {
+class CDrawObjCircle : public CFilledElement {
 public:
     static const CRuntimeClass kRuntimeClass;
     static constexpr int kSampleCount = 11;
@@ -25,20 +25,6 @@ public:
 
     bool Draw(CPaper& paper, IDrawContext* dc, const CData* node) override;
     bool Print(CPaper& paper, IDrawContext* dc, const CData* node) override;
-    RectF GetExtents(CPaper& paper, const CData* node) override;
-
-    void SetStyle(std::uint16_t style) override;
-    std::uint16_t GetStyle() const override { return style_; }
-    void SetWidth(std::uint16_t width) override;
-    std::uint16_t GetWidth() const override { return width_; }
-    void SetColor(std::uint32_t color) override;
-    std::uint32_t GetColor() const override { return color_; }
-    void SetFillStyle(std::uint32_t v) override;
-    std::uint32_t GetFillStyle() const override { return fillStyle_; }
-    void SetFillColor(std::uint32_t v) override;
-    std::uint32_t GetFillColor() const override { return fillColor_; }
-    void SetFillHatch(std::uint32_t v) override;
-    std::uint32_t GetFillHatch() const override { return fillHatch_; }
 
     void SetX1(float v) override { cx_ = v; }
     float GetX1() const override { return cx_; }
@@ -53,7 +39,6 @@ public:
     void Scale(float cx, float cy, double fx, double fy) override;
 
     double GetDistance(CPaper& paper, PointF p, const CData* node) override;
-    void CreatePens(CPaper& paper) override;
 
     // The outline in drawing units: eleven points at 36 degree steps, the last equal to the first.
     std::array<PointF, kSampleCount> SamplePoints() const;
@@ -63,18 +48,9 @@ private:
     void DrawStyled(CPaper& paper, IDrawContext& dc, std::uint16_t style, ColorRef penColor,
                     ColorRef fillColor) const;
 
-    std::uint16_t style_ = 0;
-    std::uint16_t width_ = 0;
-    std::uint32_t color_ = 0;
-    std::uint32_t fillStyle_ = 0;
-    std::uint32_t fillColor_ = 0;
-    std::uint32_t fillHatch_ = 0;
-    int brushIndex_ = -1;
-    int penIndex_ = -1;
     float cx_ = 0.0f;
     float cy_ = 0.0f;
     float r_ = 0.0f;
-    RectF extents_;
 };
 
 }  // namespace korvo

@@ -27,10 +27,7 @@ constexpr double kMaxDashSteps = 200000.0;
 CDrawObjEllipse::CDrawObjEllipse(float cx, float cy, float a, float b, float start, float end,
                                  float rotation, std::uint16_t style, std::uint16_t width,
                                  std::uint32_t color, std::uint16_t level)
-    : CDrawObj(level),
-      style_(style),
-      width_(width),
-      color_(color),
+    : CPenElement(style, width, color, level),
       cx_(cx),
       cy_(cy),
       a_(a),
@@ -41,10 +38,8 @@ CDrawObjEllipse::CDrawObjEllipse(float cx, float cy, float a, float b, float sta
 
 void CDrawObjEllipse::Serialize(CArchive& ar) {
     CDrawObj::Serialize(ar);
+    SerializePen(ar);
     if (ar.IsStoring()) {
-        ar.Write(style_);
-        ar.Write(width_);
-        ar.Write(color_);
         ar.Write(cx_);
         ar.Write(cy_);
         ar.Write(a_);
@@ -53,9 +48,6 @@ void CDrawObjEllipse::Serialize(CArchive& ar) {
         ar.Write(end_);
         ar.Write(rotation_);
     } else {
-        style_ = ar.Read<std::uint16_t>();
-        width_ = ar.Read<std::uint16_t>();
-        color_ = ar.Read<std::uint32_t>();
         cx_ = ar.Read<float>();
         cy_ = ar.Read<float>();
         a_ = ar.Read<float>();
@@ -124,9 +116,7 @@ void CDrawObjEllipse::SampleOutline(EllipseOutline& outline) const {
 }
 
 bool CDrawObjEllipse::Draw(CPaper& paper, IDrawContext* dc, const CData* node) {
-    if (penIndex_ == -1) {
-        CreatePens(paper);
-    }
+    EnsurePens(paper);
     if (!IsVisible(node)) {
         return false;
     }
@@ -188,9 +178,7 @@ void CDrawObjEllipse::DrawStyled(CPaper& paper, IDrawContext& dc, ColorRef color
 }
 
 bool CDrawObjEllipse::Print(CPaper& paper, IDrawContext* dc, const CData* node) {
-    if (penIndex_ == -1) {
-        CreatePens(paper);
-    }
+    EnsurePens(paper);
     if (!CDrawObj::Print(paper, dc, node)) {
         return false;
     }
@@ -200,28 +188,6 @@ bool CDrawObjEllipse::Print(CPaper& paper, IDrawContext* dc, const CData* node) 
         DrawStyled(paper, *dc, color_, outline);
     }
     return true;
-}
-
-RectF CDrawObjEllipse::GetExtents(CPaper& paper, const CData* node) {
-    if (!extents_.IsValid()) {
-        Draw(paper, nullptr, node);
-    }
-    return extents_;
-}
-
-void CDrawObjEllipse::SetStyle(std::uint16_t style) {
-    style_ = style;
-    penIndex_ = -1;
-}
-
-void CDrawObjEllipse::SetWidth(std::uint16_t width) {
-    width_ = width;
-    penIndex_ = -1;
-}
-
-void CDrawObjEllipse::SetColor(std::uint32_t color) {
-    color_ = color;
-    penIndex_ = -1;
 }
 
 void CDrawObjEllipse::MoveBack(float dx, float dy) {
@@ -356,10 +322,6 @@ bool CDrawObjEllipse::GetMidPoint(PointF& p) const {
 bool CDrawObjEllipse::GetSnapPoint(PointF& p) const {
     p = {cx_, cy_};
     return true;
-}
-
-void CDrawObjEllipse::CreatePens(CPaper& paper) {
-    penIndex_ = paper.FindPen(style_, width_, color_);
 }
 
 }  // namespace korvo

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "model/DrawObj.h"
+#include "model/PenElement.h"
 #include "platform/DrawContext.h"
 
 namespace korvo {
@@ -18,7 +18,7 @@ struct EllipseOutline {
 // A rotated ellipse or an arc of one: every curved stroke the user draws. Start and end angles are
 // polar angles of the arc's end points in the ellipse's own frame; the outline runs
 // counter-clockwise from start to end, and equal start and end parameters mean the whole ellipse.
-class CDrawObjEllipse : public CDrawObj {
+class CDrawObjEllipse : public CPenElement {
 public:
     static const CRuntimeClass kRuntimeClass;
 
@@ -32,14 +32,6 @@ public:
 
     bool Draw(CPaper& paper, IDrawContext* dc, const CData* node) override;
     bool Print(CPaper& paper, IDrawContext* dc, const CData* node) override;
-    RectF GetExtents(CPaper& paper, const CData* node) override;
-
-    void SetStyle(std::uint16_t style) override;
-    std::uint16_t GetStyle() const override { return style_; }
-    void SetWidth(std::uint16_t width) override;
-    std::uint16_t GetWidth() const override { return width_; }
-    void SetColor(std::uint32_t color) override;
-    std::uint32_t GetColor() const override { return color_; }
 
     void SetX1(float v) override { cx_ = v; }
     float GetX1() const override { return cx_; }
@@ -65,7 +57,6 @@ public:
     bool SnapNearestEndPoint(PointF& p) const override;
     bool GetMidPoint(PointF& p) const override;
     bool GetSnapPoint(PointF& p) const override;
-    void CreatePens(CPaper& paper) override;
 
     // The ellipse parameter of a polar angle (degrees) in the ellipse's own frame.
     double ParameterOf(double angle) const;
@@ -85,10 +76,6 @@ private:
     void RotateTrueEllipse(float cx, float cy, double angle);
     void RotateCircularArc(float cx, float cy, double angle);
 
-    std::uint16_t style_ = 0;
-    std::uint16_t width_ = 0;
-    int penIndex_ = -1;
-    std::uint32_t color_ = 0;
     float cx_ = 0.0f;
     float cy_ = 0.0f;
     float a_ = 0.0f;
@@ -96,7 +83,6 @@ private:
     float rotation_ = 0.0f;
     float start_ = 0.0f;
     float end_ = 0.0f;
-    RectF extents_;
 };
 
 }  // namespace korvo

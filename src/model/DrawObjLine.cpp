@@ -14,29 +14,17 @@ const CRuntimeClass CDrawObjLine::kRuntimeClass{
 
 CDrawObjLine::CDrawObjLine(float x1, float y1, float x2, float y2, std::uint16_t style,
                            std::uint16_t width, std::uint32_t color, std::uint16_t level)
-    : CDrawObj(level),
-      style_(style),
-      width_(width),
-      color_(color),
-      x1_(x1),
-      y1_(y1),
-      x2_(x2),
-      y2_(y2) {}
+    : CPenElement(style, width, color, level), x1_(x1), y1_(y1), x2_(x2), y2_(y2) {}
 
 void CDrawObjLine::Serialize(CArchive& ar) {
     CDrawObj::Serialize(ar);
+    SerializePen(ar);
     if (ar.IsStoring()) {
-        ar.Write(style_);
-        ar.Write(width_);
-        ar.Write(color_);
         ar.Write(x1_);
         ar.Write(y1_);
         ar.Write(x2_);
         ar.Write(y2_);
     } else {
-        style_ = ar.Read<std::uint16_t>();
-        width_ = ar.Read<std::uint16_t>();
-        color_ = ar.Read<std::uint32_t>();
         x1_ = ar.Read<float>();
         y1_ = ar.Read<float>();
         x2_ = ar.Read<float>();
@@ -45,9 +33,7 @@ void CDrawObjLine::Serialize(CArchive& ar) {
 }
 
 bool CDrawObjLine::Draw(CPaper& paper, IDrawContext* dc, const CData* node) {
-    if (penIndex_ == -1) {
-        CreatePens(paper);
-    }
+    EnsurePens(paper);
     if (!IsVisible(node)) {
         return false;
     }
@@ -74,9 +60,7 @@ bool CDrawObjLine::Draw(CPaper& paper, IDrawContext* dc, const CData* node) {
 }
 
 bool CDrawObjLine::Print(CPaper& paper, IDrawContext* dc, const CData* node) {
-    if (penIndex_ == -1) {
-        CreatePens(paper);
-    }
+    EnsurePens(paper);
     if (!CDrawObj::Print(paper, dc, node)) {
         return false;
     }
@@ -84,28 +68,6 @@ bool CDrawObjLine::Print(CPaper& paper, IDrawContext* dc, const CData* node) {
         DrawStyledLine(paper, *dc, {x1_, y1_}, {x2_, y2_}, style_, width_, color_);
     }
     return true;
-}
-
-RectF CDrawObjLine::GetExtents(CPaper& paper, const CData* node) {
-    if (!extents_.IsValid()) {
-        Draw(paper, nullptr, node);
-    }
-    return extents_;
-}
-
-void CDrawObjLine::SetStyle(std::uint16_t style) {
-    style_ = style;
-    penIndex_ = -1;
-}
-
-void CDrawObjLine::SetWidth(std::uint16_t width) {
-    width_ = width;
-    penIndex_ = -1;
-}
-
-void CDrawObjLine::SetColor(std::uint32_t color) {
-    color_ = color;
-    penIndex_ = -1;
 }
 
 void CDrawObjLine::MoveBack(float dx, float dy) {
@@ -174,10 +136,6 @@ bool CDrawObjLine::SnapNearestEndPoint(PointF& p) const {
 bool CDrawObjLine::GetMidPoint(PointF& p) const {
     p = {(x1_ + x2_) * 0.5f, (y1_ + y2_) * 0.5f};
     return true;
-}
-
-void CDrawObjLine::CreatePens(CPaper& paper) {
-    penIndex_ = paper.FindPen(style_, width_, color_);
 }
 
 }  // namespace korvo

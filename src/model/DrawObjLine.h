@@ -1,11 +1,11 @@
 #pragma once
 
-#include "model/DrawObj.h"
+#include "model/PenElement.h"
 
 namespace korvo {
 
 // The straight segment most glyph strokes are made of.
-class CDrawObjLine : public CDrawObj {
+class CDrawObjLine : public CPenElement {
 public:
     static const CRuntimeClass kRuntimeClass;
 
@@ -18,14 +18,6 @@ public:
 
     bool Draw(CPaper& paper, IDrawContext* dc, const CData* node) override;
     bool Print(CPaper& paper, IDrawContext* dc, const CData* node) override;
-    RectF GetExtents(CPaper& paper, const CData* node) override;
-
-    void SetStyle(std::uint16_t style) override;
-    std::uint16_t GetStyle() const override { return style_; }
-    void SetWidth(std::uint16_t width) override;
-    std::uint16_t GetWidth() const override { return width_; }
-    void SetColor(std::uint32_t color) override;
-    std::uint32_t GetColor() const override { return color_; }
 
     void SetX1(float v) override { x1_ = v; }
     float GetX1() const override { return x1_; }
@@ -45,20 +37,12 @@ public:
     double GetDistance(CPaper& paper, PointF p, const CData* node) override;
     bool SnapNearestEndPoint(PointF& p) const override;
     bool GetMidPoint(PointF& p) const override;
-    void CreatePens(CPaper& paper) override;
-
-    int GetPenIndex() const { return penIndex_; }
 
 private:
-    std::uint16_t style_ = 0;
-    std::uint16_t width_ = 0;
-    std::uint32_t color_ = 0;
-    int penIndex_ = -1;
     float x1_ = 0.0f;
     float y1_ = 0.0f;
     float x2_ = 0.0f;
     float y2_ = 0.0f;
-    RectF extents_;
 };
 
 }  // namespace korvo

@@ -16,24 +16,14 @@ CDrawObjPolygon::CDrawObjPolygon(const std::vector<PointF>& points, std::uint16_
                                  std::uint16_t width, std::uint32_t color, std::uint32_t fillStyle,
                                  std::uint32_t fillColor, std::uint32_t fillHatch,
                                  std::uint16_t level)
-    : CDrawObj(level),
-      style_(style),
-      width_(width),
-      color_(color),
-      fillStyle_(fillStyle),
-      fillColor_(fillColor),
-      fillHatch_(fillHatch),
+    : CFilledElement(style, width, color, fillStyle, fillColor, fillHatch, level),
       points_(points) {}
 
 void CDrawObjPolygon::Serialize(CArchive& ar) {
     CDrawObj::Serialize(ar);
+    SerializePen(ar);
+    SerializeFill(ar);
     if (ar.IsStoring()) {
-        ar.Write(style_);
-        ar.Write(width_);
-        ar.Write(color_);
-        ar.Write(fillStyle_);
-        ar.Write(fillColor_);
-        ar.Write(fillHatch_);
         ar.WriteCount(static_cast<std::uint32_t>(points_.size()));
         for (const PointF& p : points_) {
             ar.Write(p.x);
@@ -41,12 +31,6 @@ void CDrawObjPolygon::Serialize(CArchive& ar) {
         }
         return;
     }
-    style_ = ar.Read<std::uint16_t>();
-    width_ = ar.Read<std::uint16_t>();
-    color_ = ar.Read<std::uint32_t>();
-    fillStyle_ = ar.Read<std::uint32_t>();
-    fillColor_ = ar.Read<std::uint32_t>();
-    fillHatch_ = ar.Read<std::uint32_t>();
     const std::uint32_t count = ar.ReadCount();
     points_.clear();
     // A hostile count must not allocate more than the stream could possibly hold.
@@ -62,9 +46,7 @@ void CDrawObjPolygon::Serialize(CArchive& ar) {
 }
 
 bool CDrawObjPolygon::Draw(CPaper& paper, IDrawContext* dc, const CData* node) {
-    if (penIndex_ == -1 || brushIndex_ == -1) {
-        CreatePens(paper);
-    }
+    EnsurePens(paper);
     if (!IsVisible(node)) {
         return false;
     }
@@ -152,43 +134,6 @@ bool CDrawObjPolygon::Print(CPaper& paper, IDrawContext* dc, const CData* node) 
     return true;
 }
 
-RectF CDrawObjPolygon::GetExtents(CPaper& paper, const CData* node) {
-    if (!extents_.IsValid()) {
-        Draw(paper, nullptr, node);
-    }
-    return extents_;
-}
-
-void CDrawObjPolygon::SetStyle(std::uint16_t style) {
-    style_ = style;
-    penIndex_ = -1;
-}
-
-void CDrawObjPolygon::SetWidth(std::uint16_t width) {
-    width_ = width;
-    penIndex_ = -1;
-}
-
-void CDrawObjPolygon::SetColor(std::uint32_t color) {
-    color_ = color;
-    penIndex_ = -1;
-}
-
-void CDrawObjPolygon::SetFillStyle(std::uint32_t v) {
-    fillStyle_ = v;
-    brushIndex_ = -1;
-}
-
-void CDrawObjPolygon::SetFillColor(std::uint32_t v) {
-    fillColor_ = v;
-    brushIndex_ = -1;
-}
-
-void CDrawObjPolygon::SetFillHatch(std::uint32_t v) {
-    fillHatch_ = v;
-    brushIndex_ = -1;
-}
-
 void CDrawObjPolygon::AddPoints(const std::vector<PointF>* points) {
     if (points != nullptr) {
         points_.insert(points_.end(), points->begin(), points->end());
@@ -252,11 +197,6 @@ double CDrawObjPolygon::GetDistance(CPaper&, PointF p, const CData* node) {
         return -1.0;
     }
     return Contains(p) ? 1.0 : -1.0;
-}
-
-void CDrawObjPolygon::CreatePens(CPaper& paper) {
-    penIndex_ = paper.FindPen(style_, width_, color_);
-    brushIndex_ = paper.FindBrush(fillStyle_, fillColor_, fillHatch_);
 }
 
 }  // namespace korvo

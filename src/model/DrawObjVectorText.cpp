@@ -81,7 +81,7 @@ CDrawObjVectorText::CDrawObjVectorText(std::uint16_t style, std::uint16_t width,
                                        float angle, std::uint16_t textFlags, float textValue,
                                        std::int32_t fontNumber, const std::string& fontName,
                                        std::uint16_t level)
-    : CDrawObj(level), textFlags_(textFlags), width_(width), color_(color) {
+    : CPenElement(style, width, color, level), textFlags_(textFlags) {
     SetStyle(style);
     SetText(text);
     SetX1(x);
@@ -96,10 +96,8 @@ CDrawObjVectorText::CDrawObjVectorText(std::uint16_t style, std::uint16_t width,
 
 void CDrawObjVectorText::Serialize(CArchive& ar) {
     CDrawObj::Serialize(ar);
+    SerializePen(ar);
     if (ar.IsStoring()) {
-        ar.Write(style_);
-        ar.Write(width_);
-        ar.Write(color_);
         WriteTextString(ar, text_);
         ar.Write(x_);
         ar.Write(y_);
@@ -113,9 +111,6 @@ void CDrawObjVectorText::Serialize(CArchive& ar) {
         WriteTextString(ar, fontName_);
         return;
     }
-    style_ = ar.Read<std::uint16_t>();
-    width_ = ar.Read<std::uint16_t>();
-    color_ = ar.Read<std::uint32_t>();
     text_ = ReadTextString(ar);
     x_ = ar.Read<float>();
     y_ = ar.Read<float>();
@@ -132,9 +127,7 @@ void CDrawObjVectorText::Serialize(CArchive& ar) {
 }
 
 bool CDrawObjVectorText::Draw(CPaper& paper, IDrawContext* dc, const CData* node) {
-    if (penIndex_ == -1) {
-        CreatePens(paper);
-    }
+    EnsurePens(paper);
     if (!IsVisible(node)) {
         return false;
     }
@@ -148,9 +141,7 @@ bool CDrawObjVectorText::Draw(CPaper& paper, IDrawContext* dc, const CData* node
 }
 
 bool CDrawObjVectorText::Print(CPaper& paper, IDrawContext* dc, const CData* node) {
-    if (penIndex_ == -1) {
-        CreatePens(paper);
-    }
+    EnsurePens(paper);
     if (!CDrawObj::Print(paper, dc, node)) {
         return false;
     }
@@ -159,13 +150,6 @@ bool CDrawObjVectorText::Print(CPaper& paper, IDrawContext* dc, const CData* nod
         Render(paper, dc, VectorTextInk{Pen{}, color_, true, width_}, false);
     }
     return true;
-}
-
-RectF CDrawObjVectorText::GetExtents(CPaper& paper, const CData* node) {
-    if (!extents_.IsValid()) {
-        Draw(paper, nullptr, node);
-    }
-    return extents_;
 }
 
 RectF CDrawObjVectorText::Render(CPaper& paper, IDrawContext* dc, const VectorTextInk& ink,
@@ -189,18 +173,7 @@ RectF CDrawObjVectorText::Render(CPaper& paper, IDrawContext* dc, const VectorTe
 }
 
 void CDrawObjVectorText::SetStyle(std::uint16_t) {
-    style_ = 0;
-    penIndex_ = -1;
-}
-
-void CDrawObjVectorText::SetWidth(std::uint16_t width) {
-    width_ = width;
-    penIndex_ = -1;
-}
-
-void CDrawObjVectorText::SetColor(std::uint32_t color) {
-    color_ = color;
-    penIndex_ = -1;
+    CPenElement::SetStyle(0);
 }
 
 void CDrawObjVectorText::SetAngle(float degrees) {
@@ -275,10 +248,6 @@ void CDrawObjVectorText::Scale(float cx, float cy, double fx, double fy) {
     height_ = static_cast<float>(height_ * std::fabs(fy));
     SetRelSize1(static_cast<float>(charWidth));
     SetRelSize2(static_cast<float>(pitch));
-}
-
-void CDrawObjVectorText::CreatePens(CPaper& paper) {
-    penIndex_ = paper.FindPen(style_, width_, color_);
 }
 
 void CDrawObjVectorText::FillCache() {

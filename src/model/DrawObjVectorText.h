@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "model/DrawObj.h"
+#include "model/PenElement.h"
 
 namespace korvo {
 
@@ -12,7 +12,7 @@ struct VectorTextInk;
 // A line or block of text placed at a point: drawn from the glyphs of the font being edited, or
 // as device text in a named system font. The text is kept in the font's own (OEM) code page, so
 // it shows the characters the font's codes stand for.
-class CDrawObjVectorText : public CDrawObj {
+class CDrawObjVectorText : public CPenElement {
 public:
     static const CRuntimeClass kRuntimeClass;
 
@@ -29,15 +29,10 @@ public:
 
     bool Draw(CPaper& paper, IDrawContext* dc, const CData* node) override;
     bool Print(CPaper& paper, IDrawContext* dc, const CData* node) override;
-    RectF GetExtents(CPaper& paper, const CData* node) override;
 
     // Text is always drawn solid.
     void SetStyle(std::uint16_t style) override;
     std::uint16_t GetStyle() const override { return 0; }
-    void SetWidth(std::uint16_t width) override;
-    std::uint16_t GetWidth() const override { return width_; }
-    void SetColor(std::uint32_t color) override;
-    std::uint32_t GetColor() const override { return color_; }
 
     void SetX1(float v) override { x_ = v; }
     float GetX1() const override { return x_; }
@@ -68,11 +63,9 @@ public:
     void MoveBy(float dx, float dy) override;
     void Rotate(float cx, float cy, double angle) override;
     void Scale(float cx, float cy, double fx, double fy) override;
-    void CreatePens(CPaper& paper) override;
 
     virtual void SetTextFlags(std::uint16_t flags) { textFlags_ = flags; }
 
-    int GetPenIndex() const { return penIndex_; }
     // The stored encodings: percent of the height and tenths of a degree.
     std::int16_t GetRelSize1Percent() const { return relSize1_; }
     std::int16_t GetRelSize2Percent() const { return relSize2_; }
@@ -91,13 +84,8 @@ private:
     float height_ = 0.0f;
     float textValue_ = 0.0f;
     std::uint16_t textFlags_ = 0;
-    std::uint16_t style_ = 0;
-    std::uint16_t width_ = 0;
-    std::uint32_t color_ = 0;
     std::int32_t fontNumber_ = 0;
     std::string fontName_;
-    int penIndex_ = -1;
-    RectF extents_;
     // Filled on first use and kept in step by the setters and Rotate; the angle is kept exactly
     // here so that repeated rotations do not pile up the rounding to tenths.
     bool cacheValid_ = false;
