@@ -25,13 +25,6 @@ int OpenFont(const std::string& path, CKorvoFont& font) {
     return outcome.damage ? kExitBadInput : kExitOk;
 }
 
-namespace {
-
-std::string CharacterLabel(int code) {
-    return code > 32 && code < 127 ? std::string(1, static_cast<char>(code)) : std::string();
-}
-
-// Writes text to `path`, or to standard output when no path is given.
 int WriteText(const std::string& path, const std::string& text) {
     if (path.empty() || path == "-") {
         std::cout << text;
@@ -45,6 +38,12 @@ int WriteText(const std::string& path, const std::string& text) {
         return kExitFileError;
     }
     return kExitOk;
+}
+
+namespace {
+
+std::string CharacterLabel(int code) {
+    return code > 32 && code < 127 ? std::string(1, static_cast<char>(code)) : std::string();
 }
 
 }  // namespace

@@ -16,6 +16,10 @@ class CKorvoFont;
 // failure, or kExitOk.
 int OpenFont(const std::string& path, CKorvoFont& font);
 
+// Writes text to `path`, or to standard output when no path (or "-") is given; says on standard
+// error why when it cannot.
+int WriteText(const std::string& path, const std::string& text);
+
 // Writes the font file; says on standard error why when it cannot.
 int WriteFontOrReport(const CKorvoFont& font, const std::string& path);
 

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "FontCommands.h"
+#include "GlyphCommands.h"
 #include "JhfImport.h"
 #include "PictureCommands.h"
 
@@ -15,6 +16,23 @@ constexpr const char* kJsonShape =
     "\"left\": int, \"width\": int, \"commands\": [[\"m\"|\"d\"|\"o\", x, y], ...]}, ...]}. "
     "\"m\" starts a polyline, \"d\" draws a line to the pair, \"o\" places a single point; "
     "x and y are whole numbers from 0 to 200, y upwards.";
+
+constexpr const char* kDrawingShape =
+    "Drawing JSON: {\"elements\": [{\"type\": \"line\", \"x1\", \"y1\", \"x2\", \"y2\"}, "
+    "{\"type\": \"point\", \"x\", \"y\"}, {\"type\": \"ellipse\", \"cx\", \"cy\", \"a\", "
+    "\"b\", \"rotation\", \"start\", \"end\"}, ...]}, each key with a number. Units are those "
+    "of the sheet, y upwards; a and b are the radii along the ellipse's own axes, rotation turns "
+    "them counter-clockwise, start and end are the angles of the arc's ends as seen from the "
+    "centre (a full ellipse runs from 0 to 360), all in degrees. An optional \"level\" "
+    "(default 1) sets the element's level; level 20 holds construction lines, never stored. "
+    "Only what lies in the drawing area, 0 to 200 in x and y, is stored, at most 255 coordinate "
+    "pairs.";
+
+constexpr const char* kStoring =
+    "The drawing is stored the way the editor's Save Char stores it: ellipses and arcs become "
+    "chains of lines, lines crossing the border of the drawing area are clipped, lines meeting "
+    "end to end become one polyline, points come last and coordinates are truncated to whole "
+    "numbers. A drawing that needs more than 255 pairs is refused with exit status 2. ";
 
 }  // namespace
 
@@ -94,6 +112,65 @@ int main(int argc, char** argv) {
         "--proportional", renderOptions.proportional,
         "space characters by their own widths instead of a fixed pitch of 0.7 heights");
 
+    korvo::GlyphOptions glyphOptions;
+    std::string arcLines;
+    std::string trim = "yes";
+    CLI::App* decode = app.add_subcommand(
+        "decode",
+        std::string("Load a glyph onto an empty sheet the way the editor's Load Char does "
+                    "and write the drawing as JSON: a line for every stroke, a point "
+                    "for every dot. Messages about unknown command letters (err2) go "
+                    "to standard output, so use -o for clean JSON. ") +
+            kDrawingShape);
+    decode->add_option("FONT", glyphOptions.fontPath, "font file (.dat)")->required();
+    decode->add_option("CODE", glyphOptions.code, "character code, 0 to 255")
+        ->required()
+        ->check(CLI::Range(0, 255));
+    decode->add_option("-o,--output", glyphOptions.outPath,
+                       "drawing JSON to write (default: standard output)");
+
+    const CLI::Validator arcLinesCheck(
+        [](std::string& value) {
+            return korvo::ParseArcLines(value)
+                       ? std::string()
+                       : "wants a number from 2 to 255 or max, not " + value;
+        },
+        "N|max");
+    auto addStoringOptions = [&](CLI::App* command) {
+        command->add_option("DRAWING", glyphOptions.drawingPath, "drawing JSON file")->required();
+        command
+            ->add_option("--arc-lines", arcLines,
+                         "lines per ellipse or arc, 2 to 255, or max for as many as the 255-pair "
+                         "limit leaves (default 10)")
+            ->check(arcLinesCheck);
+        command
+            ->add_option("--trim", trim,
+                         "yes (default): clip lines that cross the border of the drawing area; "
+                         "no: leave them as they are, so they are not stored")
+            ->check(CLI::IsMember({"yes", "no"}));
+    };
+
+    CLI::App* encode = app.add_subcommand(
+        "encode", std::string("Store a drawing into a glyph of an empty font and write the glyph "
+                              "as JSON {\"left\": int, \"width\": int, \"commands\": "
+                              "[[\"m\"|\"d\"|\"o\", x, y], ...]}. ") +
+                      kStoring + kDrawingShape);
+    addStoringOptions(encode);
+    encode->add_option("-o,--output", glyphOptions.outPath,
+                       "glyph JSON to write (default: standard output)");
+
+    CLI::App* put = app.add_subcommand(
+        "put", std::string("Store a drawing as the glyph CODE of a font and save the font; "
+                           "nothing is written when the drawing is refused. ") +
+                   kStoring + kDrawingShape);
+    put->add_option("FONT", glyphOptions.fontPath, "font file (.dat)")->required();
+    put->add_option("CODE", glyphOptions.code, "character code, 33 to 255")
+        ->required()
+        ->check(CLI::Range(33, 255));
+    addStoringOptions(put);
+    put->add_option("-o,--output", glyphOptions.outPath,
+                    "font file to write (default: replace FONT)");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -120,6 +197,15 @@ int main(int argc, char** argv) {
         }
         if (*render) {
             return korvo::RunRender(renderOptions);
+        }
+        if (*decode) {
+            return korvo::RunDecode(glyphOptions.fontPath, glyphOptions.code, glyphOptions.outPath);
+        }
+        if (*encode || *put) {
+            glyphOptions.lineCount =
+                arcLines.empty() ? std::nullopt : korvo::ParseArcLines(arcLines);
+            glyphOptions.trim = trim == "yes";
+            return *encode ? korvo::RunEncode(glyphOptions) : korvo::RunPut(glyphOptions);
         }
         return korvo::RunImportJhf(input, output, firstCode);
     } catch (const std::exception& error) {

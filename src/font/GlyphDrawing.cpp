@@ -80,15 +80,21 @@ std::vector<GlyphCommand> BuildCommands(const std::vector<CData*>& list) {
     return commands;
 }
 
-// Moves `p` along the line towards `other` until it lies within 0 ... 200 in x, then in y.
+// Moves `p` along the line towards `other` until it lies within 0 ... 200 in x, then in y. Once
+// `p` has reached `other` there is no direction left to move in, and it stays: such a line
+// misses the square and ends up outside the drawing area, where storing passes it by.
 PointF ClipEnd(PointF p, PointF other) {
     auto alongX = [&](float x) {
-        const float t = (x - p.x) / (other.x - p.x);
-        p = {x, p.y + t * (other.y - p.y)};
+        if (other.x != p.x) {
+            const float t = (x - p.x) / (other.x - p.x);
+            p = {x, p.y + t * (other.y - p.y)};
+        }
     };
     auto alongY = [&](float y) {
-        const float t = (y - p.y) / (other.y - p.y);
-        p = {p.x + t * (other.x - p.x), y};
+        if (other.y != p.y) {
+            const float t = (y - p.y) / (other.y - p.y);
+            p = {p.x + t * (other.x - p.x), y};
+        }
     };
     if (p.x < 0.0f) {
         alongX(0.0f);

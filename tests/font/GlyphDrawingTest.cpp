@@ -168,6 +168,7 @@ TEST(GlyphDrawing, TrimsLinesAtTheDrawingArea) {
         {{-100, -100, 300, 300}, {0, 0, 200, 200}},    // both ends
         {{150, 250, 250, 150}, {200, 200, 200, 200}},  // box touches, line misses
         {{300, 300, 400, 400}, {300, 300, 400, 400}},  // box misses: untouched
+        {{-10, 5, 0, -3}, {0, -3, 0, -3}},             // clipped onto its own end
     };
     for (const Case& c : cases) {
         Drawing d({{'l', {c.line[0], c.line[1], c.line[2], c.line[3]}}});

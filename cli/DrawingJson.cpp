@@ -1,0 +1,228 @@
+#include "DrawingJson.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <span>
+
+#include "model/Data.h"
+#include "model/DataCollection.h"
+#include "model/Paper.h"
+
+namespace korvo {
+
+namespace {
+
+using nlohmann::json;
+
+// What the editor's drawing tools give a new element: the sheet's default pen of 0.25 units,
+// style 0, colour 0; a point is a solid circle of radius 1.
+constexpr float kToolWidth = 0.25f;
+constexpr float kPointRadius = 1.0f;
+constexpr std::uint16_t kToolLevel = 1;
+
+constexpr std::array<std::string_view, 4> kLineKeys{"x1", "y1", "x2", "y2"};
+constexpr std::array<std::string_view, 2> kPointKeys{"x", "y"};
+constexpr std::array<std::string_view, 7> kEllipseKeys{"cx",       "cy",    "a",  "b",
+                                                       "rotation", "start", "end"};
+
+struct Shape {
+    std::string_view type;
+    std::int32_t node;
+    std::span<const std::string_view> keys;
+};
+
+constexpr std::array<Shape, 3> kShapes{{
+    {"line", kNodeLine, kLineKeys},
+    {"point", kNodePoint, kPointKeys},
+    {"ellipse", kNodeEllipse, kEllipseKeys},
+}};
+
+using Values = std::array<float, kEllipseKeys.size()>;
+
+const Shape* ShapeOfType(std::string_view type) {
+    const auto* found = std::find_if(kShapes.begin(), kShapes.end(),
+                                     [&](const Shape& shape) { return shape.type == type; });
+    return found != kShapes.end() ? found : nullptr;
+}
+
+const Shape* ShapeOfNode(std::int32_t node) {
+    const auto* found = std::find_if(kShapes.begin(), kShapes.end(),
+                                     [&](const Shape& shape) { return shape.node == node; });
+    return found != kShapes.end() ? found : nullptr;
+}
+
+std::string Quoted(std::string_view key) {
+    return "\"" + std::string(key) + "\"";
+}
+
+// Elements hold floats; a number that no float can hold would turn into infinity on the sheet.
+bool ReadFloat(const json& value, float& out) {
+    if (!value.is_number()) {
+        return false;
+    }
+    const double number = value.get<double>();
+    if (!(std::fabs(number) <= std::numeric_limits<float>::max())) {
+        return false;
+    }
+    out = static_cast<float>(number);
+    return true;
+}
+
+bool ReadLevel(const json& value, std::uint16_t& out) {
+    if (!value.is_number_integer()) {
+        return false;
+    }
+    const auto number = value.get<long long>();
+    if (number < 0 || number > std::numeric_limits<std::uint16_t>::max()) {
+        return false;
+    }
+    out = static_cast<std::uint16_t>(number);
+    return true;
+}
+
+std::unique_ptr<CData> MakeNode(const Shape& shape, const Values& v, std::uint16_t level) {
+    auto node = std::make_unique<CData>(shape.node);
+    if (shape.node == kNodeLine) {
+        node->CreateLine(v[0], v[1], v[2], v[3], 0, kToolWidth, 0, level);
+    } else if (shape.node == kNodePoint) {
+        node->CreateCircle(v[0], v[1], kPointRadius, 0, kToolWidth, 0, 0, 0, 0, level);
+    } else {
+        node->CreateEllipse(v[0], v[1], v[2], v[3], v[5], v[6], v[4], 0, kToolWidth, 0, level);
+    }
+    return node;
+}
+
+std::unique_ptr<CData> ParseElement(const json& item, const std::string& where,
+                                    std::vector<std::string>& errors) {
+    if (!item.is_object()) {
+        errors.push_back(where + ": an element is an object");
+        return nullptr;
+    }
+    const auto type = item.find("type");
+    const Shape* shape =
+        type != item.end() && type->is_string() ? ShapeOfType(type->get<std::string>()) : nullptr;
+    if (shape == nullptr) {
+        errors.push_back(where + ": \"type\" must be \"line\", \"point\" or \"ellipse\", not " +
+                         (type != item.end() ? type->dump() : std::string("missing")));
+        return nullptr;
+    }
+    const std::size_t before = errors.size();
+    Values values{};
+    for (std::size_t i = 0; i < shape->keys.size(); ++i) {
+        const auto value = item.find(shape->keys[i]);
+        if (value == item.end()) {
+            errors.push_back(where + ": " + Quoted(shape->keys[i]) + " is missing");
+        } else if (!ReadFloat(*value, values[i])) {
+            errors.push_back(where + ": " + Quoted(shape->keys[i]) +
+                             " must be a number within the range of a float, not " + value->dump());
+        }
+    }
+    std::uint16_t level = kToolLevel;
+    if (const auto value = item.find("level"); value != item.end() && !ReadLevel(*value, level)) {
+        errors.push_back(where + ": \"level\" must be a whole number from 0 to 65535, not " +
+                         value->dump());
+    }
+    for (const auto& [key, value] : item.items()) {
+        const bool known =
+            key == "type" || key == "level" ||
+            std::find(shape->keys.begin(), shape->keys.end(), key) != shape->keys.end();
+        if (!known) {
+            errors.push_back(where + ": " + Quoted(key) + " is not a key of a " +
+                             std::string(shape->type));
+        }
+    }
+    return errors.size() == before ? MakeNode(*shape, values, level) : nullptr;
+}
+
+// The shortest decimal that reads back as `v`, as the double the JSON writer prints; the full
+// double value of `v` in the rare case that a reader's double-then-float rounding could miss it.
+double ExactNumber(float v) {
+    std::array<char, 32> text{};
+    const auto written = std::to_chars(text.data(), text.data() + text.size(), v);
+    double shortest = 0.0;
+    const auto read = std::from_chars(text.data(), written.ptr, shortest);
+    if (written.ec != std::errc() || read.ec != std::errc() || static_cast<float>(shortest) != v) {
+        return v;
+    }
+    return shortest;
+}
+
+Values ValuesOf(const CData& node) {
+    auto f = [](double v) { return static_cast<float>(v); };
+    switch (node.GetType()) {
+        case kNodeLine:
+            return {f(node.GetX1()), f(node.GetY1()), f(node.GetX2()), f(node.GetY2())};
+        case kNodePoint:
+            return {f(node.GetX1()), f(node.GetY1())};
+        default:
+            return {f(node.GetX1()),      f(node.GetY1()),    f(node.GetAxisA()),
+                    f(node.GetAxisB()),   f(node.GetAngle()), f(node.GetStartAngle()),
+                    f(node.GetEndAngle())};
+    }
+}
+
+}  // namespace
+
+DrawingRead ReadDrawingJson(std::string_view text) {
+    DrawingRead result;
+    try {
+        const json document = json::parse(text.begin(), text.end());
+        const auto elements = document.is_object() ? document.find("elements") : document.end();
+        if (!document.is_object() || elements == document.end() || !elements->is_array()) {
+            result.errors.push_back("the document must be an object with an \"elements\" list");
+            return result;
+        }
+        for (std::size_t i = 0; i < elements->size(); ++i) {
+            auto node =
+                ParseElement((*elements)[i], "elements[" + std::to_string(i) + "]", result.errors);
+            if (node) {
+                result.nodes.push_back(std::move(node));
+            }
+        }
+    } catch (const json::exception& error) {
+        // The parser's text names the line and column; its exception id means nothing to users.
+        std::string_view detail = error.what();
+        if (const std::size_t tag = detail.find("] "); tag != std::string_view::npos) {
+            detail.remove_prefix(tag + 2);
+        }
+        result.errors.push_back("not valid JSON: " + std::string(detail));
+    }
+    if (!result.errors.empty()) {
+        result.nodes.clear();
+    }
+    return result;
+}
+
+nlohmann::ordered_json DrawingToJson(const CPaper& paper) {
+    nlohmann::ordered_json elements = nlohmann::ordered_json::array();
+    for (const CData* node : paper.GetCollection()->CollectByType(kNodeLine, kNodePoint, true)) {
+        const Shape* shape = ShapeOfNode(node->GetType());
+        if (shape == nullptr || node->GetElement() == nullptr) {
+            continue;
+        }
+        nlohmann::ordered_json element = {{"type", shape->type}};
+        const Values values = ValuesOf(*node);
+        for (std::size_t i = 0; i < shape->keys.size(); ++i) {
+            element[std::string(shape->keys[i])] = ExactNumber(values[i]);
+        }
+        element["level"] = node->GetLevel();
+        elements.push_back(std::move(element));
+    }
+    return {{"elements", std::move(elements)}};
+}
+
+std::string WriteDrawingJson(const CPaper& paper) {
+    const nlohmann::ordered_json document = DrawingToJson(paper);
+    std::string text = "{\"elements\": [";
+    const char* separator = "\n  ";
+    for (const auto& element : document["elements"]) {
+        text += separator + element.dump();
+        separator = ",\n  ";
+    }
+    return text + (document["elements"].empty() ? "]}\n" : "\n]}\n");
+}
+
+}  // namespace korvo

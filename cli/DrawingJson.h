@@ -1,0 +1,35 @@
+#pragma once
+
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace korvo {
+
+class CData;
+class CPaper;
+
+// The JSON form of a glyph drawing: {"elements": [{"type": "line", "x1", "y1", "x2", "y2"},
+// {"type": "point", "x", "y"}, {"type": "ellipse", "cx", "cy", "a", "b", "rotation", "start",
+// "end"}, ...]}, each with an optional "level" (default 1), in the sheet's order. Numbers are
+// drawing units or degrees.
+
+struct DrawingRead {
+    // Nodes made the way the editor's drawing tools make them, ready for the sheet.
+    std::vector<std::unique_ptr<CData>> nodes;
+    std::vector<std::string> errors;  // each names the element and the key
+};
+
+// Checks the whole text before making anything: a text with any error yields no nodes.
+DrawingRead ReadDrawingJson(std::string_view text);
+
+// The lines, points and ellipses of the sheet, groups searched depth-first; every number reads
+// back as the same float.
+nlohmann::ordered_json DrawingToJson(const CPaper& paper);
+
+// DrawingToJson as text, one element to a line.
+std::string WriteDrawingJson(const CPaper& paper);
+
+}  // namespace korvo
