@@ -40,16 +40,16 @@ int ReadDrawing(const std::string& path, DrawingRead& drawing) {
     return drawing.errors.empty() ? kExitOk : kExitBadInput;
 }
 
-// The document reads the font the way the editor does and never fails; what it told the user
-// while reading says how it went. A font that could not be read is left without an owning table.
-int OpenDocument(CKorvoFEDoc& doc, const CCliDocumentHost& host, const std::string& path) {
-    const int before = host.MessageCount();
-    doc.OnOpenDocument(path);
+// The document reads the font the way the editor does and opens even when reading fails; a font
+// that could not be read is left without an owning table.
+int OpenDocument(CKorvoFEDoc& doc, const std::string& path) {
+    FontReadOutcome outcome;
+    doc.OnOpenDocument(path, &outcome);
     const CFontTable* table = doc.GetFont().Table();
     if (table == nullptr || table->OwnsEntries() == 0) {
         return kExitFileError;
     }
-    return host.MessageCount() != before ? kExitBadInput : kExitOk;
+    return outcome.damage ? kExitBadInput : kExitOk;
 }
 
 void PutOnSheet(CKorvoFEDoc& doc, DrawingRead& drawing) {
@@ -100,7 +100,7 @@ std::optional<int> ParseArcLines(std::string_view text) {
 int RunDecode(const std::string& fontPath, int code, const std::string& outPath) {
     CCliDocumentHost host;
     CKorvoFEDoc doc(host);
-    const int status = OpenDocument(doc, host, fontPath);
+    const int status = OpenDocument(doc, fontPath);
     if (status == kExitFileError) {
         return status;
     }
@@ -135,7 +135,7 @@ int RunPut(const GlyphOptions& options) {
     }
     CCliDocumentHost host(AnswersFor(options));
     CKorvoFEDoc doc(host);
-    const int status = OpenDocument(doc, host, options.fontPath);
+    const int status = OpenDocument(doc, options.fontPath);
     if (status == kExitFileError) {
         return status;
     }

@@ -43,11 +43,11 @@ bool CKorvoFEDoc::OnNewDocument() {
     return true;
 }
 
-bool CKorvoFEDoc::OnOpenDocument(const std::string& path) {
+bool CKorvoFEDoc::OnOpenDocument(const std::string& path, FontReadOutcome* outcome) {
     if (fontPresent_ != 0) {
         return false;
     }
-    font_.LoadFontFile(path, 1, host_);
+    font_.LoadFontFile(path, 1, host_, outcome);
     fontPresent_ = 1;
     paper_ = MakePaper();
     pathName_ = path;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "font/FontFile.h"
 #include "font/GlyphDrawing.h"
 #include "font/KorvoFont.h"
 
@@ -32,8 +33,8 @@ public:
     // --- life of the document ----------------------------------------------------------------
     bool OnNewDocument();
     // True even when the file could not be read (the reader has told the user); false when this
-    // document already holds a font.
-    bool OnOpenDocument(const std::string& path);
+    // document already holds a font. `outcome`, when given, learns how the reading went.
+    bool OnOpenDocument(const std::string& path, FontReadOutcome* outcome = nullptr);
     bool OnSaveDocument(const std::string& path);
     void DeleteContents();
     // Before closing: offers to store the drawing, then to save the font. False keeps it open.
