@@ -69,6 +69,8 @@ public:
 
     // --- the drawing -------------------------------------------------------------------------
     CDataCollection* GetCollection() const { return collection_.get(); }
+    // The collection handed to scripts and inspection tools.
+    CDataCollection* GetDataCollectionController() const { return collection_.get(); }
     CData* AddNode(std::unique_ptr<CData> node);
     void SetMarkAll(std::uint16_t mark);
     // The nearest visible element of that node type (0: any) within the pick distance.
