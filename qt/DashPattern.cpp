@@ -31,12 +31,11 @@ CDashPattern::CDashPattern(PenStyle style) {
     }
 }
 
-bool CDashPattern::IsOn(std::int64_t step) const {
+DashCursor CDashPattern::CursorAt(std::int64_t step) const {
     if (period_ == 0) {
-        return true;
+        return {};  // always on
     }
-    const auto position = static_cast<int>((phase_ + step % period_) % period_);
-    return ((onMask_ >> position) & 1U) != 0;
+    return {onMask_, period_, static_cast<int>((phase_ + step % period_) % period_)};
 }
 
 void CDashPattern::Advance(std::int64_t steps) {

@@ -7,20 +7,11 @@ namespace korvo {
 namespace {
 
 constexpr QRgb kColourBits = 0x00FFFFFF;
+constexpr QRgb kAllBits = 0xFFFFFFFF;
 
 bool IsPlain32Bit(QImage::Format format) {
     return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
            format == QImage::Format_ARGB32_Premultiplied;
-}
-
-template <typename Combine>
-void ForEachPixel(QImage& image, std::span<const QPoint> pixels, Combine combine) {
-    uchar* const bits = image.bits();
-    const qsizetype stride = image.bytesPerLine();
-    for (const QPoint& p : pixels) {
-        auto* pixel = reinterpret_cast<QRgb*>(bits + p.y() * stride) + p.x();
-        *pixel = combine(*pixel);
-    }
 }
 
 }  // namespace
@@ -34,21 +25,26 @@ QImage* DirectlyWritableImage(QPainter& painter) {
     return image;
 }
 
-void WritePixels(QImage& image, std::span<const QPoint> pixels, QRgb color, RasterOp op) {
-    // The alpha channel is left alone by the bitwise operations, as Qt's raster operations do.
+PixelOp PixelOpFor(QRgb color, RasterOp op) {
     switch (op) {
         case RasterOp::XorPen:
-            ForEachPixel(image, pixels, [&](QRgb d) { return d ^ (color & kColourBits); });
-            break;
+            return {kAllBits, color & kColourBits};
         case RasterOp::NotXorPen:
-            ForEachPixel(image, pixels, [&](QRgb d) { return d ^ (~color & kColourBits); });
-            break;
+            return {kAllBits, ~color & kColourBits};
         case RasterOp::Invert:
-            ForEachPixel(image, pixels, [](QRgb d) { return d ^ kColourBits; });
-            break;
+            return {kAllBits, kColourBits};
         default:
-            ForEachPixel(image, pixels, [&](QRgb) { return color | ~kColourBits; });
-            break;
+            return {0, color | ~kColourBits};
+    }
+}
+
+void WritePixels(QImage& image, std::span<const QPoint> pixels, QRgb color, RasterOp op) {
+    const PixelOp combine = PixelOpFor(color, op);
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    for (const QPoint& p : pixels) {
+        auto* pixel = reinterpret_cast<QRgb*>(bits + p.y() * stride) + p.x();
+        *pixel = combine.Apply(*pixel);
     }
 }
 

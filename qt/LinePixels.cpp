@@ -9,50 +9,8 @@ namespace korvo {
 namespace {
 
 // The offsets k >= 0 for which c0 + sign * k lies in [lo, hi].
-struct OffsetRange {
-    std::int64_t lo = 0;
-    std::int64_t hi = 0;
-};
-
 OffsetRange OffsetsInside(std::int64_t c0, int sign, std::int64_t lo, std::int64_t hi) {
     return sign > 0 ? OffsetRange{lo - c0, hi - c0} : OffsetRange{c0 - hi, c0 - lo};
-}
-
-// One line seen along its longer (major) and shorter (minor) axis.
-struct LineAxes {
-    bool xMajor = true;
-    std::int64_t steps = 0;  // length along the major axis
-    std::int64_t rise = 0;   // length along the minor axis, <= steps
-    std::int64_t major0 = 0;
-    std::int64_t minor0 = 0;
-    int majorSign = 1;
-    int minorSign = 1;
-    OffsetRange majorInside;
-    OffsetRange minorInside;
-};
-
-LineAxes AxesOf(DevicePoint from, DevicePoint to, const DeviceRect& bounds) {
-    const std::int64_t dx = std::int64_t{to.x} - from.x;
-    const std::int64_t dy = std::int64_t{to.y} - from.y;
-    LineAxes a;
-    a.xMajor = std::llabs(dx) >= std::llabs(dy);
-    const std::int64_t dMajor = a.xMajor ? dx : dy;
-    const std::int64_t dMinor = a.xMajor ? dy : dx;
-    a.steps = std::llabs(dMajor);
-    a.rise = std::llabs(dMinor);
-    a.major0 = a.xMajor ? from.x : from.y;
-    a.minor0 = a.xMajor ? from.y : from.x;
-    a.majorSign = dMajor < 0 ? -1 : 1;
-    a.minorSign = dMinor < 0 ? -1 : 1;
-    const std::int64_t left = bounds.left;
-    const std::int64_t right = std::int64_t{bounds.right} - 1;
-    const std::int64_t top = bounds.top;
-    const std::int64_t bottom = std::int64_t{bounds.bottom} - 1;
-    a.majorInside = a.xMajor ? OffsetsInside(a.major0, a.majorSign, left, right)
-                             : OffsetsInside(a.major0, a.majorSign, top, bottom);
-    a.minorInside = a.xMajor ? OffsetsInside(a.minor0, a.minorSign, top, bottom)
-                             : OffsetsInside(a.minor0, a.minorSign, left, right);
-    return a;
 }
 
 std::int64_t ClampStep(double step, std::int64_t steps) {
@@ -80,6 +38,30 @@ OffsetRange StepsToVisit(const LineAxes& a) {
 }
 
 }  // namespace
+
+LineAxes AxesOf(DevicePoint from, DevicePoint to, const DeviceRect& bounds) {
+    const std::int64_t dx = std::int64_t{to.x} - from.x;
+    const std::int64_t dy = std::int64_t{to.y} - from.y;
+    LineAxes a;
+    a.xMajor = std::llabs(dx) >= std::llabs(dy);
+    const std::int64_t dMajor = a.xMajor ? dx : dy;
+    const std::int64_t dMinor = a.xMajor ? dy : dx;
+    a.steps = std::llabs(dMajor);
+    a.rise = std::llabs(dMinor);
+    a.major0 = a.xMajor ? from.x : from.y;
+    a.minor0 = a.xMajor ? from.y : from.x;
+    a.majorSign = dMajor < 0 ? -1 : 1;
+    a.minorSign = dMinor < 0 ? -1 : 1;
+    const std::int64_t left = bounds.left;
+    const std::int64_t right = std::int64_t{bounds.right} - 1;
+    const std::int64_t top = bounds.top;
+    const std::int64_t bottom = std::int64_t{bounds.bottom} - 1;
+    a.majorInside = a.xMajor ? OffsetsInside(a.major0, a.majorSign, left, right)
+                             : OffsetsInside(a.major0, a.majorSign, top, bottom);
+    a.minorInside = a.xMajor ? OffsetsInside(a.minor0, a.minorSign, top, bottom)
+                             : OffsetsInside(a.minor0, a.minorSign, left, right);
+    return a;
+}
 
 std::int64_t TraceLine(DevicePoint from, DevicePoint to, const DeviceRect& bounds,
                        std::vector<TracedPixel>& out) {

@@ -97,6 +97,26 @@ bool IsRaster(const QPainter& painter) {
     return engine != nullptr && engine->type() == QPaintEngine::Raster;
 }
 
+// Calls `segment(from, to)` for each leg of the path, and for the closing leg of a closed one.
+template <typename Segment>
+void ForEachSegment(std::span<const DevicePoint> points, bool closed, Segment segment) {
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        segment(points[i - 1], points[i]);
+    }
+    if (closed && points.size() > 1) {
+        segment(points.back(), points.front());
+    }
+}
+
+// Painting puts down all the dashes of a path first and then all its gaps, so where a copied,
+// opaque dashed path crosses itself the gap wins. Lines written straight into the image keep that
+// order by going over such a path twice, dashes first; a single line never meets itself.
+bool GapsMustFollow(std::span<const DevicePoint> points, bool closed, const CDashPattern& dashes,
+                    const LineInk& ink) {
+    const bool mayCross = points.size() > 2 || (closed && points.size() == 2);
+    return mayCross && !dashes.IsSolid() && ink.pen.Overwrites() && ink.gap.Overwrites();
+}
+
 }  // namespace
 
 CQtDrawContext::CQtDrawContext(QPainter& painter, bool isPrinter)
@@ -162,8 +182,7 @@ void CQtDrawContext::MoveTo(DevicePoint p) {
 void CQtDrawContext::LineTo(DevicePoint p) {
     const std::array<DevicePoint, 2> segment{current_, p};
     if (DrawsPixels()) {
-        TracePath(segment, false);
-        PaintTracedPixels();
+        DrawCosmeticPath(segment, false);
     } else {
         StrokePath(segment, false);
     }
@@ -176,8 +195,7 @@ void CQtDrawContext::Polyline(std::span<const DevicePoint> points) {
     }
     MoveTo(points.front());
     if (DrawsPixels()) {
-        TracePath(points, false);
-        PaintTracedPixels();
+        DrawCosmeticPath(points, false);
     } else {
         StrokePath(points, false);
     }
@@ -191,8 +209,7 @@ void CQtDrawContext::Polygon(std::span<const DevicePoint> points) {
     FillPolygon(points);
     if (DrawsPixels()) {
         dashes_.Restart();
-        TracePath(points, true);
-        PaintTracedPixels();
+        DrawCosmeticPath(points, true);
     } else {
         StrokePath(points, true);
     }
@@ -200,6 +217,16 @@ void CQtDrawContext::Polygon(std::span<const DevicePoint> points) {
 
 void CQtDrawContext::SetPixel(DevicePoint p, ColorRef color) {
     // A set pixel takes its colour whatever the raster operation, as on the classic desktop.
+    // On raster devices a pixel outside is dropped here: at the end of the coordinate range
+    // QPainter's fill overflows and paints whole rows.
+    if (pixelExact_ && !Contains(TraceBounds(), p)) {
+        return;
+    }
+    // Grids are thousands of single pixels, each of which costs QPainter a whole rectangle fill.
+    if (QImage* image = DirectImage(); image != nullptr) {
+        image->setPixel(p.x, p.y, ToQRgb(color));
+        return;
+    }
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter_.fillRect(QRect(p.x, p.y, 1, 1), ToQColor(color));
 }
@@ -221,8 +248,7 @@ void CQtDrawContext::Rectangle(const DeviceRect& rect) {
                           brush);
     }
     dashes_.Restart();
-    TracePath(corners, true);
-    PaintTracedPixels();
+    DrawCosmeticPath(corners, true);
 }
 
 void CQtDrawContext::FillRect(const DeviceRect& rect, ColorRef color) {
@@ -323,16 +349,46 @@ DeviceRect CQtDrawContext::TraceBounds() const {
     return clip_ ? Intersect(whole, *clip_) : whole;
 }
 
+QImage* CQtDrawContext::DirectImage() const {
+    return rasterOps_ ? DirectlyWritableImage(painter_) : nullptr;
+}
+
+// On images the context writes itself the lines go straight into the pixels; elsewhere they are
+// traced and then painted.
+void CQtDrawContext::DrawCosmeticPath(std::span<const DevicePoint> points, bool closed) {
+    QImage* image = DirectImage();
+    if (image == nullptr) {
+        TracePath(points, closed);
+        PaintTracedPixels();
+        return;
+    }
+    const LineInk ink{PixelOpFor(ToQRgb(pen_.color), rasterOp_),
+                      transparent_ ? kUntouched : PixelOpFor(kBackground, rasterOp_)};
+    if (GapsMustFollow(points, closed, dashes_, ink)) {
+        WritePath(*image, points, closed, {ink.pen, kUntouched});
+        dashes_ = WritePath(*image, points, closed, {kUntouched, ink.gap});
+    } else {
+        dashes_ = WritePath(*image, points, closed, ink);
+    }
+}
+
+// Returns the pattern as it stands after the path.
+CDashPattern CQtDrawContext::WritePath(QImage& image, std::span<const DevicePoint> points,
+                                       bool closed, const LineInk& ink) const {
+    CImageLineWriter lines(image, TraceBounds(), ink);
+    CDashPattern dashes = dashes_;
+    ForEachSegment(points, closed, [&](DevicePoint from, DevicePoint to) {
+        dashes.Advance(lines.Line(from, to, dashes));
+    });
+    return dashes;
+}
+
 void CQtDrawContext::TracePath(std::span<const DevicePoint> points, bool closed) {
     traced_.clear();
     onPixels_.clear();
     gapPixels_.clear();
-    for (std::size_t i = 1; i < points.size(); ++i) {
-        TraceSegment(points[i - 1], points[i]);
-    }
-    if (closed && points.size() > 1) {
-        TraceSegment(points.back(), points.front());
-    }
+    ForEachSegment(points, closed,
+                   [this](DevicePoint from, DevicePoint to) { TraceSegment(from, to); });
 }
 
 void CQtDrawContext::TraceSegment(DevicePoint from, DevicePoint to) {
@@ -356,7 +412,7 @@ void CQtDrawContext::PaintPixels(const std::vector<QPoint>& pixels, QRgb color, 
     if (pixels.empty()) {
         return;
     }
-    if (QImage* image = DirectlyWritableImage(painter_); image != nullptr && rasterOps_) {
+    if (QImage* image = DirectImage(); image != nullptr) {
         WritePixels(*image, pixels, color, op);
         return;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QPainter>
 #include <QPoint>
 #include <optional>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "DashPattern.h"
+#include "ImageLines.h"
 #include "LinePixels.h"
 #include "QtFontResolver.h"
 #include "platform/DrawContext.h"
@@ -20,9 +22,9 @@ namespace korvo {
 //
 // On raster devices cosmetic pens are drawn pixel by pixel with the context's own line walk,
 // so the "last pixel not set" rule and xor rubber bands are exact (on 32-bit images the pixels
-// are written straight into the image, which is faster than Qt's own line drawing). Geometric
-// pens, and everything on vector devices, go through Qt's stroker. Raster operations need a
-// raster device; elsewhere everything is drawn as plain copies.
+// are walked straight into the image's scanlines, which is faster than Qt's own line drawing).
+// Geometric pens, and everything on vector devices, go through Qt's stroker. Raster operations need
+// a raster device; elsewhere everything is drawn as plain copies.
 //
 // A fresh context behaves like a fresh device context of the classic desktop: black cosmetic
 // solid pen, white solid brush, copy raster operation, opaque white background, no clipping,
@@ -62,7 +64,11 @@ private:
     QPen StrokePen() const;
     QBrush FillBrush() const;
     DeviceRect TraceBounds() const;
+    QImage* DirectImage() const;
 
+    void DrawCosmeticPath(std::span<const DevicePoint> points, bool closed);
+    CDashPattern WritePath(QImage& image, std::span<const DevicePoint> points, bool closed,
+                           const LineInk& ink) const;
     void TraceSegment(DevicePoint from, DevicePoint to);
     void TracePath(std::span<const DevicePoint> points, bool closed);
     void PaintTracedPixels();

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QImage>
+#include <cstddef>
+#include <cstdint>
+
+#include "DashPattern.h"
+#include "ImagePixels.h"
+#include "platform/DrawContext.h"
+
+namespace korvo {
+
+// What a line does to the pixels it covers: where its dash pattern is on, `pen`; in the gaps,
+// `gap`.
+struct LineInk {
+    PixelOp pen;
+    PixelOp gap = kUntouched;
+};
+
+// Draws one-pixel lines straight into the scanlines of a 32-bit image. The pixels are exactly
+// those TraceLine yields inside the bounds and the dashes fall where CDashPattern puts them, but
+// nothing is collected on the way: a font's character table is tens of thousands of short
+// strokes, and for those the list of pixels and the dash test per pixel cost more than the
+// writing.
+//
+// Pixels are written as the walk meets them. Where the lines of one path cross, the caller
+// decides whether that order matters (it does only when pen and gaps both overwrite).
+class CImageLineWriter {
+public:
+    // `bounds` must lie inside the image; the image must be one DirectlyWritableImage accepts.
+    CImageLineWriter(QImage& image, const DeviceRect& bounds, const LineInk& ink);
+
+    // Like TraceLine, leaves out the pixel of `to`, and of a line running far off the bounds only
+    // the part inside costs anything. The pattern is taken as standing at the start of the
+    // line. Returns the number of steps of the whole line, to advance the pattern by.
+    std::int64_t Line(DevicePoint from, DevicePoint to, const CDashPattern& dashes);
+
+private:
+    std::int64_t ClippedLine(DevicePoint from, DevicePoint to, const CDashPattern& dashes);
+
+    QRgb* bits_;
+    std::ptrdiff_t stride_;  // in pixels
+    DeviceRect bounds_;
+    LineInk ink_;
+};
+
+}  // namespace korvo
