@@ -101,12 +101,6 @@ TEST(KorvoFEDoc, LifeOfADocument) {
     EXPECT_TRUE(missing.OnOpenDocument(dir.File("missing.dat")));
     EXPECT_NE(missing.GetPaper(), nullptr);
     EXPECT_FALSE(host.Messages().empty());
-
-    EXPECT_TRUE(CKorvoFEDoc::MaySelect(nullptr));
-    EXPECT_FALSE(CKorvoFEDoc::MaySelect(std::make_unique<CData>(11000).get()));
-    doc.UpdateAllViews(1);
-    doc.UpdateAllViews(0);
-    EXPECT_EQ(host.Hints(), (std::vector<int>{kHintUpdateAll, kHintUpdateDrawing}));
 }
 
 TEST(KorvoFEDoc, HelpLinesDialog) {

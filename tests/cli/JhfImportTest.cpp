@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -109,35 +106,6 @@ TEST(JhfImportTest, WarnsAboutGlyphsOverThePairLimitButKeepsThemWhole) {
                                                    " pairs; only the first 255 are stored"};
         EXPECT_EQ(result.warnings, pairs > 255 ? expected : std::vector<std::string>{});
     }
-}
-
-std::string ReadInstalledFont(const std::string& name) {
-    std::ifstream in("/usr/share/hershey-fonts/" + name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-TEST(JhfImportTest, ImportsTheInstalledFonts) {
-    const JhfParseResult futura = ParseJhf(ReadInstalledFont("futural.jhf"));
-    ASSERT_EQ(futura.glyphs.size(), 96u) << "is hershey-fonts-data installed?";
-    EXPECT_TRUE(futura.errors.empty());
-    const JhfImportResult imported = MapJhfGlyphs(futura.glyphs, 32);
-    const auto a = std::find_if(imported.glyphs.begin(), imported.glyphs.end(),
-                                [](const ImportedGlyph& g) { return g.code == 'A'; });
-    ASSERT_NE(a, imported.glyphs.end());
-    EXPECT_EQ(std::count_if(a->commands.begin(), a->commands.end(),
-                            [](const GlyphCommand& c) { return c.op == M; }),
-              3);
-    int maxCoordinate = 0;
-    for (const ImportedGlyph& g : imported.glyphs) {
-        for (const GlyphCommand& c : g.commands) {
-            maxCoordinate = std::max({maxCoordinate, int{c.x}, int{c.y}});
-        }
-    }
-    EXPECT_EQ(maxCoordinate, 200);
-
-    const JhfParseResult script = ParseJhf(ReadInstalledFont("scripts.jhf"));
-    EXPECT_TRUE(script.errors.empty());
-    EXPECT_EQ(MapJhfGlyphs(script.glyphs, 32).xOffset, 8);
 }
 
 }  // namespace

@@ -13,14 +13,13 @@ using Bytes = std::vector<std::uint8_t>;
 TEST(FontTable, FreshTableIsEmpty) {
     const CFontTable table;
     EXPECT_EQ(table.DefaultAdvance(), 0);
-    EXPECT_TRUE(table.FontName().empty());
+    EXPECT_EQ(table.DefinedCount(), 0);
     EXPECT_EQ(table.PoolSize(), 0u);
     EXPECT_FALSE(table.HasPool());
-    EXPECT_EQ(table.DefinedCount(), 0);
+    EXPECT_TRUE(table.FontName().empty());
     for (int code = 0; code < CFontTable::kGlyphCount; ++code) {
-        EXPECT_FALSE(table.Entry(code).HasCommands()) << code;
-        EXPECT_EQ(table.Entry(code).left, 0);
-        EXPECT_EQ(table.Entry(code).glyphWidth, 0);
+        const GlyphEntry& e = table.Entry(code);
+        EXPECT_TRUE(!e.HasCommands() && e.left == 0 && e.glyphWidth == 0) << code;
         EXPECT_EQ(table.CountCommandPairs(code), 0);
     }
 }

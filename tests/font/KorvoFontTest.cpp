@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <bit>
-#include <cstring>
 #include <vector>
 
 #include "app/CoreClasses.h"
@@ -9,32 +7,24 @@
 #include "font/GlyphStream.h"
 #include "font/KorvoFont.h"
 #include "platform/Archive.h"
+#include "support/LittleEndian.h"
 
 namespace korvo {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-std::int32_t I32At(const Bytes& bytes, std::size_t at) {
-    std::uint32_t value = 0;
-    for (int i = 0; i < 4; ++i) {
-        value |= static_cast<std::uint32_t>(bytes.at(at + i)) << (8 * i);
-    }
-    return static_cast<std::int32_t>(value);
-}
-
-float FloatAt(const Bytes& bytes, std::size_t at) {
-    return std::bit_cast<float>(static_cast<std::uint32_t>(I32At(bytes, at)));
-}
+using test::Bytes;
+using test::F32At;
+using test::I32At;
 
 // A pooled font read from a file, as the archive form expects it.
 void ReadPooled(CKorvoFont& font) {
     font.NewTable(0);
-    const Bytes file = {'K', 'o', 'r', 'v', 'o', ' ', 'V', 'S', ' ', '-', ' ', '3', '.',
-                        '0', '1', ' ', 65,  2,   1,   'm', 10,  20,  'd', 30,  40,  0,
-                        0,   0,   0,   0,   0,   0,   66,  1,   1,   'o', 7,   7,   0,
-                        0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,
-                        0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0,   0};
+    const Bytes file = test::ByteWriter()
+                           .Text(kFontFileHeader)
+                           .Raw({65, 2, 1, 'm', 10, 20, 'd', 30, 40, 0, 0, 0, 0, 0, 0, 0})
+                           .Raw({66, 1, 1, 'o', 7, 7, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})
+                           .Raw(Bytes(16, 0))
+                           .bytes;
     ParseFontFile(*font.Table(), file, 0, "ab");
 }
 
@@ -47,7 +37,7 @@ Bytes Store(const CKorvoFont& font) {
 constexpr std::size_t kEntries = 11;  // 4 advance + 3 name ("ab") + 4 pool size
 constexpr std::size_t kPool = kEntries + 256 * 12;
 
-TEST(KorvoFontArchive, LayoutAndOffsets) {
+TEST(KorvoFontArchive, LayoutOffsetsAndLoadedParameters) {
     CKorvoFont font;
     ReadPooled(font);
     font.SetParams({1.5f, 2, 3, 4.5f, 9.0f, 6, 7, 8, 9, 10.5f});
@@ -58,7 +48,6 @@ TEST(KorvoFontArchive, LayoutAndOffsets) {
     EXPECT_EQ(bytes[5], 'a');
     const std::uint32_t poolSize = 6 + 4;  // m 10 20 30 40 END + POINT 7 7 END
     EXPECT_EQ(static_cast<std::uint32_t>(I32At(bytes, 7)), poolSize);
-
     struct EntryCase {
         int code;
         std::int32_t left, width, offset;
@@ -72,25 +61,18 @@ TEST(KorvoFontArchive, LayoutAndOffsets) {
     }
     const Bytes pool(bytes.begin() + kPool, bytes.begin() + kPool + poolSize + 1);
     EXPECT_EQ(pool, (Bytes{CMD_MOVE, 10, 20, 30, 40, CMD_END, CMD_POINT, 7, 7, CMD_END, 0}));
-
     // Parameters in their stored order: 1, 10, 4, 3, 2, 6, 7, 8, 9; param5 is not stored.
     const std::size_t params = kPool + poolSize + 1;
     ASSERT_EQ(bytes.size(), params + 36);
-    EXPECT_EQ(FloatAt(bytes, params), 1.5f);
-    EXPECT_EQ(FloatAt(bytes, params + 4), 10.5f);
-    EXPECT_EQ(FloatAt(bytes, params + 8), 4.5f);
+    EXPECT_EQ(F32At(bytes, params), 1.5f);
+    EXPECT_EQ(F32At(bytes, params + 4), 10.5f);
+    EXPECT_EQ(F32At(bytes, params + 8), 4.5f);
     const std::int32_t ints[] = {3, 2, 6, 7, 8, 9};
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(I32At(bytes, params + 12 + 4 * i), ints[i]);
     }
-}
 
-TEST(KorvoFontArchive, LoadRestoresGlyphsAndWorkingParameters) {
-    CKorvoFont font;
-    ReadPooled(font);
-    font.SetParams({1.5f, 2, 3, 4.5f, 9.0f, 6, 7, 8, 9, 10.5f});
-    const Bytes bytes = Store(font);
-
+    // Loading sets the working values of parameters 1, 10, 4, 3 and 6 whatever was stored.
     CKorvoFont loaded;
     FontParams before;
     before.param5 = 42.0f;
@@ -99,19 +81,11 @@ TEST(KorvoFontArchive, LoadRestoresGlyphsAndWorkingParameters) {
     loaded.Serialize(ar);
     ASSERT_FALSE(ar.IsFailed()) << ar.Error();
     EXPECT_EQ(ar.Remaining(), 0u);
-
     const FontParams& p = loaded.Params();
-    EXPECT_EQ(p.param1, 3.5f);
-    EXPECT_EQ(p.param10, 3.5f);
-    EXPECT_EQ(p.param4, 0.7f);
-    EXPECT_EQ(p.param3, 0);
-    EXPECT_EQ(p.param6, 1);
-    EXPECT_EQ(p.param2, 2);
-    EXPECT_EQ(p.param7, 7);
-    EXPECT_EQ(p.param8, 8);
-    EXPECT_EQ(p.param9, 9);
-    EXPECT_EQ(p.param5, 42.0f) << "param5 is not stored and keeps its value";
-
+    EXPECT_EQ(std::vector<float>({p.param1, p.param10, p.param4, p.param5}),
+              std::vector<float>({3.5f, 3.5f, 0.7f, 42.0f}));
+    EXPECT_EQ(std::vector<int>({p.param3, p.param6, p.param2, p.param7, p.param8, p.param9}),
+              std::vector<int>({0, 1, 2, 7, 8, 9}));
     const CFontTable& table = *loaded.Table();
     EXPECT_EQ(table.OwnsEntries(), 0);
     EXPECT_EQ(table.FontName(), "ab");

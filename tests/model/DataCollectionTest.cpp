@@ -6,6 +6,7 @@
 #include "model/DataCollection.h"
 #include "model/DrawObjLine.h"
 #include "platform/Archive.h"
+#include "support/LittleEndian.h"
 #include "support/PaperFixture.h"
 
 namespace korvo {
@@ -101,35 +102,19 @@ TEST(DataCollection, LoadsOlderNodeSchemasAndRepairsWidths) {
         {14, 500, 0, 500},
     };
     for (const Case& c : cases) {
-        std::vector<std::uint8_t> bytes;
-        auto put16 = [&](std::uint16_t v) {
-            bytes.push_back(static_cast<std::uint8_t>(v));
-            bytes.push_back(static_cast<std::uint8_t>(v >> 8));
-        };
-        auto put32 = [&](std::uint32_t v) {
-            put16(static_cast<std::uint16_t>(v));
-            put16(static_cast<std::uint16_t>(v >> 16));
-        };
-        auto putName = [&](const std::string& name, std::uint16_t schema) {
-            put16(0xFFFF);
-            put16(schema);
-            put16(static_cast<std::uint16_t>(name.size()));
-            bytes.insert(bytes.end(), name.begin(), name.end());
-        };
-        putName("CData", c.schema);
-        put32(kNodeLine);
+        test::ByteWriter w;
+        w.NewClass("CData", c.schema).U32(kNodeLine);
         if (c.schema < 7) {
-            put32(0xDEADBEEF);
+            w.U32(0xDEADBEEF);
         }
         if (c.schema < 8) {
-            put16(c.expectedMark);
+            w.U16(c.expectedMark);
         }
         CDrawObjLine line(1, 2, 3, 4, 0, c.storedWidth, 0, 1);
         CArchive element;
         element.WriteObject(&line);
         // The element's class takes index 2 in the node's archive, as it would in place.
-        bytes.insert(bytes.end(), element.Bytes().begin(), element.Bytes().end());
-        put16(0);  // no children
+        const test::Bytes bytes = w.Raw(element.Bytes()).U16(0).bytes;  // no children
         CArchive in(bytes, CoreClasses());
         auto node = in.ReadObjectOf<CData>();
         ASSERT_FALSE(in.IsFailed()) << c.schema << ": " << in.Error();

@@ -40,10 +40,8 @@ TEST(DrawObjLine, DistanceMeasuresOnlyBesideTheSegment) {
 TEST(DrawObjLine, TransformsAndEndPoints) {
     CDrawObjLine line(1, 0, 2, 0, 0, 250, 0, 1);
     line.Rotate(0, 0, kHalfPi);
-    EXPECT_NEAR(line.GetX1(), 0.0, 1e-6);
-    EXPECT_NEAR(line.GetY1(), 1.0, 1e-6);
-    EXPECT_NEAR(line.GetX2(), 0.0, 1e-6);
-    EXPECT_NEAR(line.GetY2(), 2.0, 1e-6);
+    EXPECT_NEAR(std::hypot(line.GetX1() - 0, line.GetY1() - 1), 0, 1e-6);
+    EXPECT_NEAR(std::hypot(line.GetX2() - 0, line.GetY2() - 2), 0, 1e-6);
 
     CDrawObjLine scaled(1, 1, 2, 2, 0, 250, 0, 1);
     scaled.Scale(0, 0, 2, 3);
@@ -125,10 +123,7 @@ TEST(DrawObjLine, StyledStrokeWidthAndDotPattern) {
     for (int dash = 0; dash < 2; ++dash) {
         const auto& call = dc.Calls()[dash];
         EXPECT_EQ(call.op, "polyline");
-        EXPECT_TRUE(call.pen.geometric);
-        EXPECT_EQ(call.pen.width, 2);
-        EXPECT_EQ(call.pen.cap, PenCap::Flat);
-        EXPECT_EQ(call.pen.color, 0xFFu);
+        EXPECT_EQ(call.pen, (Pen{PenStyle::Solid, 0xFF, true, 2, PenCap::Flat}));
         ASSERT_EQ(call.points.size(), 4u);
         for (int i = 0; i < 4; ++i) {
             EXPECT_EQ(call.points[i].x, origin.x + (dash * 8 + i))  // 0.25 units = 1 pixel
@@ -141,8 +136,7 @@ TEST(DrawObjLine, StyledStrokeWidthAndDotPattern) {
     RecordingDrawContext printer(true);
     EXPECT_TRUE(node->GetElement()->Print(*paper, &printer, node.get()));
     ASSERT_EQ(printer.Calls().size(), 1u);
-    EXPECT_EQ(printer.Calls()[0].pen.cap, PenCap::Round);
-    EXPECT_EQ(printer.Calls()[0].pen.color, 0xFFu);
+    EXPECT_EQ(printer.Calls()[0].pen, (Pen{PenStyle::Solid, 0xFF, true, 2, PenCap::Round}));
     RecordingDrawContext screen;
     EXPECT_FALSE(solid.Print(*paper, &screen, nullptr));  // not a printer
 }

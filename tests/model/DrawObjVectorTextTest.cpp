@@ -10,6 +10,7 @@
 #include "model/DrawObjVectorText.h"
 #include "platform/Archive.h"
 #include "platform/ClassRegistry.h"
+#include "support/LittleEndian.h"
 #include "support/PaperFixture.h"
 #include "support/RecordingDrawContext.h"
 
@@ -22,27 +23,6 @@ using Call = RecordingDrawContext::Call;
 
 constexpr PointF kAt{50.0f, 100.0f};
 constexpr ColorRef kInk = 0x123456;
-
-// Keeps the fonts that device text asked for, which the plain recorder does not.
-class FontRecordingContext : public RecordingDrawContext {
-public:
-    void TextOut(DevicePoint p, std::string_view text, const TextFont& font,
-                 ColorRef color) override {
-        fonts.push_back(font);
-        RecordingDrawContext::TextOut(p, text, font, color);
-    }
-    std::vector<TextFont> fonts;
-};
-
-std::vector<Call> CallsOf(const RecordingDrawContext& dc, const std::string& op) {
-    std::vector<Call> out;
-    for (const Call& call : dc.Calls()) {
-        if (call.op == op) {
-            out.push_back(call);
-        }
-    }
-    return out;
-}
 
 void ExpectRect(const RectF& r, float minX, float minY, float maxX, float maxY) {
     EXPECT_NEAR(r.minX, minX, 1e-3);
@@ -92,7 +72,7 @@ protected:
     std::vector<Call> Drawn(CDrawObjVectorText t, const std::string& op = "polyline") {
         RecordingDrawContext dc;
         EXPECT_TRUE(t.Draw(*paper_, &dc, nullptr));
-        return CallsOf(dc, op);
+        return dc.CallsOf(op);
     }
 
     DevicePoint Device(float dx, float dy) const {
@@ -265,7 +245,7 @@ TEST_F(VectorText, DrawMarksStyledModeAndPrint) {
         auto node = MakeNode(std::make_unique<CDrawObjVectorText>(Text(":")), kNodeText, c.mark);
         RecordingDrawContext dc;
         EXPECT_TRUE(node->GetElement()->Draw(*paper_, &dc, node.get()));
-        const std::vector<Call> pixels = CallsOf(dc, "pixel");
+        const std::vector<Call> pixels = dc.CallsOf("pixel");
         ASSERT_EQ(pixels.size(), c.pixels) << c.mark;
         if (!pixels.empty()) {
             EXPECT_EQ(pixels[1].color, c.color);
@@ -285,12 +265,10 @@ TEST_F(VectorText, DrawMarksStyledModeAndPrint) {
     RecordingDrawContext printer(true);
     EXPECT_TRUE(marked->GetElement()->Print(*paper_, &printer, marked.get()));
     for (const RecordingDrawContext* dc : {&styled, &printer}) {
-        const std::vector<Call> dots = CallsOf(*dc, "polyline");
+        const std::vector<Call> dots = dc->CallsOf("polyline");
         ASSERT_EQ(dots.size(), 2u);
         EXPECT_EQ(dots[0].points, (std::vector<DevicePoint>(2, Device(5, 2.5f))));
-        EXPECT_TRUE(dots[0].pen.geometric);
-        EXPECT_EQ(dots[0].pen.width, 3);
-        EXPECT_EQ(dots[0].pen.color, kInk);
+        EXPECT_EQ(dots[0].pen, (Pen{PenStyle::Solid, kInk, true, 3, PenCap::Round}));
         EXPECT_EQ(dc->CurrentPen(), Pen{});
     }
 }
@@ -299,9 +277,9 @@ TEST_F(VectorText, SystemFontTextIsDeviceText) {
     CDrawObjVectorText t = Text("ab\ncde", 0x4000, 90.0f, 1);
     // Unmeasured, a character is taken as 0.6 heights wide.
     ExpectRect(t.GetExtents(*paper_, nullptr), 40, 82, 65, 100);
-    FontRecordingContext dc;
+    RecordingDrawContext dc;
     t.Draw(*paper_, &dc, nullptr);
-    const std::vector<Call> texts = CallsOf(dc, "text");
+    const std::vector<Call> texts = dc.CallsOf("text");
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].text, "ab");
     EXPECT_EQ(texts[1].text, "cde");
@@ -310,7 +288,7 @@ TEST_F(VectorText, SystemFontTextIsDeviceText) {
     // reference point, right-aligned lines end at the placement point.
     EXPECT_EQ(texts[0].points[0], Device(-10, -10));
     EXPECT_EQ(texts[1].points[0], Device(5, -15));
-    EXPECT_EQ(dc.fonts[0], (TextFont{"Arial", 10, 900}));
+    EXPECT_EQ(texts[0].font, (TextFont{"Arial", 10, 900}));
     ExpectRect(t.GetExtents(*paper_, nullptr), 40, 85, 65, 100);
 }
 
@@ -370,14 +348,11 @@ TEST_F(VectorText, DamagedArchivesFailCleanly) {
         EXPECT_TRUE(in.IsFailed()) << cut;
     }
     // A length claiming four gigabytes must not be believed.
-    std::vector<std::uint8_t> huge(bytes.begin(), bytes.begin() + 38);
-    // Appended one by one: GCC 12's array-bounds check misfires on a range insert here.
-    for (const std::uint8_t b : {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, int('x')}) {
-        huge.push_back(b);
-    }
-    CArchive in(huge, registry);
+    test::ByteWriter huge{{bytes.begin(), bytes.begin() + 38}};
+    huge.Raw({0xFF, 0xFF, 0xFF}).U32(~0u).Text("x");
+    CArchive in(huge.bytes, registry);
     in.ReadObject();
-    EXPECT_TRUE(in.IsFailed());
+    EXPECT_EQ(in.Error(), "archive ends inside a text");
 }
 
 }  // namespace

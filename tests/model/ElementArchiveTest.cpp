@@ -12,17 +12,21 @@
 #include "model/DrawObjPolygon.h"
 #include "model/DrawObjTransformation.h"
 #include "platform/Archive.h"
+#include "support/LittleEndian.h"
 
 namespace korvo {
 namespace {
 
-std::vector<std::uint8_t> Store(const CObject& object) {
+using test::Bytes;
+using test::ByteWriter;
+
+Bytes Store(const CObject& object) {
     CArchive ar;
     ar.WriteObject(&object);
     return ar.TakeBytes();
 }
 
-std::unique_ptr<CDrawObj> Load(const std::vector<std::uint8_t>& bytes) {
+std::unique_ptr<CDrawObj> Load(const Bytes& bytes) {
     CArchive ar(bytes, CoreClasses());
     auto object = ar.ReadObjectOf<CDrawObj>();
     EXPECT_FALSE(ar.IsFailed()) << ar.Error();
@@ -30,66 +34,34 @@ std::unique_ptr<CDrawObj> Load(const std::vector<std::uint8_t>& bytes) {
     return object;
 }
 
-void PutFloat(std::vector<std::uint8_t>& out, float v) {
-    std::uint32_t bits;
-    std::memcpy(&bits, &v, 4);
-    for (int i = 0; i < 4; ++i) {
-        out.push_back(static_cast<std::uint8_t>(bits >> (8 * i)));
-    }
-}
-
-void PutU16(std::vector<std::uint8_t>& out, std::uint16_t v) {
-    out.push_back(static_cast<std::uint8_t>(v));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-
-void PutU32(std::vector<std::uint8_t>& out, std::uint32_t v) {
-    PutU16(out, static_cast<std::uint16_t>(v));
-    PutU16(out, static_cast<std::uint16_t>(v >> 16));
-}
-
-std::vector<std::uint8_t> Framing(const char* className) {
-    std::vector<std::uint8_t> out;
-    PutU16(out, 0xFFFF);
-    PutU16(out, 14);
-    PutU16(out, static_cast<std::uint16_t>(std::strlen(className)));
-    out.insert(out.end(), className, className + std::strlen(className));
-    return out;
+// An element's framing and the attributes every element stores first.
+ByteWriter Element(const char* className, std::uint16_t level, float factor, std::uint16_t style,
+                   std::uint16_t width, std::uint32_t color) {
+    ByteWriter w;
+    w.NewClass(className, 14).U16(level).F32(factor).U16(style).U16(width).U32(color);
+    return w;
 }
 
 TEST(ElementArchive, LineAndEllipseBytes) {
     CDrawObjLine line(1.5f, -2.0f, 200.0f, 0.25f, 3, 250, 0x00112233, 20);
     line.SetFactor(2.0f);
-    std::vector<std::uint8_t> expected = Framing("CDrawObjLine");
-    PutU16(expected, 20);
-    PutFloat(expected, 2.0f);
-    PutU16(expected, 3);
-    PutU16(expected, 250);
-    PutU32(expected, 0x00112233);
-    for (const float v : {1.5f, -2.0f, 200.0f, 0.25f}) {
-        PutFloat(expected, v);
-    }
-    EXPECT_EQ(Store(line), expected);
+    EXPECT_EQ(Store(line), Element("CDrawObjLine", 20, 2.0f, 3, 250, 0x00112233)
+                               .F32(1.5f)
+                               .F32(-2.0f)
+                               .F32(200.0f)
+                               .F32(0.25f)
+                               .bytes);
 
     // The rotation is stored last, after start and end.
     CDrawObjEllipse ellipse(10, 20, 30, 40, 45, 90, 15, 1, 500, 0xFF, 1);
-    expected = Framing("CDrawObjEllipse");
-    PutU16(expected, 1);
-    PutFloat(expected, 1.0f);
-    PutU16(expected, 1);
-    PutU16(expected, 500);
-    PutU32(expected, 0xFF);
-    for (const float v : {10.0f, 20.0f, 30.0f, 40.0f, 45.0f, 90.0f, 15.0f}) {
-        PutFloat(expected, v);
-    }
-    EXPECT_EQ(Store(ellipse), expected);
+    ByteWriter expected = Element("CDrawObjEllipse", 1, 1.0f, 1, 500, 0xFF);
+    expected.F32(10).F32(20).F32(30).F32(40).F32(45).F32(90).F32(15);
+    EXPECT_EQ(Store(ellipse), expected.bytes);
 
     // Old drawings stored an unset start angle as infinity; it loads as 0.
-    std::vector<std::uint8_t> old = expected;
-    const std::size_t startOffset = old.size() - 12;
-    std::vector<std::uint8_t> inf;
-    PutFloat(inf, std::numeric_limits<float>::infinity());
-    std::copy(inf.begin(), inf.end(), old.begin() + static_cast<std::ptrdiff_t>(startOffset));
+    Bytes old = expected.bytes;
+    old.resize(old.size() - 12);
+    old = ByteWriter{old}.F32(std::numeric_limits<float>::infinity()).F32(90).F32(15).bytes;
     EXPECT_EQ(Load(old)->GetStartAngle(), 0.0f);
 }
 
@@ -108,31 +80,24 @@ TEST(ElementArchive, EveryElementRoundTripsBitForBit) {
     elements.push_back(std::move(frame));
 
     for (const auto& element : elements) {
-        const std::vector<std::uint8_t> bytes = Store(*element);
+        const Bytes bytes = Store(*element);
         const std::unique_ptr<CDrawObj> loaded = Load(bytes);
         ASSERT_NE(loaded, nullptr);
         EXPECT_EQ(loaded->GetRuntimeClass(), element->GetRuntimeClass());
         EXPECT_EQ(Store(*loaded), bytes) << element->GetRuntimeClass()->className;
     }
     // The circle stores its geometry before its attributes.
-    const std::vector<std::uint8_t> circle = Store(*elements[1]);
-    float cx;
-    std::memcpy(&cx, circle.data() + Framing("CDrawObjCircle").size() + 6, 4);
-    EXPECT_EQ(cx, 1.1f);
+    const Bytes circle = Store(*elements[1]);
+    EXPECT_EQ(test::F32At(circle, 6 + std::strlen("CDrawObjCircle") + 6), 1.1f);
 }
 
 TEST(ElementArchive, HostilePolygonCountFailsWithoutAllocating) {
-    std::vector<std::uint8_t> bytes = Framing("CDrawObjPolygon");
-    PutU16(bytes, 1);
-    PutFloat(bytes, 1.0f);
-    for (int i = 0; i < 22 - 6; ++i) {
-        bytes.push_back(0);
-    }
-    PutU16(bytes, 0xFFFF);
-    PutU32(bytes, 0x7FFFFFFF);
+    // No fill (three 32-bit fields), then a vertex count in the long form.
+    ByteWriter w = Element("CDrawObjPolygon", 1, 1.0f, 0, 0, 0);
+    const Bytes bytes = w.U32(0).U32(0).U32(0).U16(0xFFFF).U32(0x7FFFFFFF).bytes;
     CArchive ar(bytes, CoreClasses());
     ar.ReadObjectOf<CDrawObj>();
-    EXPECT_TRUE(ar.IsFailed());
+    EXPECT_EQ(ar.Error(), "polygon vertex count exceeds the data");
 }
 
 }  // namespace

@@ -67,12 +67,6 @@ TEST(Paper, PrinterMapping) {
     EXPECT_FALSE(paper.IsPrintMode());
 }
 
-}  // namespace
-}  // namespace korvo
-
-namespace korvo {
-namespace {
-
 // A sheet at one pixel per unit holding the given lines, in order.
 std::unique_ptr<CPaper> SheetWith(std::initializer_list<std::array<float, 4>> lines) {
     auto paper = test::MakePaper();
@@ -137,13 +131,10 @@ TEST(PaperSnap, GridAndPoints) {
 }
 
 TEST(PaperSnap, CurvesOfferCentresAndCrossings) {
-    auto paper = test::MakePaper();
+    auto paper = SheetWith({{0, 50, 100, 50}});
     auto circle = std::make_unique<CData>(kNodeEllipse);
     circle->CreateEllipse(50, 50, 20, 20, 0, 360, 0, 0, 0.25f, 0, 1);
     paper->AddNode(std::move(circle));
-    auto line = std::make_unique<CData>(kNodeLine);
-    line->CreateLine(0, 50, 100, 50, 0, 0.25f, 0, 1);
-    paper->AddNode(std::move(line));
     PointF out;
     EXPECT_EQ(paper->SnapToPoints(kSnapCentre, paper->WorldToDevice({55, 55}), out), kSnapCentre);
     EXPECT_EQ(out, (PointF{50, 50}));

@@ -24,6 +24,16 @@ std::optional<DeviceRect> RecordingDrawContext::SetClipRect(std::optional<Device
     return std::exchange(clip_, clip);
 }
 
+std::vector<RecordingDrawContext::Call> RecordingDrawContext::CallsOf(const std::string& op) const {
+    std::vector<Call> out;
+    for (const Call& call : calls_) {
+        if (call.op == op) {
+            out.push_back(call);
+        }
+    }
+    return out;
+}
+
 RecordingDrawContext::Call& RecordingDrawContext::Record(std::string op) {
     Call& call = calls_.emplace_back();
     call.op = std::move(op);
@@ -70,12 +80,13 @@ void RecordingDrawContext::FocusRect(const DeviceRect& r) {
     Record("focus").points = {{r.left, r.top}, {r.right, r.bottom}};
 }
 
-void RecordingDrawContext::TextOut(DevicePoint p, std::string_view text, const TextFont&,
+void RecordingDrawContext::TextOut(DevicePoint p, std::string_view text, const TextFont& font,
                                    ColorRef color) {
     Call& call = Record("text");
     call.points = {p};
     call.text = std::string(text);
     call.color = color;
+    call.font = font;
 }
 
 DevicePoint RecordingDrawContext::TextExtent(std::string_view text, const TextFont& font) {

@@ -20,6 +20,7 @@ public:
         RasterOp rop = RasterOp::CopyPen;
         ColorRef color = 0;
         std::string text;
+        TextFont font;
     };
 
     explicit RecordingDrawContext(bool printer = false) : printer_(printer) {}
@@ -45,6 +46,7 @@ public:
     DevicePoint TextExtent(std::string_view text, const TextFont& font) override;
 
     const std::vector<Call>& Calls() const { return calls_; }
+    std::vector<Call> CallsOf(const std::string& op) const;
     // The state a drawing call leaves behind must be what it found.
     const Pen& CurrentPen() const { return pen_; }
     const Brush& CurrentBrush() const { return brush_; }
