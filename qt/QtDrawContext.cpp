@@ -428,7 +428,13 @@ void CQtDrawContext::StrokePath(std::span<const DevicePoint> points, bool closed
     painter_.setCompositionMode(ModeFor(rasterOp_));
     painter_.setPen(StrokePen());
     painter_.setBrush(Qt::NoBrush);
-    if (closed) {
+    const bool singlePoint = std::all_of(points.begin(), points.end(),
+                                         [&](const DevicePoint& p) { return p == points.front(); });
+    if (singlePoint && pen_.geometric && pen_.cap == PenCap::Round) {
+        // A wide round pen leaves a dot even where the stroke has no length: styled points and
+        // zero-length lines stay visible.
+        painter_.drawPoint(QPoint(points.front().x, points.front().y));
+    } else if (closed) {
         painter_.drawPolygon(ToQPolygon(points));
     } else {
         painter_.drawPolyline(ToQPolygon(points));

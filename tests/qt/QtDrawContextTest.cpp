@@ -87,6 +87,22 @@ TEST(QtDrawContext, LineToLeavesTheLastPixelUnset) {
     }
 }
 
+// A zero-length stroke of a wide round pen is a dot as wide as the pen; flat ends leave nothing.
+TEST(QtDrawContext, ZeroLengthWideStrokes) {
+    const struct {
+        PenCap cap;
+        int minimum, maximum;
+    } cases[] = {{PenCap::Round, 20, 40}, {PenCap::Flat, 0, 0}};
+    for (const auto& c : cases) {
+        const Pen pen{PenStyle::Solid, kBlack, true, 6, c.cap};
+        const QImage image = Render(Blank(21, 21), LineWith(pen, {10, 10}, {10, 10}));
+        const int set = CountDifferent(image, Blank(21, 21), image.rect());
+        EXPECT_GE(set, c.minimum);
+        EXPECT_LE(set, c.maximum);
+        EXPECT_EQ(image.pixel(10 + 5, 10), kWhitePixel);  // no wider than the pen
+    }
+}
+
 TEST(QtDrawContext, RasterOperationsUndoThemselvesWhenDrawnTwice) {
     const Pen thin{PenStyle::Solid, kRed};
     const DevicePoint triangle[] = {{4, 30}, {20, 4}, {36, 30}};
