@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/CharacterTable.h"
 #include "model/Data.h"
 #include "model/Paper.h"
 #include "platform/DocumentHost.h"
@@ -11,11 +12,7 @@ namespace korvo {
 
 namespace {
 
-constexpr double kTableLeft = 220.0;
-constexpr double kTableRight = 620.0;
-constexpr double kTableTop = 350.0;
-constexpr int kCell = 25;
-constexpr int kFirstTableCode = 32;
+constexpr int kCell = static_cast<int>(kTableCell);
 
 }  // namespace
 
@@ -124,9 +121,9 @@ int CKorvoFEDoc::CharacterAtTablePoint(double x, double y) {
     if (x < kTableLeft || x > kTableRight || y < 0.0 || y > kTableTop) {
         return -1;
     }
-    const int column = std::min(static_cast<int>(x - kTableLeft) / kCell, 15);
-    const int row = std::min(static_cast<int>(kTableTop - y) / kCell, 13);
-    const int code = kFirstTableCode + 16 * row + column;
+    const int column = std::min(static_cast<int>(x - kTableLeft) / kCell, kTableColumns - 1);
+    const int row = std::min(static_cast<int>(kTableTop - y) / kCell, kTableRows - 1);
+    const int code = kTableFirstCode + kTableColumns * row + column;
     return code < 33 ? -1 : code;
 }
 

@@ -297,4 +297,16 @@ int ClassifyPointOnArc(double px, double py, double cx, double cy, double a, dou
     return (phi > s && e > phi) ? 3 : 4;
 }
 
+void RotatePointF(float& x, float& y, double cx, double cy, double angle) {
+    const PointD p = RotatePoint(x, y, cx, cy, angle);
+    x = static_cast<float>(p.x);
+    y = static_cast<float>(p.y);
+}
+
+void ScalePointF(float& x, float& y, double cx, double cy, double fx, double fy) {
+    const PointD p = ScalePoint(x, y, cx, cy, fx, fy);
+    x = static_cast<float>(p.x);
+    y = static_cast<float>(p.y);
+}
+
 }  // namespace korvo

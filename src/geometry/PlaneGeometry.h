@@ -53,6 +53,9 @@ PointD PolarPoint(double cx, double cy, double angle, double radius);
 // Counter-clockwise about the centre, angle in radians.
 PointD RotatePoint(double x, double y, double cx, double cy, double angle);
 PointD ScalePoint(double x, double y, double cx, double cy, double fx, double fy);
+// The same on a stored float point, in place: the arithmetic is double, the result float.
+void RotatePointF(float& x, float& y, double cx, double cy, double angle);
+void ScalePointF(float& x, float& y, double cx, double cy, double fx, double fy);
 
 // Result codes of IntersectSegments.
 enum SegmentIntersection {

@@ -141,15 +141,11 @@ void CDrawObjCircle::MoveBy(float dx, float dy) {
 }
 
 void CDrawObjCircle::Rotate(float cx, float cy, double angle) {
-    const PointD c = RotatePoint(cx_, cy_, cx, cy, angle);
-    cx_ = static_cast<float>(c.x);
-    cy_ = static_cast<float>(c.y);
+    RotatePointF(cx_, cy_, cx, cy, angle);
 }
 
 void CDrawObjCircle::Scale(float cx, float cy, double fx, double fy) {
-    const PointD c = ScalePoint(cx_, cy_, cx, cy, fx, fy);
-    cx_ = static_cast<float>(c.x);
-    cy_ = static_cast<float>(c.y);
+    ScalePointF(cx_, cy_, cx, cy, fx, fy);
 }
 
 double CDrawObjCircle::GetDistance(CPaper&, PointF p, const CData* node) {

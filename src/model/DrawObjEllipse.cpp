@@ -204,9 +204,7 @@ void CDrawObjEllipse::Rotate(float cx, float cy, double angle) {
     if (a_ != b_) {
         RotateTrueEllipse(cx, cy, angle);
     } else if (start_ == 0.0f && end_ == 360.0f) {
-        const PointD c = RotatePoint(cx_, cy_, cx, cy, angle);
-        cx_ = static_cast<float>(c.x);
-        cy_ = static_cast<float>(c.y);
+        RotatePointF(cx_, cy_, cx, cy, angle);
     } else {
         RotateCircularArc(cx, cy, angle);
     }

@@ -85,21 +85,13 @@ void CDrawObjLine::MoveBy(float dx, float dy) {
 }
 
 void CDrawObjLine::Rotate(float cx, float cy, double angle) {
-    const PointD a = RotatePoint(x1_, y1_, cx, cy, angle);
-    const PointD b = RotatePoint(x2_, y2_, cx, cy, angle);
-    x1_ = static_cast<float>(a.x);
-    y1_ = static_cast<float>(a.y);
-    x2_ = static_cast<float>(b.x);
-    y2_ = static_cast<float>(b.y);
+    RotatePointF(x1_, y1_, cx, cy, angle);
+    RotatePointF(x2_, y2_, cx, cy, angle);
 }
 
 void CDrawObjLine::Scale(float cx, float cy, double fx, double fy) {
-    const PointD a = ScalePoint(x1_, y1_, cx, cy, fx, fy);
-    const PointD b = ScalePoint(x2_, y2_, cx, cy, fx, fy);
-    x1_ = static_cast<float>(a.x);
-    y1_ = static_cast<float>(a.y);
-    x2_ = static_cast<float>(b.x);
-    y2_ = static_cast<float>(b.y);
+    ScalePointF(x1_, y1_, cx, cy, fx, fy);
+    ScalePointF(x2_, y2_, cx, cy, fx, fy);
 }
 
 PointF CDrawObjLine::GetNearestEndPoint(PointF p) const {

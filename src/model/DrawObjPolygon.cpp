@@ -156,15 +156,13 @@ void CDrawObjPolygon::MoveBy(float dx, float dy) {
 
 void CDrawObjPolygon::Rotate(float cx, float cy, double angle) {
     for (PointF& p : points_) {
-        const PointD q = RotatePoint(p.x, p.y, cx, cy, angle);
-        p = {static_cast<float>(q.x), static_cast<float>(q.y)};
+        RotatePointF(p.x, p.y, cx, cy, angle);
     }
 }
 
 void CDrawObjPolygon::Scale(float cx, float cy, double fx, double fy) {
     for (PointF& p : points_) {
-        const PointD q = ScalePoint(p.x, p.y, cx, cy, fx, fy);
-        p = {static_cast<float>(q.x), static_cast<float>(q.y)};
+        ScalePointF(p.x, p.y, cx, cy, fx, fy);
     }
 }
 

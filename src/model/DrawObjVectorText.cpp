@@ -220,9 +220,7 @@ void CDrawObjVectorText::MoveBy(float dx, float dy) {
 }
 
 void CDrawObjVectorText::Rotate(float cx, float cy, double angle) {
-    const PointD p = RotatePoint(x_, y_, cx, cy, angle);
-    x_ = static_cast<float>(p.x);
-    y_ = static_cast<float>(p.y);
+    RotatePointF(x_, y_, cx, cy, angle);
     if (!cacheValid_) {
         FillCache();
     }
@@ -240,9 +238,7 @@ void CDrawObjVectorText::Rotate(float cx, float cy, double angle) {
 // so a text stretched sideways gets wider characters. A mirroring factor moves the placement
 // point but never turns the writing into mirror writing.
 void CDrawObjVectorText::Scale(float cx, float cy, double fx, double fy) {
-    const PointD p = ScalePoint(x_, y_, cx, cy, fx, fy);
-    x_ = static_cast<float>(p.x);
-    y_ = static_cast<float>(p.y);
+    ScalePointF(x_, y_, cx, cy, fx, fy);
     const double charWidth = GetRelSize1() * std::fabs(fx);
     const double pitch = GetRelSize2() * std::fabs(fx);
     height_ = static_cast<float>(height_ * std::fabs(fy));

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "font/KorvoFont.h"
+#include "model/CharacterTable.h"
 #include "model/DrawObjVectorText.h"
 #include "model/Paper.h"
 #include "resources/CodePages.h"
@@ -18,11 +19,9 @@ constexpr ColorRef kBlue = 0xFF0000;
 constexpr ColorRef kRed = 0x0000FF;
 constexpr ColorRef kLabelColor = 0x404040;
 constexpr float kDrawingSize = 200.0f;
-constexpr float kTableLeft = 220.0f;
-constexpr float kTableRight = 620.0f;
-constexpr float kTableTop = 350.0f;
-constexpr float kCell = 25.0f;
-constexpr int kFirstTableCode = 33;
+constexpr float kCell = kTableCell;
+// The space has no glyph worth a cell.
+constexpr int kFirstTableCode = kTableFirstCode + 1;
 constexpr int kLastTableCode = 255;
 // Grids finer than this many pixels would only grey the sheet.
 constexpr int kMinGridPixels = 5;
@@ -132,8 +131,9 @@ void CPaper::PaintTable(IDrawContext& dc) {
         DrawSegment(dc, *this, {kTableLeft, y}, {kTableRight, y});
     }
     for (int code = kFirstTableCode; code <= kLastTableCode; ++code) {
-        const float left = kTableLeft + (code % 16) * kCell;
-        const float bottom = kTableTop - (code / 16 - 1) * kCell;
+        const int index = code - kTableFirstCode;
+        const float left = kTableLeft + static_cast<float>(index % kTableColumns) * kCell;
+        const float bottom = kTableTop - static_cast<float>(index / kTableColumns + 1) * kCell;
         const RectF cell{left, bottom, left + kCell, bottom + kCell};
         if (IsOutside(cell)) {
             continue;
