@@ -1,0 +1,212 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "geometry/PlaneGeometry.h"
+#include "geometry/RectF.h"
+#include "platform/DrawContext.h"
+#include "platform/ViewHost.h"
+
+namespace korvo {
+
+class CBackgroundLayer;
+class CData;
+class CDataCollection;
+class CKorvoFEDoc;
+class CPaper;
+class IDrawSurface;
+class IToolFactory;
+class IViewTool;
+
+// What an update hint may carry: nothing, a world rectangle (3003) or a screen rectangle (3004).
+using UpdateArea = std::variant<std::monostate, RectF, DeviceRect>;
+
+// How a menu or toolbar item of a view command looks.
+struct CommandUi {
+    bool enabled = true;
+    bool checked = false;
+};
+
+// The drawing view of one document: it keeps the mapping between the paper and the client area,
+// zooms and scrolls, renders the paper into a back buffer and paints it with the active tool's
+// feedback on top, owns the tools and dispatches every event to them, and answers the view's
+// commands. Everything it needs from a window goes through IViewHost; the window (or the
+// session, or a test) calls the On... entry points.
+class CKorvoFEView {
+public:
+    CKorvoFEView(CKorvoFEDoc& document, IViewHost& host, IToolFactory& factory);
+    ~CKorvoFEView();
+    CKorvoFEView(const CKorvoFEView&) = delete;
+    CKorvoFEView& operator=(const CKorvoFEView&) = delete;
+
+    CKorvoFEDoc& GetDocument() const { return document_; }
+    // The document's paper, null when the document has none.
+    CPaper* GetPaper() const;
+    IViewHost& Host() const { return host_; }
+
+    // --- events from the window --------------------------------------------------------------
+    void OnInitialUpdate();
+    void OnSize(int width, int height);
+    void OnPaint(IDrawSurface& window);
+    void OnLButtonDown(unsigned flags, int x, int y);
+    void OnLButtonUp(unsigned flags, int x, int y);
+    void OnLButtonDblClk(unsigned flags, int x, int y);
+    void OnRButtonDown(unsigned flags, int x, int y);
+    void OnRButtonUp(unsigned flags, int x, int y);
+    void OnRButtonDblClk(unsigned flags, int x, int y);
+    void OnMButtonDown(unsigned flags, int x, int y);
+    void OnMButtonDblClk(unsigned flags, int x, int y);
+    void OnMouseMove(unsigned flags, int x, int y);
+    // The pointer position in client pixels; a positive delta turns the wheel away from the user.
+    void OnMouseWheel(unsigned flags, int delta, int x, int y);
+    void OnKeyDown(int key, int repeat, unsigned flags);
+    void OnKillFocus();
+    // The window asks which cursor to show; true when the view has set it (over the client area
+    // with a tool), false for the window's default. Hosts without such a request call it after
+    // every mouse event inside the view.
+    bool OnSetCursor(bool overClientArea);
+    void OnContextMenu(int screenX, int screenY);
+    void OnHScroll(int code, int position);
+    void OnVScroll(int code, int position);
+    void OnTimer(int id);
+    // A menu, toolbar or key command; false when the view does not handle that id.
+    bool OnCommand(int id);
+    // The look of a command's item; nothing when the view has no rule for that id.
+    std::optional<CommandUi> OnUpdateCommand(int id) const;
+    void OnUpdate(int hint, const UpdateArea& area = {});
+    // The private message 1126 installs the tool whose id it carries; always 1.
+    int OnToolMessage(int message, int parameter);
+    // Timers started through the host with this id call `handler` from OnTimer.
+    void SetTimerHandler(int id, std::function<void()> handler);
+
+    // --- tools -----------------------------------------------------------------------------
+    // The factory: installs the tool of `id` (or none), refreshes the status; returns 1.
+    int CreateTool(int id);
+    int SetTool(int id, std::unique_ptr<IViewTool> tool);
+    int SetTemporaryTool(int id, std::unique_ptr<IViewTool> tool);
+    // Selects exactly `node` (a node of the paper), deselecting every other.
+    void SelectOnly(CData* node);
+    // Pane 2: the coordinate pairs storing the drawing would need.
+    void UpdateStatus();
+    // Pane 1: the active tool's live values.
+    void SetToolStatus(std::string_view text);
+    // Empties the paper; with `ask`, only when the drawing area holds something that would be
+    // stored and the user agrees.
+    void ClearDrawing(bool ask);
+
+    IViewTool* GetTool() const { return tool_.get(); }
+    IViewTool* GetTempTool() const { return tempTool_.get(); }
+    // The temporary tool when there is one, else the main tool (may be null).
+    IViewTool* GetActiveTool() const;
+    int GetToolId() const { return toolId_; }
+    int GetTempToolId() const { return tempToolId_; }
+
+    // --- zoom ------------------------------------------------------------------------------
+    // The whole drawing area (the paper's extension) fills the view.
+    void ZoomOriginal();
+    // The rectangle between two corners fills the view.
+    void ZoomToRect(PointF a, PointF b);
+    // The grid command (19440 ... 19450) whose check mark matches a grid spacing.
+    static int GridCommandFor(PointF grid);
+    // Sets the grid command from this view's paper, without re-rendering.
+    void SyncGridCommand();
+
+    // --- rendering ---------------------------------------------------------------------------
+    // Renders everything (none) or a world rectangle into the back buffer.
+    void Render(std::optional<RectF> rect = std::nullopt);
+    void DrawNode(CData& node);
+    void DrawCollection(CDataCollection& collection);
+    // Copies the back buffer to the window, all of it or one rectangle.
+    void Blit(IDrawSurface& window, std::optional<DeviceRect> rect = std::nullopt);
+    // Re-renders everything into the back buffer at once and asks for a repaint.
+    void RenderNow();
+    IDrawSurface* GetBackBuffer() const { return backBuffer_.get(); }
+    // 0 nothing pending, 1 the pending world rectangle, 2 everything.
+    int GetPendingState() const { return pendingState_; }
+    const RectF& GetPendingRect() const { return pendingRect_; }
+    bool IsForcedFullRender() const { return forcedFullRender_; }
+    // How many renders of the sheet's background were reused from the cached layer (tests and
+    // benchmarks watch the cache through it).
+    int GetBackgroundRenders() const;
+
+    // --- redraw batches (CRedrawBatch) ---------------------------------------------------------
+    void BeginBatch();
+    void AddWorldRect(std::optional<RectF> rect);
+    void AddScreenRect(std::optional<DeviceRect> rect);
+    void EndBatch();
+    int GetBatchDepth() const { return batchDepth_; }
+
+private:
+    class DispatchScope;
+    friend class DispatchScope;
+
+    // events
+    void DispatchMouse(void (IViewTool::*handler)(unsigned, int, int), unsigned flags, int x,
+                       int y);
+    void Scroll(ScrollBar bar, int code, int position);
+    void ScrollHorizontal(int code, int position);
+    void ScrollVertical(int code, int position);
+    void WheelZoom(int delta, int x, int y);
+    void RefreshCursor();
+    void ReleaseRetiredTools();
+    void RetireTool(std::unique_ptr<IViewTool> tool);
+
+    // commands
+    bool ChooseTool(int id);
+    void LoadChar();
+    void SaveChar();
+    void ClearChar();
+    void ConvertOrTrim(bool convert);
+    void ShowFontTable();
+    void ToggleGrid();
+    void SetGridCommand(int id);
+    void ToggleSnap();
+    void ToggleTrackers();
+    void ToggleStyledDrawing();
+    void ApplyToSelection(bool width);
+    void MainToolCommand(int id);
+    void ShowError(int which);
+
+    // painting
+    bool PrepareBackBuffer();
+    void FullRender();
+    void PartialRender(RectF rect);
+    void PaintPaper(IDrawContext& dc, const DeviceRect& area, const RectF& world);
+    void UpdateScrollBars();
+    RectF ClientWorldRect() const;
+    DeviceRect ClientRect() const;
+    bool MappingUsable() const;
+
+    CKorvoFEDoc& document_;
+    IViewHost& host_;
+    IToolFactory& factory_;
+
+    std::unique_ptr<IViewTool> tool_;
+    std::unique_ptr<IViewTool> tempTool_;
+    int toolId_ = 0;
+    int tempToolId_ = 0;
+    std::vector<std::unique_ptr<IViewTool>> retired_;
+    int dispatchDepth_ = 0;
+
+    std::unique_ptr<IDrawSurface> backBuffer_;
+    std::unique_ptr<CBackgroundLayer> background_;
+    int pendingState_ = 0;
+    RectF pendingRect_;
+    bool forcedFullRender_ = false;
+
+    int batchDepth_ = 0;
+    int dirtyWorldState_ = 0;
+    RectF dirtyWorld_;
+    int dirtyScreenState_ = 0;
+    DeviceRect dirtyScreen_;
+
+    std::map<int, std::function<void()>> timerHandlers_;
+};
+
+}  // namespace korvo
