@@ -1,0 +1,116 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace korvo {
+
+// The standard commands of a multi-document editor, under their classic numbers.
+inline constexpr int ID_FILE_NEW = 0xE100;
+inline constexpr int ID_FILE_OPEN = 0xE101;
+inline constexpr int ID_FILE_CLOSE = 0xE102;
+inline constexpr int ID_FILE_SAVE = 0xE103;
+inline constexpr int ID_FILE_SAVE_AS = 0xE104;
+inline constexpr int ID_FILE_MRU_FILE1 = 0xE110;
+inline constexpr int kRecentFileCount = 4;
+inline constexpr int ID_EDIT_COPY = 0xE122;
+inline constexpr int ID_EDIT_CUT = 0xE123;
+inline constexpr int ID_EDIT_PASTE = 0xE125;
+inline constexpr int ID_EDIT_UNDO = 0xE12B;
+inline constexpr int ID_EDIT_REDO = 0xE12C;
+inline constexpr int ID_WINDOW_CASCADE = 0xE132;
+inline constexpr int ID_WINDOW_TILE_HORZ = 0xE133;
+inline constexpr int ID_APP_ABOUT = 0xE140;
+inline constexpr int ID_APP_EXIT = 0xE141;
+inline constexpr int ID_VIEW_TOOLBAR = 0xE800;
+inline constexpr int ID_VIEW_STATUS_BAR = 0xE801;
+inline constexpr int ID_VIEW_EDIT_BAR = 0xE802;
+inline constexpr int ID_VIEW_VIEW_BAR = 0xE803;
+inline constexpr int ID_VIEW_DRAW_BAR = 0xE804;
+inline constexpr int ID_VIEW_CHAR_BAR = 0xE805;
+inline constexpr int ID_WINDOW_LIST = 19398;
+
+// The editor's own commands that the view, the document or the frame answer.
+inline constexpr int ID_LOAD_CHAR = 32824;
+inline constexpr int ID_SAVE_CHAR = 32825;
+inline constexpr int ID_CLEAR_CHAR = 32826;
+inline constexpr int ID_CANCEL_EDIT_CNTR = 32768;
+inline constexpr int ID_HELP_LINES = 122;
+inline constexpr int ID_ZOOM_ORIGINAL = 41030;
+inline constexpr int ID_ZOOM_WINDOW = 41031;
+inline constexpr int ID_SNAP = 41092;
+inline constexpr int ID_SHOW_TABLE = 41237;
+inline constexpr int ID_GRID_ON_OFF = 19451;
+inline constexpr int ID_GRID_FIRST = 19440;
+inline constexpr int ID_GRID_OTHER = 19450;
+inline constexpr int ID_GRID_MENU = 19425;
+
+// One command as menus, toolbars and keys offer it.
+struct CommandInfo {
+    int id = 0;
+    // The menu entry with its '&' mnemonic; empty when no menu shows the command.
+    std::string_view menuText;
+    // "status-bar prompt\ntooltip"; a text without a line break is both.
+    std::string_view prompt;
+    // Key sequences in portable text form ("Shift+C", "Ctrl+Ins"), separated by "; ".
+    std::string_view keys;
+    // The name of its image in the editor's icon bundle; empty for none.
+    std::string_view icon;
+    // The desktop icon theme's name for a standard action; empty when the command has none.
+    std::string_view themeIcon;
+    // Checkable: the menu shows a check mark, the toolbar button stays pressed.
+    bool checkable = false;
+};
+
+// Every command of the editor, in no particular order.
+std::span<const CommandInfo> AllCommands();
+// The command with that id, or null.
+const CommandInfo* FindCommand(int id);
+// The parts of a prompt: what the status bar shows, and the tooltip.
+std::string_view StatusTextOf(const CommandInfo& command);
+std::string_view TooltipOf(const CommandInfo& command);
+
+// --- menus ---------------------------------------------------------------------------------------
+
+enum class MenuEntryKind : std::uint8_t {
+    Command,
+    Separator,
+    Submenu,
+    // Places the frame fills at run time.
+    RecentFiles,
+    WindowList,
+};
+
+struct MenuEntry {
+    MenuEntryKind kind = MenuEntryKind::Command;
+    int id = 0;             // the command, or the menu resource of a submenu (0 when it has none)
+    std::string_view text;  // a submenu's title
+    std::span<const MenuEntry> children;
+};
+
+struct MenuDef {
+    std::string_view title;
+    std::span<const MenuEntry> entries;
+};
+
+// The menu bar with a font open (resource 129), and without one (resource 128).
+std::span<const MenuDef> DocumentMenuBar();
+std::span<const MenuDef> FrameMenuBar();
+// The grid-size drop-down (menu 19425): 19440 ... 19449, a separator, 19450.
+std::span<const MenuEntry> GridSizeMenu();
+
+// --- toolbars ------------------------------------------------------------------------------------
+
+struct ToolbarDef {
+    int windowId = 0;
+    int resource = 0;
+    std::string_view name;
+    // Command ids in button order; 0 is a separator.
+    std::span<const int> buttons;
+};
+
+// The five toolbars in docking order: Standard, Edit, View, Draw, Char.
+std::span<const ToolbarDef> Toolbars();
+
+}  // namespace korvo
