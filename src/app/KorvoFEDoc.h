@@ -47,6 +47,8 @@ public:
     CKorvoFont& GetFont() { return font_; }
     const CKorvoFont& GetFont() const { return font_; }
     CPaper* GetPaper() const { return paper_.get(); }
+    // Where the document's questions go; the views ask the document's dialogs through it too.
+    IDocumentHost& GetHost() const { return host_; }
     // Makes `paper` the document's sheet and hands back the previous one, which the caller keeps
     // or lets go.
     std::unique_ptr<CPaper> SetPaper(std::unique_ptr<CPaper> paper);

@@ -120,6 +120,10 @@ void CPaper::SetWindowSize(float w, float h) {
     windowSize_ = {w, h};
 }
 
+void CPaper::SetExtension(float w, float h) {
+    extension_ = {ClampExtent(w), ClampExtent(h)};
+}
+
 DevicePoint CPaper::WorldToDevice(PointF p) const {
     if (printMode_ != 0) {
         return {ToDevice((p.x - printOrigin_.x) * printScale_ + printOffset_.x + 0.5),

@@ -120,6 +120,8 @@ public:
     bool IsHelpLineShown(int i) const { return helpLineFlags_[i] != 0; }
     void SetHelpLine(int i, float position, bool shown);
     PointF GetExtension() const { return extension_; }
+    // The drawing area's size, each side clamped to 0 ... kMaxExtent.
+    void SetExtension(float w, float h);
     float GetSheetFactor() const { return sheetFactor_; }
     // The font whose glyphs vector text and the character table draw; not owned, may be null.
     void SetFont(const CKorvoFont* font) { font_ = font; }
