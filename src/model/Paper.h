@@ -111,7 +111,9 @@ public:
     void SetGrid(float x, float y);
     PointF GetGrid() const { return grid_; }
     void SetGridOrigin(float x, float y) { gridOrigin_ = {x, y}; }
+    PointF GetGridOrigin() const { return gridOrigin_; }
     void SetCrossGrid(float x, float y) { crossGrid_ = {x, y}; }
+    PointF GetCrossGrid() const { return crossGrid_; }
     bool IsShowGrid() const { return showGrid_ != 0; }
     void SetShowGrid(bool show) { showGrid_ = show ? 1 : 0; }
     bool IsShowTable() const { return showTable_ != 0; }
