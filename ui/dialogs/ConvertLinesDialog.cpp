@@ -1,0 +1,58 @@
+#include "dialogs/ConvertLinesDialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace korvo {
+
+namespace {
+
+constexpr int kFieldWidth = 60;
+
+}  // namespace
+
+CConvertLinesDialog::CConvertLinesDialog(int count, QWidget* parent)
+    : CKorvoDialog(kResourceId, parent), count_(count), field_(MakeField(QStringLiteral("count"))) {
+    setWindowTitle(QStringLiteral("Convert circles and ellipses into lines."));
+    field_->setText(QString::number(count_));
+    field_->setFixedWidth(kFieldWidth);
+
+    auto* most = new QPushButton(QStringLiteral("Use max. numer of lines for each ellipse."), this);
+    most->setObjectName(QStringLiteral("asManyAsFit"));
+    most->setAutoDefault(false);
+    connect(most, &QPushButton::clicked, this, &CConvertLinesDialog::OnAsManyAsFit);
+
+    auto* row = new QFormLayout;
+    row->addRow(QStringLiteral("Numer of lines for each ellipse:"), field_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Split circles and ellipses into lines."), this));
+    layout->addLayout(row);
+    layout->addWidget(most);
+    layout->addWidget(MakeOkCancel());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    FocusField(*field_);
+}
+
+std::optional<int> CConvertLinesDialog::AskLineCount(QWidget* parent, int count) {
+    CConvertLinesDialog dialog(count, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Count();
+}
+
+bool CConvertLinesDialog::ExchangeFromFields() {
+    return ReadInt(*field_, kMinimum, kMaximum, count_);
+}
+
+// The field does not count here: whatever it holds, the answer is "as many as fit".
+void CConvertLinesDialog::OnAsManyAsFit() {
+    count_ = kAsManyAsFit;
+    AcceptAsIs();
+}
+
+}  // namespace korvo

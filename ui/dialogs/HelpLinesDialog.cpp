@@ -1,0 +1,77 @@
+#include "dialogs/HelpLinesDialog.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace korvo {
+
+namespace {
+
+// The rows in the order the sheet keeps its help lines: three vertical, then four horizontal.
+constexpr std::array<const char*, CHelpLinesDialog::kLines> kRowTexts{
+    "Vertical Left",     "Vertical Middle",       "Vertical Right",        "Horizontal Top",
+    "Horizontal Middle", "Horizontal Base-Line ", "Horizontal Line Bootom"};
+constexpr int kVerticalRows = 3;
+constexpr int kFieldWidth = 80;
+
+}  // namespace
+
+CHelpLinesDialog::CHelpLinesDialog(const HelpLineValues& values, QWidget* parent)
+    : CKorvoDialog(kResourceId, parent), values_(values) {
+    setWindowTitle(QStringLiteral("Helplines"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(MakeGroup(QStringLiteral("Helplines vertical"), 0, kVerticalRows));
+    layout->addWidget(
+        MakeGroup(QStringLiteral("Helplines Horizontal"), kVerticalRows, kLines - kVerticalRows));
+    layout->addWidget(MakeOkCancel());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    for (int row = 0; row < kLines; ++row) {
+        checks_[row]->setChecked(values_.flags[row] != 0);
+        fields_[row]->setText(FormatNumber(values_.positions[row]));
+    }
+    checks_.front()->setFocus(Qt::OtherFocusReason);
+}
+
+std::optional<HelpLineValues> CHelpLinesDialog::AskHelpLines(QWidget* parent,
+                                                             const HelpLineValues& values) {
+    CHelpLinesDialog dialog(values, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.Values();
+}
+
+bool CHelpLinesDialog::ExchangeFromFields() {
+    HelpLineValues read = values_;
+    for (int row = 0; row < kLines; ++row) {
+        read.flags[row] = checks_[row]->isChecked() ? 1 : 0;
+        if (!ReadFloat(*fields_[row], kMinimum, kMaximum, read.positions[row])) {
+            return false;
+        }
+    }
+    values_ = read;
+    return true;
+}
+
+QWidget* CHelpLinesDialog::MakeGroup(const QString& title, int firstRow, int rows) {
+    auto* group = new QGroupBox(title, this);
+    auto* grid = new QGridLayout(group);
+    for (int i = 0; i < rows; ++i) {
+        const int row = firstRow + i;
+        checks_[row] = new QCheckBox(QString::fromLatin1(kRowTexts[row]), group);
+        checks_[row]->setObjectName(QStringLiteral("shown%1").arg(row + 1));
+        fields_[row] = MakeField(QStringLiteral("position%1").arg(row + 1));
+        fields_[row]->setFixedWidth(kFieldWidth);
+        grid->addWidget(checks_[row], i, 0);
+        grid->addWidget(fields_[row], i, 1);
+    }
+    grid->setColumnStretch(0, 1);
+    return group;
+}
+
+}  // namespace korvo

@@ -1,0 +1,70 @@
+#include "dialogs/ValueInputDialog.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace korvo {
+
+namespace {
+
+constexpr int kFieldWidth = 140;
+
+}  // namespace
+
+CValueInputDialog::CValueInputDialog(const Labels& labels, const Values& values, QWidget* parent)
+    : CKorvoDialog(kResourceId, parent), values_(values) {
+    auto* grid = new QGridLayout;
+    QLineEdit* first = nullptr;
+    for (int row = 0; row < kRows; ++row) {
+        labels_[row] = new QLabel(labels[row], this);
+        fields_[row] = MakeField(QStringLiteral("value%1").arg(row + 1));
+        fields_[row]->setFixedWidth(kFieldWidth);
+        fields_[row]->setText(FormatNumber(values_[row]));
+        labels_[row]->setBuddy(fields_[row]);
+        grid->addWidget(labels_[row], row, 0);
+        grid->addWidget(fields_[row], row, 1);
+        const bool shown = !labels[row].isEmpty();
+        labels_[row]->setVisible(shown);
+        fields_[row]->setVisible(shown);
+        if (shown && first == nullptr) {
+            first = fields_[row];
+        }
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addWidget(MakeOkCancel());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    if (first != nullptr) {
+        FocusField(*first);
+    }
+}
+
+std::optional<CValueInputDialog::Values> CValueInputDialog::AskValues(QWidget* parent,
+                                                                      const Labels& labels,
+                                                                      const Values& values) {
+    CValueInputDialog dialog(labels, values, parent);
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return dialog.GetValues();
+}
+
+// Hidden rows are not read: their values stay exactly as given, not rounded through the text.
+bool CValueInputDialog::ExchangeFromFields() {
+    Values read = values_;
+    for (int row = 0; row < kRows; ++row) {
+        if (fields_[row]->isHidden()) {
+            continue;
+        }
+        if (!ReadFloat(*fields_[row], read[row])) {
+            return false;
+        }
+    }
+    values_ = read;
+    return true;
+}
+
+}  // namespace korvo
