@@ -9,6 +9,11 @@
 
 #include "model/Data.h"
 #include "model/DataCollection.h"
+#include "model/DrawObjCircle.h"
+#include "model/DrawObjEllipse.h"
+#include "model/DrawObjLine.h"
+#include "model/DrawObjPolygon.h"
+#include "model/DrawObjVectorText.h"
 #include "model/Paper.h"
 
 namespace korvo {
@@ -164,6 +169,108 @@ Values ValuesOf(const CData& node) {
     }
 }
 
+// The element as the stored kinds know it: by its node type, as a glyph is decoded and encoded.
+nlohmann::ordered_json StoredJson(const CData& node) {
+    const Shape* shape = ShapeOfNode(node.GetType());
+    if (shape == nullptr || node.GetElement() == nullptr) {
+        return nullptr;
+    }
+    nlohmann::ordered_json element = {{"type", shape->type}};
+    const Values values = ValuesOf(node);
+    for (std::size_t i = 0; i < shape->keys.size(); ++i) {
+        element[std::string(shape->keys[i])] = ExactNumber(values[i]);
+    }
+    return element;
+}
+
+nlohmann::ordered_json PolygonJson(CDrawObj& polygon) {
+    nlohmann::ordered_json points = nlohmann::ordered_json::array();
+    if (const std::vector<PointF>* vertices = polygon.GetPoints(); vertices != nullptr) {
+        for (const PointF& p : *vertices) {
+            points.push_back({ExactNumber(p.x), ExactNumber(p.y)});
+        }
+    }
+    return {{"type", "polygon"}, {"points", std::move(points)}};
+}
+
+void AppendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// Texts are kept in the display code page, Windows-1252; JSON wants UTF-8. Above 0x9F the code
+// page is Latin-1; the five bytes it leaves unassigned pass as the control characters of the same
+// number, as Windows converts them.
+std::string DisplayTextToUtf8(std::string_view text) {
+    // clang-format off
+    static constexpr std::array<char16_t, 32> kC1{
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    // clang-format on
+    std::string out;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        AppendUtf8(out, byte >= 0x80 && byte < 0xA0 ? kC1[byte - 0x80] : byte);
+    }
+    return out;
+}
+
+nlohmann::ordered_json TextJson(const CDrawObj& text) {
+    return {{"type", "text"},
+            {"text", DisplayTextToUtf8(text.GetText())},
+            {"x", ExactNumber(text.GetX1())},
+            {"y", ExactNumber(text.GetY1())},
+            {"height", ExactNumber(text.GetHeight())},
+            {"angle", ExactNumber(text.GetAngle())}};
+}
+
+// The element by what it is, whatever node holds it; null for the kinds no tool makes (the
+// transformation frames of placed symbols) and for nodes without an element (groups).
+nlohmann::ordered_json ElementJson(const CData& node) {
+    CDrawObj* element = node.GetElement();
+    if (element == nullptr) {
+        return nullptr;
+    }
+    auto numbers = [](std::string_view type, std::span<const std::string_view> keys,
+                      std::initializer_list<float> values) {
+        nlohmann::ordered_json json = {{"type", type}};
+        const float* value = values.begin();
+        for (const std::string_view key : keys) {
+            json[std::string(key)] = ExactNumber(*value++);
+        }
+        return json;
+    };
+    const CDrawObj& e = *element;
+    if (e.IsKindOf(CDrawObjLine::kRuntimeClass)) {
+        return numbers("line", kLineKeys, {e.GetX1(), e.GetY1(), e.GetX2(), e.GetY2()});
+    }
+    if (e.IsKindOf(CDrawObjCircle::kRuntimeClass)) {
+        return numbers("point", kPointKeys, {e.GetX1(), e.GetY1()});
+    }
+    if (e.IsKindOf(CDrawObjEllipse::kRuntimeClass)) {
+        return numbers("ellipse", kEllipseKeys,
+                       {e.GetX1(), e.GetY1(), e.GetAxisA(), e.GetAxisB(), e.GetAngle(),
+                        e.GetStartAngle(), e.GetEndAngle()});
+    }
+    if (e.IsKindOf(CDrawObjPolygon::kRuntimeClass)) {
+        return PolygonJson(*element);
+    }
+    if (e.IsKindOf(CDrawObjVectorText::kRuntimeClass)) {
+        return TextJson(e);
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 DrawingRead ReadDrawingJson(std::string_view text) {
@@ -196,26 +303,30 @@ DrawingRead ReadDrawingJson(std::string_view text) {
     return result;
 }
 
-nlohmann::ordered_json DrawingToJson(const CPaper& paper) {
+nlohmann::ordered_json DrawingToJson(const CPaper& paper, const DrawingJsonOptions& options) {
     nlohmann::ordered_json elements = nlohmann::ordered_json::array();
-    for (const CData* node : paper.GetCollection()->CollectByType(kNodeLine, kNodePoint, true)) {
-        const Shape* shape = ShapeOfNode(node->GetType());
-        if (shape == nullptr || node->GetElement() == nullptr) {
+    const std::vector<CData*> nodes =
+        options.everyElement
+            ? paper.GetCollection()->CollectByType(std::numeric_limits<std::int32_t>::min(),
+                                                   std::numeric_limits<std::int32_t>::max(), true)
+            : paper.GetCollection()->CollectByType(kNodeLine, kNodePoint, true);
+    for (const CData* node : nodes) {
+        nlohmann::ordered_json element =
+            options.everyElement ? ElementJson(*node) : StoredJson(*node);
+        if (element.is_null()) {
             continue;
         }
-        nlohmann::ordered_json element = {{"type", shape->type}};
-        const Values values = ValuesOf(*node);
-        for (std::size_t i = 0; i < shape->keys.size(); ++i) {
-            element[std::string(shape->keys[i])] = ExactNumber(values[i]);
-        }
         element["level"] = node->GetLevel();
+        if (options.marks) {
+            element["mark"] = node->GetMark();
+        }
         elements.push_back(std::move(element));
     }
     return {{"elements", std::move(elements)}};
 }
 
-std::string WriteDrawingJson(const CPaper& paper) {
-    const nlohmann::ordered_json document = DrawingToJson(paper);
+std::string WriteDrawingJson(const CPaper& paper, const DrawingJsonOptions& options) {
+    const nlohmann::ordered_json document = DrawingToJson(paper, options);
     std::string text = "{\"elements\": [";
     const char* separator = "\n  ";
     for (const auto& element : document["elements"]) {

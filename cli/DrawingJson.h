@@ -25,11 +25,22 @@ struct DrawingRead {
 // Checks the whole text before making anything: a text with any error yields no nodes.
 DrawingRead ReadDrawingJson(std::string_view text);
 
-// The lines, points and ellipses of the sheet, groups searched depth-first; every number reads
-// back as the same float.
-nlohmann::ordered_json DrawingToJson(const CPaper& paper);
+// What a written drawing holds besides the stored kinds.
+struct DrawingJsonOptions {
+    // Every element a tool can make, each written by what it is, whatever its node type:
+    // besides lines, points and ellipses also {"type": "polygon", "points": [[x, y], ...]} and
+    // {"type": "text", "text", "x", "y", "height", "angle"} (the text in UTF-8, the angle in
+    // degrees).
+    bool everyElement = false;
+    // "mark" on every element: 0 normal, 1 selected, 2 drawn in the background colour.
+    bool marks = false;
+};
+
+// The lines, points and ellipses of the sheet (with the options, every element), groups searched
+// depth-first; every number reads back as the same float.
+nlohmann::ordered_json DrawingToJson(const CPaper& paper, const DrawingJsonOptions& options = {});
 
 // DrawingToJson as text, one element to a line.
-std::string WriteDrawingJson(const CPaper& paper);
+std::string WriteDrawingJson(const CPaper& paper, const DrawingJsonOptions& options = {});
 
 }  // namespace korvo

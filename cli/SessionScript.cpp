@@ -1,0 +1,280 @@
+#include "SessionScript.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+#include "platform/KeyCodes.h"
+
+namespace korvo {
+
+namespace {
+
+// A window larger than this would only exhaust memory for its back buffer.
+constexpr int kMaxClientSide = 16384;
+constexpr int kMaxCommandId = 65535;
+// The wheel delta travels in a signed 16-bit field.
+constexpr int kMinWheelDelta = -32768;
+constexpr int kMaxWheelDelta = 32767;
+
+struct PointerWord {
+    std::string_view word;
+    SessionVerb verb;
+};
+
+constexpr std::array<PointerWord, 11> kPointerWords{{
+    {"move", SessionVerb::Move},
+    {"down", SessionVerb::Down},
+    {"up", SessionVerb::Up},
+    {"click", SessionVerb::Click},
+    {"dblclick", SessionVerb::DblClick},
+    {"rdown", SessionVerb::RDown},
+    {"rup", SessionVerb::RUp},
+    {"rclick", SessionVerb::RClick},
+    {"rdblclick", SessionVerb::RDblClick},
+    {"mdown", SessionVerb::MDown},
+    {"wheel", SessionVerb::Wheel},
+}};
+
+struct KeyName {
+    std::string_view name;
+    int key;
+};
+
+constexpr std::array<KeyName, 9> kKeyNames{{
+    {"space", kVkSpace},
+    {"ctrl", kVkControl},
+    {"escape", kVkEscape},
+    {"delete", kVkDelete},
+    {"kp_add", kVkAdd},
+    {"kp_subtract", kVkSubtract},
+    {"kp_multiply", kVkMultiply},
+    {"kp_divide", kVkDivide},
+    {"oem_102", kVkOem102},
+}};
+
+struct AnswerWord {
+    std::string_view word;
+    SessionAnswer::Kind kind;
+};
+
+constexpr std::array<AnswerWord, 5> kAnswerWords{{
+    {"yes", SessionAnswer::Kind::Yes},
+    {"no", SessionAnswer::Kind::No},
+    {"ok", SessionAnswer::Kind::Ok},
+    {"cancel", SessionAnswer::Kind::Cancel},
+    {"max", SessionAnswer::Kind::Max},
+}};
+
+using Words = std::vector<std::string_view>;
+
+Words SplitWords(std::string_view text) {
+    Words words;
+    std::size_t at = 0;
+    while (true) {
+        at = text.find_first_not_of(" \t\r\f\v", at);
+        if (at == std::string_view::npos) {
+            return words;
+        }
+        const std::size_t end = std::min(text.find_first_of(" \t\r\f\v", at), text.size());
+        words.push_back(text.substr(at, end - at));
+        at = end;
+    }
+}
+
+std::optional<int> ReadInt(std::string_view word, int low, int high) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (error != std::errc() || end != word.data() + word.size() || value < low || value > high) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<double> ReadNumber(std::string_view word) {
+    // from_chars takes no leading '+', which people do write.
+    if (word.starts_with('+')) {
+        word.remove_prefix(1);
+    }
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (error != std::errc() || end != word.data() + word.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// Reads the trailing shift and ctrl words from `first` on; false on any other word.
+bool ReadModifiers(const Words& words, std::size_t first, SessionLine& line, std::string& error) {
+    for (std::size_t i = first; i < words.size(); ++i) {
+        bool& held = words[i] == "shift" ? line.shift : line.ctrl;
+        if ((words[i] != "shift" && words[i] != "ctrl") || held) {
+            error =
+                "\"" + std::string(words[i]) + "\" is not a key to hold (shift or ctrl, once each)";
+            return false;
+        }
+        held = true;
+    }
+    return true;
+}
+
+bool ParseSize(const Words& words, SessionLine& line, std::string& error) {
+    const auto width = words.size() == 3 ? ReadInt(words[1], 1, kMaxClientSide) : std::nullopt;
+    const auto height = words.size() == 3 ? ReadInt(words[2], 1, kMaxClientSide) : std::nullopt;
+    if (!width || !height) {
+        error = "size wants a width and a height in pixels, each from 1 to " +
+                std::to_string(kMaxClientSide);
+        return false;
+    }
+    line.width = *width;
+    line.height = *height;
+    return true;
+}
+
+bool ParseCommand(const Words& words, SessionLine& line, std::string& error) {
+    const auto id = words.size() == 2 ? ReadInt(words[1], 0, kMaxCommandId) : std::nullopt;
+    if (!id) {
+        error = "command wants one command id from 0 to " + std::to_string(kMaxCommandId);
+        return false;
+    }
+    line.id = *id;
+    return true;
+}
+
+bool ParsePointer(const Words& words, SessionLine& line, std::string& error) {
+    const bool wheel = line.verb == SessionVerb::Wheel;
+    const std::size_t numbers = wheel ? 4 : 3;
+    const auto x = words.size() >= numbers ? ReadNumber(words[1]) : std::nullopt;
+    const auto y = words.size() >= numbers ? ReadNumber(words[2]) : std::nullopt;
+    const auto delta = wheel && words.size() >= numbers
+                           ? ReadInt(words[3], kMinWheelDelta, kMaxWheelDelta)
+                           : std::optional<int>(0);
+    if (!x || !y || !delta) {
+        error = std::string(words[0]) + " wants X Y" +
+                (wheel ? " and a whole DELTA from -32768 to 32767 (120 is one notch)" : "") +
+                " in drawing units, then optionally shift and ctrl";
+        return false;
+    }
+    line.x = *x;
+    line.y = *y;
+    line.delta = *delta;
+    return ReadModifiers(words, numbers, line, error);
+}
+
+bool ParseKey(const Words& words, SessionLine& line, std::string& error) {
+    if (words.size() >= 2) {
+        const auto named = std::find_if(kKeyNames.begin(), kKeyNames.end(),
+                                        [&](const KeyName& k) { return k.name == words[1]; });
+        if (named != kKeyNames.end()) {
+            line.key = named->key;
+        } else if (words[1].size() == 1) {
+            line.key = KeyOfLetter(words[1][0]);
+        }
+    }
+    if (line.key == 0) {
+        error =
+            "key wants space, ctrl, escape, delete, kp_add, kp_subtract, kp_multiply, "
+            "kp_divide, oem_102 or a letter, then optionally shift and ctrl";
+        return false;
+    }
+    return ReadModifiers(words, 2, line, error);
+}
+
+bool ParseAnswer(const Words& words, SessionLine& line, std::string& error) {
+    if (words.size() == 2) {
+        const auto named = std::find_if(kAnswerWords.begin(), kAnswerWords.end(),
+                                        [&](const AnswerWord& a) { return a.word == words[1]; });
+        if (named != kAnswerWords.end()) {
+            line.answer.kind = named->kind;
+            return true;
+        }
+    }
+    const bool numbers =
+        words.size() >= 2 && std::all_of(words.begin() + 1, words.end(), [](std::string_view word) {
+            return ReadNumber(word).has_value();
+        });
+    if (!numbers) {
+        error = "answer wants yes, no, ok, cancel, max, or the dialog's fields as numbers";
+        return false;
+    }
+    line.answer.kind = SessionAnswer::Kind::Fields;
+    line.answer.fields.assign(words.begin() + 1, words.end());
+    return true;
+}
+
+bool ParseWords(const Words& words, SessionLine& line, std::string& error) {
+    const std::string_view verb = words[0];
+    if (verb == "size") {
+        line.verb = SessionVerb::Size;
+        return ParseSize(words, line, error);
+    }
+    if (verb == "command") {
+        line.verb = SessionVerb::Command;
+        return ParseCommand(words, line, error);
+    }
+    if (verb == "key") {
+        line.verb = SessionVerb::Key;
+        return ParseKey(words, line, error);
+    }
+    if (verb == "answer") {
+        line.verb = SessionVerb::Answer;
+        return ParseAnswer(words, line, error);
+    }
+    const auto pointer = std::find_if(kPointerWords.begin(), kPointerWords.end(),
+                                      [&](const PointerWord& p) { return p.word == verb; });
+    if (pointer != kPointerWords.end()) {
+        line.verb = pointer->verb;
+        return ParsePointer(words, line, error);
+    }
+    error = "\"" + std::string(verb) + "\" is not a session word";
+    return false;
+}
+
+}  // namespace
+
+SessionScript ParseSessionScript(std::string_view text) {
+    SessionScript script;
+    int number = 0;
+    while (!text.empty() || number == 0) {
+        ++number;
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        std::string_view row = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        row = row.substr(0, std::min(row.find('#'), row.size()));
+        const Words words = SplitWords(row);
+        if (words.empty()) {
+            continue;
+        }
+        SessionLine line;
+        line.number = number;
+        line.text = std::string(words.front().data(),
+                                words.back().data() + words.back().size() - words.front().data());
+        std::string error;
+        if (ParseWords(words, line, error)) {
+            script.lines.push_back(std::move(line));
+        } else {
+            script.errors.push_back("line " + std::to_string(number) + ": " + error + " (\"" +
+                                    line.text + "\")");
+        }
+    }
+    if (!script.errors.empty()) {
+        script.lines.clear();
+    }
+    return script;
+}
+
+std::string DescribeSessionScript() {
+    return "Script lines (# starts a comment): size W H; command ID; move|down|up|click|dblclick|"
+           "rdown|rup|rclick|rdblclick|mdown X Y [shift] [ctrl]; wheel X Y DELTA [shift] [ctrl] "
+           "(X and Y in drawing units, DELTA 120 per notch away from the user); key NAME [shift] "
+           "[ctrl] with NAME one of space, ctrl, escape, delete, kp_add, kp_subtract, "
+           "kp_multiply, kp_divide, oem_102 or a letter; answer yes|no|ok|cancel|max|FIELDS... "
+           "queues the answer for the next message box or dialog, so it comes before the line "
+           "that asks (the character dialog takes a code, the convert-to-lines dialog a number "
+           "or max, the user grid X Y, the help lines a check box 0 or 1 and a position for each "
+           "of the seven rows, the value input its visible fields).";
+}
+
+}  // namespace korvo

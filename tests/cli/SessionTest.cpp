@@ -1,0 +1,309 @@
+// korvofont session: the script reader, the answer queue, the session's drawing JSON, and whole
+// editing sessions through the executable.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "DrawingJson.h"
+#include "SessionAnswers.h"
+#include "SessionScript.h"
+#include "model/Data.h"
+#include "model/DrawObjPolygon.h"
+#include "model/Paper.h"
+#include "platform/KeyCodes.h"
+
+namespace korvo {
+namespace {
+
+using nlohmann::json;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using Outcome = CSessionAnswers::Outcome;
+
+TEST(SessionScript, ReadsEveryKindOfLine) {
+    const SessionScript script = ParseSessionScript(
+        "# a comment line\n"
+        "size 640 480\n"
+        "\n"
+        "command 32824   # Load Char\n"
+        "  click 10.5 -2 shift\n"
+        "wheel 100 +100 -120 ctrl shift\r\n"
+        "key kp_add ctrl\n"
+        "key q\n"
+        "answer 2.5 3\n"
+        "answer cancel\n"
+        "rdblclick 1e2 0");
+    ASSERT_TRUE(script.errors.empty()) << script.errors[0];
+    ASSERT_EQ(script.lines.size(), 9u);
+    const std::vector<SessionLine>& l = script.lines;
+    EXPECT_EQ(l[0].verb, SessionVerb::Size);
+    EXPECT_EQ(l[0].width * 1000 + l[0].height, 640480);
+    EXPECT_EQ(l[1].verb, SessionVerb::Command);
+    EXPECT_EQ(l[1].id, 32824);
+    EXPECT_EQ(l[1].number, 4);
+    EXPECT_EQ(l[1].text, "command 32824");
+    EXPECT_EQ(l[2].verb, SessionVerb::Click);
+    EXPECT_EQ(l[2].x, 10.5);
+    EXPECT_EQ(l[2].y, -2.0);
+    EXPECT_TRUE(l[2].shift && !l[2].ctrl);
+    EXPECT_EQ(l[3].verb, SessionVerb::Wheel);
+    EXPECT_EQ(l[3].y, 100.0);
+    EXPECT_EQ(l[3].delta, -120);
+    EXPECT_TRUE(l[3].shift && l[3].ctrl);
+    EXPECT_EQ(l[4].key, kVkAdd);
+    EXPECT_TRUE(l[4].ctrl && !l[4].shift);
+    EXPECT_EQ(l[5].key, 'Q');
+    EXPECT_EQ(l[6].answer.kind, SessionAnswer::Kind::Fields);
+    EXPECT_THAT(l[6].answer.fields, ElementsAre("2.5", "3"));
+    EXPECT_EQ(l[7].answer.kind, SessionAnswer::Kind::Cancel);
+    EXPECT_EQ(l[8].verb, SessionVerb::RDblClick);
+    EXPECT_EQ(l[8].x, 100.0);
+    EXPECT_EQ(l[8].number, 11);
+}
+
+TEST(SessionScript, InvalidLinesAreNamedAndNothingIsKept) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"jump 1 2", "line 1: \"jump\" is not a session word"},
+        {"size 0 10", "size wants a width and a height in pixels"},
+        {"size 100", "size wants a width"},
+        {"size 100 16385", "each from 1 to 16384"},
+        {"command", "command wants one command id"},
+        {"command 65536", "command wants one command id from 0 to 65535"},
+        {"command 12x", "command wants one command id"},
+        {"move 1", "move wants X Y in drawing units"},
+        {"click 1 nan", "click wants X Y"},
+        {"down 1 2 alt", "\"alt\" is not a key to hold"},
+        {"up 1 2 shift shift", "\"shift\" is not a key to hold"},
+        {"wheel 1 2", "wheel wants X Y and a whole DELTA"},
+        {"wheel 1 2 1.5", "wheel wants X Y and a whole DELTA"},
+        {"wheel 1 2 40000", "from -32768 to 32767"},
+        {"key", "key wants space, ctrl"},
+        {"key f3", "key wants space, ctrl"},
+        {"key 7", "key wants space"},
+        {"key a meta", "\"meta\" is not a key to hold"},
+        {"answer", "answer wants yes, no, ok, cancel, max"},
+        {"answer yes no", "answer wants yes"},
+        {"answer 1 yes", "answer wants yes"},
+        {"answer 0x41", "answer wants yes"},
+    };
+    for (const auto& [line, message] : cases) {
+        const SessionScript script = ParseSessionScript("move 1 2\n" + line + "\nclick 3 4\n");
+        EXPECT_TRUE(script.lines.empty()) << line;
+        ASSERT_EQ(script.errors.size(), 1u) << line;
+        EXPECT_THAT(script.errors[0], HasSubstr("line 2: ")) << line;
+        EXPECT_THAT(script.errors[0], HasSubstr(message.substr(message.find(':') + 1))) << line;
+    }
+    const SessionScript two = ParseSessionScript("bad\n# fine\nsize 1\n");
+    EXPECT_THAT(two.errors, ElementsAre(HasSubstr("line 1:"), HasSubstr("line 3:")));
+}
+
+SessionLine Answer(int number, const std::string& words) {
+    const SessionScript script = ParseSessionScript("answer " + words);
+    EXPECT_EQ(script.lines.size(), 1u) << words;
+    SessionLine line = script.lines.at(0);
+    line.number = number;
+    return line;
+}
+
+TEST(SessionAnswers, MessageBoxesTakeOnlyTheirOwnButtons) {
+    struct Case {
+        std::string answer;
+        MessageButtons buttons;
+        Outcome outcome;
+        MessageAnswer got;
+    };
+    const Case cases[] = {
+        {"yes", MessageButtons::YesNo, Outcome::Answered, MessageAnswer::Yes},
+        {"no", MessageButtons::YesNoCancel, Outcome::Answered, MessageAnswer::No},
+        {"cancel", MessageButtons::YesNoCancel, Outcome::Cancelled, MessageAnswer::Cancel},
+        {"ok", MessageButtons::Ok, Outcome::Answered, MessageAnswer::Ok},
+        {"cancel", MessageButtons::OkCancel, Outcome::Cancelled, MessageAnswer::Cancel},
+        {"ok", MessageButtons::YesNo, Outcome::Invalid, MessageAnswer::Ok},
+        {"cancel", MessageButtons::YesNo, Outcome::Invalid, MessageAnswer::Ok},
+        {"yes", MessageButtons::Ok, Outcome::Invalid, MessageAnswer::Ok},
+        {"65", MessageButtons::Ok, Outcome::Invalid, MessageAnswer::Ok},
+        {"max", MessageButtons::OkCancel, Outcome::Invalid, MessageAnswer::Ok},
+    };
+    for (const Case& c : cases) {
+        CSessionAnswers answers;
+        answers.Push(Answer(7, c.answer));
+        MessageAnswer got = MessageAnswer::Ok;
+        EXPECT_EQ(answers.AnswerMessage(c.buttons, got), c.outcome) << c.answer;
+        EXPECT_EQ(got, c.got) << c.answer;
+        if (c.outcome == Outcome::Invalid) {
+            EXPECT_THAT(answers.Error(), HasSubstr("line 7: \"answer " + c.answer + "\""));
+        }
+        EXPECT_TRUE(answers.Empty());
+        EXPECT_EQ(answers.AnswerMessage(c.buttons, got), Outcome::Unanswered);
+    }
+    EXPECT_EQ(CSessionAnswers::DismissAnswer(MessageButtons::YesNo), MessageAnswer::No);
+    EXPECT_EQ(CSessionAnswers::DismissAnswer(MessageButtons::Ok), MessageAnswer::Ok);
+    EXPECT_EQ(CSessionAnswers::DismissAnswer(MessageButtons::YesNoCancel), MessageAnswer::Cancel);
+}
+
+// Each dialog refuses values out of its range with its range message and stays open for the
+// next answer; an answer of the wrong shape stops the script.
+TEST(SessionAnswers, DialogsCheckLikeTheirWindows) {
+    struct Case {
+        std::vector<std::string> answers;
+        Outcome outcome;
+        std::string result;  // the dialog's values after the question
+        std::vector<std::string> ranges;
+    };
+    auto character = [](CSessionAnswers& a) {
+        int code = 70;
+        const Outcome outcome = a.AnswerCharacter(code);
+        return std::pair(outcome, std::to_string(code));
+    };
+    auto lines = [](CSessionAnswers& a) {
+        int count = 10;
+        const Outcome outcome = a.AnswerLineCount(count);
+        return std::pair(outcome, std::to_string(count));
+    };
+    auto grid = [](CSessionAnswers& a) {
+        float x = 2.5f;
+        float y = 2.5f;
+        const Outcome outcome = a.AnswerUserGrid(x, y);
+        return std::pair(outcome, std::to_string(x) + " " + std::to_string(y));
+    };
+    using Ask = std::function<std::pair<Outcome, std::string>(CSessionAnswers&)>;
+    const std::string integerRange = "Please enter an integer between 33 and 255.";
+    const std::vector<std::pair<Ask, std::vector<Case>>> dialogs = {
+        {character,
+         {
+             {{"65"}, Outcome::Answered, "65", {}},
+             {{"ok"}, Outcome::Answered, "70", {}},
+             {{"32", "65.5", "256", "255"},
+              Outcome::Answered,
+              "255",
+              {integerRange, "Please enter an integer.", integerRange}},
+             {{"32"}, Outcome::Unanswered, "70", {integerRange}},
+             {{"300", "cancel", "65"}, Outcome::Cancelled, "70", {integerRange}},
+             {{"yes"}, Outcome::Invalid, "70", {}},
+             {{"65 66"}, Outcome::Invalid, "70", {}},
+             {{"max"}, Outcome::Invalid, "70", {}},
+         }},
+        {lines,
+         {
+             {{"max"}, Outcome::Answered, "0", {}},
+             {{"1", "256", "2"},
+              Outcome::Answered,
+              "2",
+              {"Please enter an integer between 2 and 255.",
+               "Please enter an integer between 2 and 255."}},
+             {{"ok"}, Outcome::Answered, "10", {}},
+             {{"no"}, Outcome::Invalid, "10", {}},
+         }},
+        {grid,
+         {
+             {{"0 1e10"}, Outcome::Answered, "0.000000 10000000000.000000", {}},
+             {{"-1 2", "3 4"},
+              Outcome::Answered,
+              "3.000000 4.000000",
+              {"Please enter a number between 0 and 1e+10."}},
+             {{"1"}, Outcome::Invalid, "2.500000 2.500000", {}},
+             {{"1 1e39", "ok"}, Outcome::Answered, "2.500000 2.500000", {"Please enter a number."}},
+         }},
+    };
+    for (const auto& [ask, cases] : dialogs) {
+        for (const Case& c : cases) {
+            std::vector<std::string> ranges;
+            std::vector<int> rangeLines;
+            CSessionAnswers answers([&](int line, std::string_view message) {
+                ranges.emplace_back(message);
+                rangeLines.push_back(line);
+            });
+            for (std::size_t i = 0; i < c.answers.size(); ++i) {
+                answers.Push(Answer(static_cast<int>(i) + 1, c.answers[i]));
+            }
+            const auto [outcome, result] = ask(answers);
+            const std::string label = c.answers.front();
+            EXPECT_EQ(outcome, c.outcome) << label;
+            EXPECT_EQ(result, c.result) << label;
+            EXPECT_EQ(ranges, c.ranges) << label;
+            for (std::size_t i = 0; i < rangeLines.size(); ++i) {
+                EXPECT_EQ(rangeLines[i], static_cast<int>(i) + 1) << label;
+            }
+        }
+    }
+}
+
+TEST(SessionAnswers, ValueInputAndHelpLinesTakeTheirVisibleFields) {
+    CSessionAnswers answers;
+    ValueInputRows rows{{{"X", 1.0f}, {"", 2.0f}, {"Y", 3.0f}, {"", 4.0f}, {"", 5.0f}}};
+    answers.Push(Answer(1, "7 8 9"));
+    EXPECT_EQ(answers.AnswerValues(rows), Outcome::Invalid);
+    EXPECT_THAT(answers.Error(), HasSubstr("value-input dialog (2 visible fields"));
+    answers.Push(Answer(2, "-7.5 8"));
+    ASSERT_EQ(answers.AnswerValues(rows), Outcome::Answered);
+    EXPECT_EQ(rows[0].value, -7.5f);
+    EXPECT_EQ(rows[1].value, 2.0f) << "a hidden row comes back unchanged";
+    EXPECT_EQ(rows[2].value, 8.0f);
+
+    std::vector<std::string> ranges;
+    CSessionAnswers help([&](int, std::string_view message) { ranges.emplace_back(message); });
+    HelpLineValues values;
+    values.positions[6] = 5.0f;
+    help.Push(Answer(1, "1 10 0 20 1 30 0 40 1 50 0 60 1 200.5"));
+    help.Push(Answer(2, "1 10 0 20 1 30 0 40 1 50 0 60 1 200"));
+    help.Push(Answer(3, "1 10 0 20 1 30 0 40 1 50 0 60 2 200"));
+    ASSERT_EQ(help.AnswerHelpLines(values), Outcome::Answered);
+    EXPECT_THAT(ranges, ElementsAre("Please enter a number between 0 and 200."));
+    EXPECT_EQ(values.positions[6], 200.0f);
+    EXPECT_EQ(values.flags[6], 1);
+    EXPECT_EQ(values.flags[1], 0);
+    EXPECT_EQ(values.positions[1], 20.0f);
+    EXPECT_THAT(help.PendingLines(), ElementsAre(3));
+    EXPECT_EQ(help.AnswerHelpLines(values), Outcome::Invalid) << "a check box is 0 or 1";
+}
+
+TEST(SessionDrawingJson, EveryElementWithItsMark) {
+    CPaper paper;
+    auto add = [&](std::int32_t type, auto make, std::uint16_t mark) {
+        auto node = std::make_unique<CData>(type);
+        make(*node);
+        node->SetMark(mark);
+        paper.AddNode(std::move(node));
+    };
+    add(
+        kNodeLine, [](CData& n) { n.CreateLine(1, 2, 3, 4.5f, 0, 0.25f, 0, 1); }, 1);
+    add(
+        kNodePoint, [](CData& n) { n.CreateCircle(5, 6, 1, 0, 0.25f, 0, 0, 0, 0, 1); }, 0);
+    add(
+        kNodeEllipse, [](CData& n) { n.CreateEllipse(7, 8, 9, 10, 0, 90, 30, 0, 0.25f, 0, 20); },
+        2);
+    add(
+        kNodeGroup,
+        [](CData& n) {
+            n.SetElement(std::make_unique<CDrawObjPolygon>(
+                std::vector<PointF>{{0, 0}, {10, 0}, {5, 0.1f}}, 0, 250, 0, 0, 0, 0, 1));
+        },
+        1);
+    add(
+        kNodeText,
+        [](CData& n) { n.CreateText("A\xE9\x83", 10, 20, 5, 100, 100, 45, 0, 0, "", 0.25f, 0, 1); },
+        0);
+
+    const json written =
+        json::parse(WriteDrawingJson(paper, {.everyElement = true, .marks = true}));
+    const json expected = json::parse(R"({"elements": [
+        {"type": "line", "x1": 1, "y1": 2, "x2": 3, "y2": 4.5, "level": 1, "mark": 1},
+        {"type": "point", "x": 5, "y": 6, "level": 1, "mark": 0},
+        {"type": "ellipse", "cx": 7, "cy": 8, "a": 9, "b": 10, "rotation": 30, "start": 0,
+         "end": 90, "level": 20, "mark": 2},
+        {"type": "polygon", "points": [[0, 0], [10, 0], [5, 0.1]], "level": 1, "mark": 1},
+        {"type": "text", "text": "A\u00e9\u0192", "x": 10, "y": 20, "height": 5, "angle": 45,
+         "level": 1, "mark": 0}
+    ]})");
+    EXPECT_EQ(written, expected);
+    // The decode form stays as it was: stored kinds by node type, no marks.
+    const json plain = json::parse(WriteDrawingJson(paper));
+    ASSERT_EQ(plain["elements"].size(), 3u);
+    EXPECT_FALSE(plain["elements"][0].contains("mark"));
+}
+
+}  // namespace
+}  // namespace korvo
