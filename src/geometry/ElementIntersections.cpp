@@ -40,14 +40,14 @@ struct EllipseShape {
     }
 };
 
-bool IsFullArc(const CDrawObj& ellipse) {
-    return AnglesEqual(ellipse.GetStartAngle(), ellipse.GetEndAngle());
+bool IsFullArc(const EllipticArc& ellipse) {
+    return AnglesEqual(ellipse.start, ellipse.end);
 }
 
 // A point's polar angle (degrees) in the ellipse's own frame, not yet normalised.
-double RawArcAngle(const CDrawObj& ellipse, PointF p) {
-    const double direction = DirectionAngle(ellipse.GetX1(), ellipse.GetY1(), p.x, p.y);
-    return RadToDeg(direction - DegToRad(ellipse.GetAngle()));
+double RawArcAngle(const EllipticArc& ellipse, PointF p) {
+    const double direction = DirectionAngle(ellipse.cx, ellipse.cy, p.x, p.y);
+    return RadToDeg(direction - DegToRad(ellipse.rotation));
 }
 
 // AnglesEqual lifts only its first argument by a turn, so 0 and 359.9999 match one way round.
@@ -57,21 +57,21 @@ bool SameDirection(double a, double b) {
 
 // The arc test of the line-ellipse flags: from the start counter-clockwise to the end, both ends
 // included within the angle tolerance.
-bool ArcAngleOnArc(const CDrawObj& ellipse, PointF p) {
+bool ArcAngleOnArc(const EllipticArc& ellipse, PointF p) {
     if (IsFullArc(ellipse)) {
         return true;
     }
-    const double start = NormalizeAngle(ellipse.GetStartAngle(), 0.0);
-    const double end = NormalizeAngle(ellipse.GetEndAngle(), start);
+    const double start = NormalizeAngle(ellipse.start, 0.0);
+    const double end = NormalizeAngle(ellipse.end, start);
     const double phi = NormalizeAngle(RawArcAngle(ellipse, p), start);
     return end > phi || SameDirection(phi, end) || SameDirection(phi, start);
 }
 
 // The arc test of the ellipse-ellipse flags. Only the exact 0-360 arc counts as whole here; the
 // slack keeps crossings found on the chords near an arc end.
-bool ChordPointOnArc(const CDrawObj& ellipse, PointF p) {
-    const double start = ellipse.GetStartAngle();
-    double end = ellipse.GetEndAngle();
+bool ChordPointOnArc(const EllipticArc& ellipse, PointF p) {
+    const double start = ellipse.start;
+    double end = ellipse.end;
     if (start == 0.0 && end == kFullTurnDegrees) {
         return true;
     }
@@ -82,30 +82,29 @@ bool ChordPointOnArc(const CDrawObj& ellipse, PointF p) {
     return phi < end + kArcSlack;
 }
 
-bool OnLineSegment(const CDrawObj& line, PointF p) {
+bool OnLineSegment(const SegmentF& line, PointF p) {
     const int code =
-        ClassifyPointOnSegment(line.GetX1(), line.GetY1(), line.GetX2(), line.GetY2(), p.x, p.y);
+        ClassifyPointOnSegment(line.from.x, line.from.y, line.to.x, line.to.y, p.x, p.y);
     return code >= 1 && code <= 3;
 }
 
-bool OnEllipseArc(const CDrawObj& ellipse, PointF p) {
-    const int code = ClassifyPointOnArc(p.x, p.y, ellipse.GetX1(), ellipse.GetY1(),
-                                        ellipse.GetAxisA(), ellipse.GetAxisB(), ellipse.GetAngle(),
-                                        ellipse.GetStartAngle(), ellipse.GetEndAngle());
+bool OnEllipseArc(const EllipticArc& ellipse, PointF p) {
+    const int code = ClassifyPointOnArc(p.x, p.y, ellipse.cx, ellipse.cy, ellipse.a, ellipse.b,
+                                        ellipse.rotation, ellipse.start, ellipse.end);
     return code >= 1 && code <= 3;
 }
 
-std::vector<SegmentF> ChordsOf(const CDrawObj& ellipse, bool whole) {
-    double start = DegToRad(ellipse.GetStartAngle());
-    double end = DegToRad(ellipse.GetEndAngle());
+std::vector<SegmentF> ChordsOf(const EllipticArc& ellipse, bool whole) {
+    double start = DegToRad(ellipse.start);
+    double end = DegToRad(ellipse.end);
     // An arc whose ends coincide is the whole ellipse, not an empty one.
     if (whole || IsFullArc(ellipse)) {
         start = 0.0;
         end = kTwoPi;
     }
     std::vector<SegmentF> chords;
-    ApproximateEllipse(chords, ellipse.GetX1(), ellipse.GetY1(), ellipse.GetAxisA(),
-                       ellipse.GetAxisB(), DegToRad(ellipse.GetAngle()), start, end);
+    ApproximateEllipse(chords, ellipse.cx, ellipse.cy, ellipse.a, ellipse.b,
+                       DegToRad(ellipse.rotation), start, end);
     return chords;
 }
 
@@ -148,11 +147,11 @@ int CrossChords(const std::vector<SegmentF>& a, const std::vector<SegmentF>& b,
 
 }  // namespace
 
-void ProjectPointOnLine(const CDrawObj& line, PointD& p) {
-    const double x1 = line.GetX1();
-    const double y1 = line.GetY1();
-    const double dx = line.GetX2() - x1;
-    const double dy = line.GetY2() - y1;
+void ProjectPointOnLine(const SegmentF& line, PointD& p) {
+    const double x1 = line.from.x;
+    const double y1 = line.from.y;
+    const double dx = line.to.x - x1;
+    const double dy = line.to.y - y1;
     const double lengthSquared = dx * dx + dy * dy;
     // A line of no length has no direction; its one point is the nearest.
     const double t = lengthSquared > 0.0 ? ((p.x - x1) * dx + (p.y - y1) * dy) / lengthSquared : 0;
@@ -184,18 +183,18 @@ void ApproximateEllipse(std::vector<SegmentF>& out, double cx, double cy, double
     }
 }
 
-int IntersectLineElements(const CDrawObj& a, const CDrawObj& b, PointF& out) {
-    return IntersectSegments(a.GetX1(), a.GetY1(), a.GetX2(), a.GetY2(), b.GetX1(), b.GetY1(),
-                             b.GetX2(), b.GetY2(), out, 0);
+int IntersectLineElements(const SegmentF& a, const SegmentF& b, PointF& out) {
+    return IntersectSegments(a.from.x, a.from.y, a.to.x, a.to.y, b.from.x, b.from.y, b.to.x, b.to.y,
+                             out, 0);
 }
 
-int LineEllipseElements(const CDrawObj& line, const CDrawObj& ellipse, PointF& first,
+int LineEllipseElements(const SegmentF& line, const EllipticArc& ellipse, PointF& first,
                         PointF& second) {
     PointD p1;
     PointD p2;
-    const int count = IntersectLineEllipse(
-        line.GetX1(), line.GetY1(), line.GetX2(), line.GetY2(), ellipse.GetX1(), ellipse.GetY1(),
-        DegToRad(ellipse.GetAngle()), ellipse.GetAxisA(), ellipse.GetAxisB(), p1, p2);
+    const int count =
+        IntersectLineEllipse(line.from.x, line.from.y, line.to.x, line.to.y, ellipse.cx, ellipse.cy,
+                             DegToRad(ellipse.rotation), ellipse.a, ellipse.b, p1, p2);
     if (count == 0) {
         return 0;
     }
@@ -204,7 +203,7 @@ int LineEllipseElements(const CDrawObj& line, const CDrawObj& ellipse, PointF& f
     return count;
 }
 
-int LineEllipseOnElements(const CDrawObj& line, const CDrawObj& ellipse, PointF& first,
+int LineEllipseOnElements(const SegmentF& line, const EllipticArc& ellipse, PointF& first,
                           PointF& second, bool skipSegmentTest, bool skipArcTest) {
     const int count = LineEllipseElements(line, ellipse, first, second);
     if (count == 0) {
@@ -228,7 +227,7 @@ int LineEllipseOnElements(const CDrawObj& line, const CDrawObj& ellipse, PointF&
     return 1;
 }
 
-std::uint32_t LineEllipseFlags(const CDrawObj& line, const CDrawObj& ellipse, PointF& first,
+std::uint32_t LineEllipseFlags(const SegmentF& line, const EllipticArc& ellipse, PointF& first,
                                PointF& second) {
     const int count = LineEllipseElements(line, ellipse, first, second);
     if (count == 0) {
@@ -250,12 +249,12 @@ std::uint32_t LineEllipseFlags(const CDrawObj& line, const CDrawObj& ellipse, Po
     return flags;
 }
 
-int IntersectEllipseElements(const CDrawObj& a, const CDrawObj& b, std::array<PointF, 4>& out,
+int IntersectEllipseElements(const EllipticArc& a, const EllipticArc& b, std::array<PointF, 4>& out,
                              bool fullA, bool fullB) {
     return CrossChords(ChordsOf(a, fullA), ChordsOf(b, fullB), out) > 0 ? 2 : 0;
 }
 
-std::uint32_t EllipseEllipseFlags(const CDrawObj& a, const CDrawObj& b,
+std::uint32_t EllipseEllipseFlags(const EllipticArc& a, const EllipticArc& b,
                                   std::array<PointF, 4>& out) {
     const int count = CrossChords(ChordsOf(a, true), ChordsOf(b, true), out);
     if (count == 0) {

@@ -5,12 +5,11 @@
 #include <vector>
 
 #include "geometry/PlaneGeometry.h"
-#include "model/DrawObj.h"
 
-// Intersections between drawing elements: the editing tools and the intersection snap read a
-// line's end points or an ellipse's centre, axes and arc through the element accessors and hand
-// them to the plain routines of PlaneGeometry. Only lines and ellipses (including their arcs)
-// take part. Element angles are degrees; the ellipse approximation works in radians.
+// Intersections between the shapes of drawing elements: a line element is a segment, an ellipse
+// element (including its arcs) an elliptic arc. The model turns its elements into these values
+// (model/ElementShapes.h); here they are plain numbers handed to the routines of PlaneGeometry.
+// Arc angles are degrees, as the elements keep them; the ellipse approximation works in radians.
 
 namespace korvo {
 
@@ -19,8 +18,21 @@ struct SegmentF {
     PointF to;
 };
 
-// Replaces p by its perpendicular foot on the infinite line through the line element.
-void ProjectPointOnLine(const CDrawObj& line, PointD& p);
+// An ellipse or an arc of it: centre, semi-axes along its own x and y axes, rotation, and the
+// arc counter-clockwise from start to end, all in degrees as an ellipse element holds them. Start
+// and end are polar angles in the ellipse's own frame; equal directions mean the whole ellipse.
+struct EllipticArc {
+    float cx = 0.0f;
+    float cy = 0.0f;
+    float a = 0.0f;
+    float b = 0.0f;
+    float rotation = 0.0f;
+    float start = 0.0f;
+    float end = 0.0f;
+};
+
+// Replaces p by its perpendicular foot on the infinite line through the segment.
+void ProjectPointOnLine(const SegmentF& line, PointD& p);
 
 // Appends the 5-degree chords of the arc (centre, semi-axes, rotation, start, end — angles in
 // radians) to `out`. Start and end are polar angles in the ellipse's own frame; the chords follow
@@ -28,17 +40,17 @@ void ProjectPointOnLine(const CDrawObj& line, PointD& p);
 void ApproximateEllipse(std::vector<SegmentF>& out, double cx, double cy, double a, double b,
                         double rotation, double start, double end);
 
-// IntersectSegments on the two lines (a first), crossings at an end point not counted.
-int IntersectLineElements(const CDrawObj& a, const CDrawObj& b, PointF& out);
+// IntersectSegments on the two segments (a first), crossings at an end point not counted.
+int IntersectLineElements(const SegmentF& a, const SegmentF& b, PointF& out);
 
-// Crossings of the infinite line through the line element with the whole ellipse: 0, 1 or 2.
+// Crossings of the infinite line through the segment with the whole ellipse: 0, 1 or 2.
 // With one crossing `second` is a copy of `first`.
-int LineEllipseElements(const CDrawObj& line, const CDrawObj& ellipse, PointF& first,
+int LineEllipseElements(const SegmentF& line, const EllipticArc& ellipse, PointF& first,
                         PointF& second);
 
 // 1 when a crossing lies on the segment and on the arc (either test can be skipped), else 0.
 // When only one crossing qualifies both out points hold it.
-int LineEllipseOnElements(const CDrawObj& line, const CDrawObj& ellipse, PointF& first,
+int LineEllipseOnElements(const SegmentF& line, const EllipticArc& ellipse, PointF& first,
                           PointF& second, bool skipSegmentTest, bool skipArcTest);
 
 // Flag bits of LineEllipseFlags and EllipseEllipseFlags.
@@ -51,18 +63,19 @@ inline constexpr std::uint32_t kTwoCrossings = 0x80;
 
 // Where the line-ellipse crossings lie: segment and arc bits for each point plus kOneCrossing or
 // kTwoCrossings; 0 when the line misses the ellipse.
-std::uint32_t LineEllipseFlags(const CDrawObj& line, const CDrawObj& ellipse, PointF& first,
+std::uint32_t LineEllipseFlags(const SegmentF& line, const EllipticArc& ellipse, PointF& first,
                                PointF& second);
 
 // Up to four distinct crossings of the two ellipses, found on their 5-degree chords; each ellipse
 // is taken whole when its flag is set, else over its arc. Unused out points repeat the last one.
 // Returns 2 when there is a crossing, else 0.
-int IntersectEllipseElements(const CDrawObj& a, const CDrawObj& b, std::array<PointF, 4>& out,
+int IntersectEllipseElements(const EllipticArc& a, const EllipticArc& b, std::array<PointF, 4>& out,
                              bool fullA, bool fullB);
 
 // The crossings of the two whole ellipses with, for point i (0-based), bit 1 << 2i when it lies
 // on the arc of a and bit 2 << 2i when on the arc of b, plus 0x100 << (count - 1); 0 when the
 // ellipses do not cross.
-std::uint32_t EllipseEllipseFlags(const CDrawObj& a, const CDrawObj& b, std::array<PointF, 4>& out);
+std::uint32_t EllipseEllipseFlags(const EllipticArc& a, const EllipticArc& b,
+                                  std::array<PointF, 4>& out);
 
 }  // namespace korvo

@@ -13,6 +13,15 @@ constexpr double kTangentBand = 1e-5;
 constexpr double kVanishingNorm = 1e-8;
 // How far past either end a tolerant segment intersection may lie, as a line parameter.
 constexpr double kSegmentSlack = 1e-6;
+// An angle at most this many turns below its bound is lifted a turn at a time.
+constexpr double kMaxSteppedTurns = 16.0;
+
+// The angle lifted by whole turns to just below `bound`, or to the bound itself where the
+// doubles are too coarse for a turn to show.
+double LiftFarBelow(double angle, double bound) {
+    const double lifted = bound - std::fmod(bound - angle, kFullTurn);
+    return lifted + kFullTurn == lifted ? bound : lifted;
+}
 
 // Into the frame of an ellipse: centre at the origin, axes along x and y.
 PointD ToLocalFrame(double x, double y, double cx, double cy, double cosR, double sinR) {
@@ -106,17 +115,23 @@ double NormalizeAngle(double angle, double lower) {
     // just below its float and so gain a turn.
     const double bound = static_cast<float>(lower);
     if (!std::isfinite(angle) || !std::isfinite(bound)) {
-        return angle;  // whole turns cannot be taken off; stepping would never end
+        return angle;  // whole turns cannot be taken off an infinity
     }
-    // Subtracting whole turns one by one is exact, and so is fmod; fmod just does not take a
-    // step per turn.
+    // Whole turns come off a positive angle exactly, one at a time or all at once with fmod.
     if (angle >= kFullTurn) {
         angle = std::fmod(angle, kFullTurn);
     }
-    // Every value the stepping below would pass through on the way up to (-360, 0] is below
-    // such a bound, so jumping there first gives the same result.
+    // The same for turns added to a negative angle on the way up to (-360, 0]: every value passed
+    // lies below such a bound.
     if (angle < -kFullTurn && bound > -kFullTurn) {
         angle = std::fmod(angle, kFullTurn);
+    }
+    // Angles a few turns below their bound are lifted a turn at a time, which keeps the rounding
+    // of every result the drawings have always had. An angle far below (an arc whose start angle
+    // is 1e15, loaded from a damaged clipboard) is lifted in one step: turn by turn would take
+    // hours, and beyond 2^62 adding 360 no longer changes the value at all.
+    if (bound - angle > kMaxSteppedTurns * kFullTurn) {
+        angle = LiftFarBelow(angle, bound);
     }
     while (angle < bound) {
         angle += kFullTurn;

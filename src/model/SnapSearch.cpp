@@ -5,6 +5,7 @@
 #include "model/DataCollection.h"
 #include "model/DrawObjEllipse.h"
 #include "model/DrawObjLine.h"
+#include "model/ElementShapes.h"
 #include "model/Paper.h"
 
 namespace korvo {
@@ -61,14 +62,13 @@ void CSnapSearch::CollectSegments(const CData& node) {
     if (element.IsKindOf(CDrawObjLine::kRuntimeClass)) {
         const double d = element.GetDistance(paper_, cursor_, &node);
         if (d >= 0.0 && d < tolerance_) {
-            candidates_.push_back(
-                {{{element.GetX1(), element.GetY1()}, {element.GetX2(), element.GetY2()}}, -1});
+            candidates_.push_back({SegmentOf(element), -1});
         }
     } else if (element.IsKindOf(CDrawObjEllipse::kRuntimeClass)) {
+        const EllipticArc arc = ArcOf(element);
         chords_.clear();
-        ApproximateEllipse(chords_, element.GetX1(), element.GetY1(), element.GetAxisA(),
-                           element.GetAxisB(), DegToRad(element.GetAngle()),
-                           DegToRad(element.GetStartAngle()), DegToRad(element.GetEndAngle()));
+        ApproximateEllipse(chords_, arc.cx, arc.cy, arc.a, arc.b, DegToRad(arc.rotation),
+                           DegToRad(arc.start), DegToRad(arc.end));
         for (const SegmentF& chord : chords_) {
             candidates_.push_back({chord, curves_});
         }

@@ -4,19 +4,17 @@
 #include <cmath>
 
 #include "geometry/ElementIntersections.h"
-#include "model/DrawObjEllipse.h"
-#include "model/DrawObjLine.h"
 
 namespace korvo {
 namespace {
 
-CDrawObjLine Line(const float (&v)[4]) {
-    return CDrawObjLine(v[0], v[1], v[2], v[3], 0, 0, 0, 1);
+SegmentF Line(const float (&v)[4]) {
+    return {{v[0], v[1]}, {v[2], v[3]}};
 }
 
 struct Ell {
     float cx, cy, a, b, rotation, start, end;  // degrees
-    CDrawObjEllipse Make() const { return {cx, cy, a, b, start, end, rotation, 0, 0, 0, 1}; }
+    EllipticArc Make() const { return {cx, cy, a, b, rotation, start, end}; }
 };
 
 // The point at a polar angle (radians, own frame), from the polar equation of the ellipse.
@@ -224,15 +222,36 @@ TEST(ElementIntersections, EllipseEllipseFlagsTestEachPointOnEachArc) {
         }
         EXPECT_EQ(flags, expected) << std::hex << flags << " " << c.a.start << " " << c.b.start;
     }
-    // A crossing a hair past the end of an arc still counts as on it.
+    // A crossing a hair past either end of an arc still counts as on it.
     std::array<PointF, 4> out{};
     ASSERT_EQ(EllipseEllipseFlags(kCircle.Make(), kShifted.Make(), out), 0x20Fu);
     const int upper = out[0].y > 0 ? 0 : 1;
     const double phi = RadToDeg(DirectionAngle(0, 0, out[upper].x, out[upper].y));
     for (const double past : {-0.003, 0.003, 0.01}) {
-        const Ell arc{0, 0, 5, 5, 0, 0, static_cast<float>(phi - past)};
+        const Ell endsBefore{0, 0, 5, 5, 0, 0, static_cast<float>(phi - past)};
+        const Ell startsAfter{0, 0, 5, 5, 0, static_cast<float>(phi + past), 180};
+        for (const Ell& arc : {endsBefore, startsAfter}) {
+            const std::uint32_t flags = EllipseEllipseFlags(arc.Make(), kShifted.Make(), out);
+            EXPECT_EQ((flags >> (2 * upper)) & 1u, past < 0.005 ? 1u : 0u)
+                << past << " start " << arc.start;
+        }
+    }
+}
+
+// Arcs from damaged clipboard data may carry any angle; the answers must come at once and stay
+// what the angle means modulo whole turns.
+TEST(ElementIntersections, HugeArcAnglesAreAnsweredAtOnce) {
+    std::array<PointF, 4> out{};
+    const std::uint32_t whole = EllipseEllipseFlags(kCircle.Make(), kShifted.Make(), out);
+    for (const float huge : {1e15f, 4.7e18f, 3e38f}) {
+        const Ell arc{0, 0, 5, 5, 0, huge, huge};
+        // Equal ends: the whole ellipse for every test but the exact 0-360 one of the flags.
         const std::uint32_t flags = EllipseEllipseFlags(arc.Make(), kShifted.Make(), out);
-        EXPECT_EQ((flags >> (2 * upper)) & 1u, past < 0.005 ? 1u : 0u) << past;
+        EXPECT_EQ(flags & 0xAAu, whole & 0xAAu) << huge;
+        EXPECT_EQ(flags & 0xF00u, whole & 0xF00u) << huge;
+        PointF first, second;
+        EXPECT_EQ(LineEllipseFlags(Line({0, -10, 0, 10}), arc.Make(), first, second), 0x8Fu)
+            << huge;
     }
 }
 

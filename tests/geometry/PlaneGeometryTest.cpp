@@ -33,10 +33,21 @@ TEST(PlaneGeometry, NormalizeAngleShiftsByWholeTurns) {
     struct Case {
         double angle, lower, expected;
     };
-    // 0.1 as a float lies just above 0.1, so the last angle gains a turn.
+    // 0.1 as a float lies just above 0.1, so the eighth angle gains a turn. Bounds far above the
+    // angle are reached at once: 1e15 as a float is 999999986991104, and at 1e19 a turn is below
+    // the resolution of a double, so the bound itself is the answer.
     const Case cases[] = {
-        {725, 0, 5},  {-30, 0, 330},       {10, 90, 370},      {360, 0, 0},
-        {1e-5, 0, 0}, {3600000.5, 0, 0.5}, {-3600030, 0, 330}, {0.1, 0.1, 360.1},
+        {725, 0, 5},
+        {-30, 0, 330},
+        {10, 90, 370},
+        {360, 0, 0},
+        {1e-5, 0, 0},
+        {3600000.5, 0, 0.5},
+        {-3600030, 0, 330},
+        {0.1, 0.1, 360.1},
+        {-30, 1e15, 999999986991450.0},
+        {10, 1e19, 9.999999980506448e+18},
+        {-1e12, -1e10, -1e10},
     };
     for (const Case& c : cases) {
         EXPECT_DOUBLE_EQ(NormalizeAngle(c.angle, c.lower), c.expected) << c.angle << " " << c.lower;
