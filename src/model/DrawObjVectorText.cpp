@@ -20,11 +20,12 @@ const CRuntimeClass CDrawObjVectorText::kRuntimeClass{"CDrawObjVectorText", kSch
 
 namespace {
 
-// Rounds to the nearest whole number, halves upwards (so -45.0 degrees is stored as -450 tenths
-// and not pulled towards zero), and keeps the low 16 bits. Values no integer can hold (an angle
-// or a size gone wild) give 0 instead of undefined behaviour.
+// Adds a half and truncates towards zero, which rounds positive values and pulls negative ones
+// up (-45.0 degrees is stored as -449 tenths): these are archive bytes, and the clipboard only
+// carries drawings between programs when every one of them encodes alike. Keeps the low 16 bits;
+// values no integer can hold (an angle or a size gone wild) give 0 instead of undefined behaviour.
 std::int16_t ToInt16(double value) {
-    const double rounded = std::floor(value + 0.5);
+    const double rounded = std::trunc(value + 0.5);
     if (!std::isfinite(rounded) || std::fabs(rounded) >= 2147483647.0) {
         return 0;
     }
@@ -157,8 +158,10 @@ RectF CDrawObjVectorText::Render(CPaper& paper, IDrawContext* dc, const VectorTe
     if (!cacheValid_) {
         FillCache();
     }
+    // The vector font draws the font's own codes; a system font draws display characters.
+    const std::string shown = fontNumber_ != 0 ? GetText() : std::string();
     VectorTextParams params;
-    params.text = text_;
+    params.text = fontNumber_ != 0 ? std::string_view(shown) : std::string_view(text_);
     params.origin = {x_, y_};
     params.angle = angle_ * 0.1f * 3.1415927f * 0.0055555557f;
     params.height = height_;

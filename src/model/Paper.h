@@ -7,6 +7,7 @@
 
 #include "geometry/PlaneGeometry.h"
 #include "geometry/RectF.h"
+#include "model/CharacterTable.h"
 #include "model/ResourceTable.h"
 #include "platform/DrawContext.h"
 #include "platform/Object.h"
@@ -157,17 +158,17 @@ private:
     std::unique_ptr<CDataCollection> collection_;
     std::array<float, kHelpLineCount> helpLines_{60, 100, 140, 180, 140, 40, 0};
     std::array<std::int32_t, kHelpLineCount> helpLineFlags_{1, 1, 1, 1, 1, 1, 1};
-    PointF extension_{620.0f, 350.0f};
+    PointF extension_{kSheetWidth, kSheetHeight};
     float sheetFactor_ = 1.0f;
-    PointF grid_{2.5f, 2.5f};
+    PointF grid_{kSheetGrid, kSheetGrid};
     PointF gridOrigin_{0.0f, 0.0f};
     PointF crossGrid_{0.0f, 0.0f};
     std::int32_t showGrid_ = 1;
     std::int32_t showTable_ = 1;
     PointF windowOrigin_{0.0f, 0.0f};
-    PointF windowSize_{620.0f, 350.0f};
+    PointF windowSize_{kSheetWidth, kSheetHeight};
     std::int32_t printMode_ = 0;
-    RectF visibleWindow_{0.0f, 0.0f, 620.0f, 350.0f};
+    RectF visibleWindow_{0.0f, 0.0f, kSheetWidth, kSheetHeight};
     PointF printOrigin_{0.0f, 0.0f};
     DevicePoint client_{0, 0};
     DevicePoint screenOffset_{0, 0};

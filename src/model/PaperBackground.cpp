@@ -3,11 +3,13 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "font/KorvoFont.h"
 #include "model/CharacterTable.h"
 #include "model/DrawObjVectorText.h"
 #include "model/Paper.h"
+#include "model/VectorTextRenderer.h"
 #include "resources/CodePages.h"
 
 namespace korvo {
@@ -18,7 +20,6 @@ constexpr ColorRef kGreen = 0x00FF00;
 constexpr ColorRef kBlue = 0xFF0000;
 constexpr ColorRef kRed = 0x0000FF;
 constexpr ColorRef kLabelColor = 0x404040;
-constexpr float kDrawingSize = 200.0f;
 constexpr float kCell = kTableCell;
 // The space has no glyph worth a cell.
 constexpr int kFirstTableCode = kTableFirstCode + 1;
@@ -45,16 +46,19 @@ bool SurvivesCodePages(int code) {
     return OemToAnsi(AnsiToOem(text)) == text;
 }
 
-void DrawLabel(CPaper& paper, IDrawContext& dc, const std::string& text, PointF at,
+// Labels go to the text renderer as display characters. A text element would keep them in the
+// font's code page, which lacks the euro sign and more, and such a cell could not show its own
+// character; red tells the user instead that the character would not survive in a text.
+void DrawLabel(const CPaper& paper, IDrawContext& dc, std::string_view text, PointF at,
                ColorRef color) {
-    CDrawObjVectorText label;
-    label.SetText(text);
-    label.SetX1(at.x);
-    label.SetY1(at.y);
-    label.SetHeight(kLabelHeight);
-    label.SetFont(1, "Arial");
-    label.SetColor(color);
-    label.Draw(paper, &dc, nullptr);
+    VectorTextParams label;
+    label.text = text;
+    label.origin = at;
+    label.height = kLabelHeight;
+    label.fontNumber = 1;
+    label.fontName = "Arial";
+    CVectorTextRenderer renderer(paper, &dc);
+    renderer.Render(label, VectorTextInk{Pen{PenStyle::Solid, color}, color, g_bStyledDrawing, 0});
 }
 
 void DrawGlyph(CPaper& paper, IDrawContext& dc, int code, PointF at) {
@@ -77,9 +81,9 @@ void CPaper::PaintBackground(IDrawContext& dc) {
     }
     const Pen previousPen = dc.SelectPen(Pen{PenStyle::Solid, kGreen});
     const RasterOp previousOp = dc.SetRasterOp(RasterOp::CopyPen);
-    const DevicePoint frame[] = {WorldToDevice({0, 0}), WorldToDevice({kDrawingSize, 0}),
-                                 WorldToDevice({kDrawingSize, kDrawingSize}),
-                                 WorldToDevice({0, kDrawingSize}), WorldToDevice({0, 0})};
+    const DevicePoint frame[] = {WorldToDevice({0, 0}), WorldToDevice({kDrawingAreaSize, 0}),
+                                 WorldToDevice({kDrawingAreaSize, kDrawingAreaSize}),
+                                 WorldToDevice({0, kDrawingAreaSize}), WorldToDevice({0, 0})};
     dc.Polyline(frame);
     if (showGrid_ != 0) {
         PaintGrid(dc);
@@ -97,8 +101,8 @@ void CPaper::PaintGrid(IDrawContext& dc) const {
     if (LengthToDevice(grid_.x) <= kMinGridPixels || LengthToDevice(grid_.y) <= kMinGridPixels) {
         return;
     }
-    for (int i = 0; gridOrigin_.x + i * grid_.x < kDrawingSize; ++i) {
-        for (int j = 0; gridOrigin_.y + j * grid_.y < kDrawingSize; ++j) {
+    for (int i = 0; gridOrigin_.x + i * grid_.x < kDrawingAreaSize; ++i) {
+        for (int j = 0; gridOrigin_.y + j * grid_.y < kDrawingAreaSize; ++j) {
             dc.SetPixel(WorldToDevice({gridOrigin_.x + i * grid_.x, gridOrigin_.y + j * grid_.y}),
                         values_.gridDotColor);
         }
@@ -112,8 +116,8 @@ void CPaper::PaintCrossGrid(IDrawContext& dc) const {
         return;
     }
     const float stepY = std::fabs(crossGrid_.y);
-    for (int i = 0; i * crossGrid_.x < kDrawingSize; ++i) {
-        for (int j = 0; j * stepY < kDrawingSize; ++j) {
+    for (int i = 0; i * crossGrid_.x < kDrawingAreaSize; ++i) {
+        for (int j = 0; j * stepY < kDrawingAreaSize; ++j) {
             const DevicePoint c = WorldToDevice({i * crossGrid_.x, j * stepY});
             for (const DevicePoint d : {DevicePoint{0, 0}, DevicePoint{1, 0}, DevicePoint{-1, 0},
                                         DevicePoint{0, 1}, DevicePoint{0, -1}}) {

@@ -26,9 +26,11 @@ inline constexpr std::uint16_t kTextAlignCenter = 0x8000;
 
 // Everything a text element hands over to be laid out and drawn.
 struct VectorTextParams {
-    std::string_view text;  // stored (OEM) bytes; lines separated by the character 10
-    PointF origin;          // placement point: start of the first line's baseline
-    double angle = 0.0;     // text direction in radians, counter-clockwise
+    // Lines separated by the character 10: the font's own codes for the vector font, display
+    // (Windows-1252) characters for a system font.
+    std::string_view text;
+    PointF origin;       // placement point: start of the first line's baseline
+    double angle = 0.0;  // text direction in radians, counter-clockwise
     float height = 0.0f;
     float charWidth = 0.0f;  // W: width of the 200-unit glyph square
     float pitch = 0.0f;      // P: character pitch, or the gap between proportional characters

@@ -83,13 +83,30 @@ protected:
     std::unique_ptr<CPaper> paper_ = test::MakePaper();
 };
 
+// Tenths of a degree and percent of the height take a half and are truncated towards zero, so a
+// negative value is pulled up rather than rounded.
 TEST_F(VectorText, StoredEncodings) {
+    struct Case {
+        float value;
+        std::int16_t stored;
+    };
+    for (const Case& c : {Case{12.34f, 123}, Case{-12.34f, -122}, Case{-45.0f, -449},
+                          Case{-0.06f, 0}, Case{359.96f, 3600}}) {
+        CDrawObjVectorText t = Text("");
+        t.SetAngle(c.value);
+        EXPECT_EQ(t.GetAngleTenths(), c.stored) << c.value;
+    }
+    for (const Case& c : {Case{8.0f, 80}, Case{8.04f, 80}, Case{-8.04f, -79}, Case{-8.05f, -80}}) {
+        CDrawObjVectorText t = Text("");  // height 10
+        t.SetRelSize1(c.value);
+        t.SetRelSize2(c.value);
+        EXPECT_EQ(t.GetRelSize1Percent(), c.stored) << c.value;
+        EXPECT_EQ(t.GetRelSize2Percent(), c.stored) << c.value;
+    }
     CDrawObjVectorText t = Text("");
     t.SetAngle(12.34f);
-    EXPECT_EQ(t.GetAngleTenths(), 123);
     EXPECT_FLOAT_EQ(t.GetAngle(), 12.3f);
     t.SetRelSize1(8.0f);
-    EXPECT_EQ(t.GetRelSize1Percent(), 80);
     EXPECT_FLOAT_EQ(t.GetRelSize1(), 8.0f);
     t.SetStyle(2);
     EXPECT_EQ(t.GetStyle(), 0);
@@ -105,8 +122,10 @@ TEST_F(VectorText, RotateWrapsAroundAndScaleSplitsTheFactors) {
     struct Case {
         float start, by, expected;
     };
-    for (const Case& c :
-         {Case{350, 20, 10}, Case{10, -20, 350}, Case{0, 360, 0}, Case{90, 0, 90}}) {
+    // One full turn is added to a negative result and no more; the -1800 tenths of -180 degrees
+    // take the half and are truncated to -1799.
+    for (const Case& c : {Case{350, 20, 10}, Case{10, -20, 350}, Case{0, 360, 0}, Case{90, 0, 90},
+                          Case{0, -540, -179.9f}}) {
         CDrawObjVectorText t = Text("I", 0, c.start);
         t.Rotate(0, 0, c.by * kPi / 180.0);
         EXPECT_FLOAT_EQ(t.GetAngle(), c.expected) << c.start << " by " << c.by;
@@ -274,14 +293,15 @@ TEST_F(VectorText, DrawMarksStyledModeAndPrint) {
 }
 
 TEST_F(VectorText, SystemFontTextIsDeviceText) {
-    CDrawObjVectorText t = Text("ab\ncde", 0x4000, 90.0f, 1);
+    // Kept in the font's code page, drawn in the display one: CP850's 0x85 is Windows' 0xE0 (à).
+    CDrawObjVectorText t = Text("a\x85\ncde", 0x4000, 90.0f, 1);
     // Unmeasured, a character is taken as 0.6 heights wide.
     ExpectRect(t.GetExtents(*paper_, nullptr), 40, 82, 65, 100);
     RecordingDrawContext dc;
     t.Draw(*paper_, &dc, nullptr);
     const std::vector<Call> texts = dc.CallsOf("text");
     ASSERT_EQ(texts.size(), 2u);
-    EXPECT_EQ(texts[0].text, "ab");
+    EXPECT_EQ(texts[0].text, "a\xE0");
     EXPECT_EQ(texts[1].text, "cde");
     EXPECT_EQ(texts[0].color, kInk);
     // The recorder's characters are half a height wide; the cell's top-left corner is the
@@ -329,7 +349,7 @@ TEST_F(VectorText, ArchiveKeepsEveryFieldInTheTextLengthForm) {
         ASSERT_FALSE(in.IsFailed()) << in.Error();
         EXPECT_EQ(in.Remaining(), 0u);
         EXPECT_EQ(loaded->GetTextOem(), text);
-        EXPECT_EQ(loaded->GetAngleTenths(), -450);  // rounded, not cut towards zero
+        EXPECT_EQ(loaded->GetAngleTenths(), -449);  // -450 + 0.5, truncated towards zero
         CArchive again;
         again.WriteObject(loaded.get());
         EXPECT_EQ(again.Bytes(), bytes) << c.length;

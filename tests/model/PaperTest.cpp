@@ -2,6 +2,7 @@
 
 #include <array>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "app/CoreClasses.h"
@@ -9,6 +10,7 @@
 #include "model/Paper.h"
 #include "platform/Archive.h"
 #include "support/PaperFixture.h"
+#include "support/RecordingDrawContext.h"
 
 namespace korvo {
 namespace {
@@ -142,6 +144,38 @@ TEST(PaperSnap, CurvesOfferCentresAndCrossings) {
               kSnapIntersection);
     EXPECT_NEAR(out.x, 70.0, 0.1);  // on a 5-degree chord of the circle
     EXPECT_NEAR(out.y, 50.0, 1e-4);
+}
+
+// Every cell of the character table labels its code and shows its own character: blue when the
+// character survives the trip into a text's code page and back, red when it does not.
+TEST(PaperTable, EveryCellShowsItsOwnCharacterInItsColour) {
+    auto paper = test::MakePaper();
+    test::RecordingDrawContext dc;
+    paper->PaintBackground(dc);
+    const std::vector<test::RecordingDrawContext::Call> texts = dc.CallsOf("text");
+    ASSERT_EQ(texts.size(), 2u * (255 - 32));
+    for (int code = 33; code <= 255; ++code) {
+        SCOPED_TRACE(code);
+        const auto& number = texts[2 * (code - 33)];
+        const auto& character = texts[2 * (code - 33) + 1];
+        EXPECT_EQ(number.text, std::to_string(code + 1000).substr(1));
+        EXPECT_EQ(character.text, std::string(1, static_cast<char>(code)));
+        // Of Windows-1252's characters only those between 0x80 and 0x9F, bar the florin sign,
+        // have no counterpart in CP850.
+        const bool lost = code >= 0x80 && code <= 0x9F && code != 0x83;
+        EXPECT_EQ(character.color, lost ? 0x0000FFu : 0xFF0000u);
+        EXPECT_EQ(character.font.face, "Arial");
+        // Both labels hang in their own cell: 16 codes a row, 32 ... 47 at the top.
+        const float left = 220.0f + static_cast<float>(code % 16) * 25.0f;
+        const float top = 350.0f - static_cast<float>(code / 16 - 2) * 25.0f;
+        const DeviceRect cell = paper->WorldRectToDevice({left, top - 25.0f, left + 25.0f, top});
+        for (const auto* label : {&number, &character}) {
+            const DevicePoint at = label->points[0];
+            EXPECT_TRUE(at.x >= cell.left && at.x < cell.right && at.y >= cell.top &&
+                        at.y < cell.bottom)
+                << label->text << " at " << at.x << "," << at.y;
+        }
+    }
 }
 
 TEST(PaperArchive, LoadDropsTransientNodesAndMarks) {
