@@ -1,18 +1,30 @@
 #include "tools/FuncTool.h"
 
+#include "model/Paper.h"
 #include "view/KorvoFEView.h"
+#include "view/RedrawBatch.h"
+#include "view/ViewCommands.h"
+#include "view/ViewSwitches.h"
 
 namespace korvo {
 
-CFuncTool::CFuncTool(CKorvoFEView& view) : view_(view) {}
-
-void CFuncTool::End() {}
-void CFuncTool::Suspend() {}
-void CFuncTool::Finish() {}
-void CFuncTool::DrawFeedback(IDrawContext&) {}
-void CFuncTool::OnMouseMove(unsigned, int, int) {}
-void CFuncTool::OnScroll(int, int, ScrollBar) {}
-void CFuncTool::OnReservedScroll(int, int, ScrollBar) {}
+CFuncTool::CFuncTool(CKorvoFEView& view) : view_(view) {
+    const CPaper* paper = Paper();
+    if (paper == nullptr) {
+        return;
+    }
+    factor_ = paper->GetSheetFactor();
+    // A tool chosen by key or menu while the mouse is over the drawing starts where the mouse is.
+    const IViewHost& host = view_.Host();
+    if (host.IsPointerInView()) {
+        const DevicePoint p = host.GetPointerPos();
+        raw_ = paper->DeviceToWorld(p);
+        rawScreen_ = paper->WorldToDevice(raw_);
+        snap_ = raw_;
+        prevSnap_ = raw_;
+        prevRaw_ = raw_;
+    }
+}
 
 CPaper* CFuncTool::Paper() const {
     return view_.GetPaper();
@@ -22,16 +34,128 @@ void CFuncTool::SetStatusText(std::string_view text) const {
     view_.SetToolStatus(text);
 }
 
-void CFuncTool::MarkScreen() const {}
-
-PointF CFuncTool::ToWorld(int, int) const {
-    return {};
+void CFuncTool::MarkScreen() const {
+    CRedrawBatch batch(view_);
+    batch.AddScreenRect();
 }
 
-DevicePoint CFuncTool::ToDevice(PointF) const {
-    return {};
+PointF CFuncTool::ToWorld(int x, int y) const {
+    const CPaper* paper = Paper();
+    return paper != nullptr ? paper->DeviceToWorld({x, y}) : PointF{};
 }
 
-void CFuncTool::DrawSnapMarker(IDrawContext&, DevicePoint) const {}
+DevicePoint CFuncTool::ToDevice(PointF p) const {
+    const CPaper* paper = Paper();
+    return paper != nullptr ? paper->WorldToDevice(p) : DevicePoint{};
+}
+
+void CFuncTool::End() {
+    cursor_ = CursorShape::Cross;
+    if (feedbackOn_) {
+        MarkScreen();
+    }
+}
+
+void CFuncTool::Suspend() {
+    // The classic cursor swap for the duration of the call has no visible effect here: the cursor
+    // shown is asked from the tool when the window needs it.
+    if (feedbackOn_) {
+        MarkScreen();
+    }
+}
+
+void CFuncTool::Finish() {
+    // This destroys the tool (after the event that called it); nothing may follow.
+    view_.CreateTool(kToolSelection);
+}
+
+void CFuncTool::OnScroll(int, int, ScrollBar) {
+    Suspend();
+}
+
+void CFuncTool::OnReservedScroll(int, int, ScrollBar) {
+    Suspend();
+}
+
+void CFuncTool::OnMouseMove(unsigned, int x, int y) {
+    CPaper* paper = Paper();
+    if (paper == nullptr) {
+        return;
+    }
+    prevSnap_ = snap_;
+    prevRaw_ = raw_;
+    if (g_nSnapMode != 0) {
+        g_nSnapHit = paper->SnapToPoints(g_nSnapMode, {x, y}, snap_);
+    } else {
+        g_nSnapHit = 0;
+    }
+    raw_ = paper->DeviceToWorld({x, y});
+    rawScreen_ = paper->WorldToDevice(raw_);
+    if (g_nSnapHit == 0) {
+        snap_ = raw_;
+    }
+    const bool moved = snap_.x != prevSnap_.x || snap_.y != prevSnap_.y || raw_.x != prevRaw_.x ||
+                       raw_.y != prevRaw_.y;
+    if (feedbackOn_ && moved) {
+        MarkScreen();
+    }
+}
+
+void CFuncTool::DrawFeedback(IDrawContext& dc) {
+    const CPaper* paper = Paper();
+    if (paper == nullptr) {
+        return;
+    }
+    if (cursor_ == CursorShape::None) {
+        const DevicePoint size = view_.Host().ClientSize();
+        const DevicePoint p = paper->WorldToDevice(raw_);
+        const Pen previousPen = dc.SelectPen(Pen{PenStyle::Solid, kCrosshairColor});
+        const RasterOp previousOp = dc.SetRasterOp(RasterOp::CopyPen);
+        dc.MoveTo({0, p.y});
+        dc.LineTo({size.x, p.y});
+        dc.MoveTo({p.x, size.y});
+        dc.LineTo({p.x, 0});
+        dc.SetRasterOp(previousOp);
+        dc.SelectPen(previousPen);
+    }
+    DrawSnapMarker(dc, paper->WorldToDevice(snap_));
+}
+
+void CFuncTool::DrawSnapMarker(IDrawContext& dc, DevicePoint s) const {
+    const Pen previousPen =
+        dc.SelectPen(Pen{PenStyle::Solid, kSnapMarkerColor, true, 2, PenCap::Round});
+    const int x = s.x;
+    const int y = s.y;
+    switch (g_nSnapHit) {
+        case kSnapEndPoint: {
+            const DevicePoint square[] = {
+                {x - 3, y - 3}, {x - 3, y + 3}, {x + 3, y + 3}, {x + 3, y - 3}, {x - 3, y - 3}};
+            dc.Polyline(square);
+            break;
+        }
+        case kSnapMidPoint: {
+            const DevicePoint triangle[] = {
+                {x - 4, y + 3}, {x, y - 3}, {x + 4, y + 3}, {x - 4, y + 3}};
+            dc.Polyline(triangle);
+            break;
+        }
+        case kSnapIntersection:
+            dc.MoveTo({x - 3, y - 3});
+            dc.LineTo({x + 3, y + 3});
+            dc.MoveTo({x + 3, y - 3});
+            dc.LineTo({x - 3, y + 3});
+            break;
+        case kSnapCentre: {
+            const DevicePoint octagon[] = {{x - 3, y},     {x - 2, y + 2}, {x, y + 3},
+                                           {x + 2, y + 2}, {x + 3, y},     {x + 2, y - 2},
+                                           {x, y - 3},     {x - 2, y - 2}, {x - 3, y}};
+            dc.Polyline(octagon);
+            break;
+        }
+        default:
+            break;
+    }
+    dc.SelectPen(previousPen);
+}
 
 }  // namespace korvo

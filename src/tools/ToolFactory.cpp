@@ -1,13 +1,57 @@
 #include "tools/ToolFactory.h"
 
+#include <algorithm>
+#include <array>
+#include <new>
+
+#include "tools/FuncToolPlaceholder.h"
+#include "tools/FuncToolRedraw.h"
+#include "tools/FuncToolZoomExtents.h"
+#include "tools/FuncToolZoomWindow.h"
+#include "view/ViewCommands.h"
+
 namespace korvo {
 
-IToolFactory::Made CToolFactory::Make(int, CKorvoFEView&) {
-    return {};
+namespace {
+
+constexpr std::array<int, 31> kAcceptedWithoutTool{
+    19064, 19065, 19070, 19071, 19079, 19080, 19081, 19083, 19084, 19085, 19089,
+    19090, 19091, 19119, 19123, 19200, 19203, 19222, 19227, 19255, 19265, 19266,
+    19270, 19309, 19310, 19328, 19456, 19457, 19461, 19462, 41068};
+
+template <class Tool>
+IToolFactory::Made MakeTool(IToolFactory::Kind kind, CKorvoFEView& view) {
+    // Out of memory the view gets no tool and ignores tool events until the next CreateTool.
+    return {kind, std::unique_ptr<IViewTool>(new (std::nothrow) Tool(view))};
 }
 
-bool CToolFactory::IsAcceptedWithoutTool(int) {
-    return false;
+}  // namespace
+
+bool CToolFactory::IsAcceptedWithoutTool(int toolId) {
+    return std::find(kAcceptedWithoutTool.begin(), kAcceptedWithoutTool.end(), toolId) !=
+           kAcceptedWithoutTool.end();
+}
+
+IToolFactory::Made CToolFactory::Make(int toolId, CKorvoFEView& view) {
+    switch (toolId) {
+        case kToolSelection:
+        case kToolSelectionTool:
+            return MakeTool<CFuncToolPlaceholder>(Kind::Main, view);
+        case kToolRedraw:
+            return MakeTool<CFuncToolRedraw>(Kind::Temporary, view);
+        case kToolZoomExtents:
+            return MakeTool<CFuncToolZoomExtents>(Kind::Temporary, view);
+        case kToolZoomWindow:
+            return MakeTool<CFuncToolZoomWindow>(Kind::Temporary, view);
+        default:
+            break;
+    }
+    if (IsAcceptedWithoutTool(toolId)) {
+        return {Kind::NoTool, nullptr};
+    }
+    // The drawing, selection, editing and clipboard tools join this table as they are written;
+    // until then their ids are unknown like any other.
+    return {Kind::Unknown, nullptr};
 }
 
 }  // namespace korvo

@@ -1,8 +1,66 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "geometry/PlaneGeometry.h"
+#include "platform/DrawContext.h"
+
 namespace korvo {
 
-// Placeholder until the cached background layer is written.
-class CBackgroundLayer {};
+class CPaper;
+class IDrawSurface;
+class IViewHost;
+
+// The sheet's background (fill, frame, grids, character table, help lines) rendered once per
+// mapping and reused: drawing the character table of a dense font costs far more than copying
+// pixels, and it only changes when the mapping, the sheet's settings or the font change. Every
+// render compares a fingerprint of all of those with the one the layer was drawn for.
+class CBackgroundLayer {
+public:
+    explicit CBackgroundLayer(IViewHost& host);
+    ~CBackgroundLayer();
+    CBackgroundLayer(const CBackgroundLayer&) = delete;
+    CBackgroundLayer& operator=(const CBackgroundLayer&) = delete;
+
+    // Puts the background of `paper`, at its current mapping, into `area` of `target`. Without a
+    // layer surface (the host could not make one) it draws directly, clipped to `area`.
+    void PaintInto(IDrawSurface& target, const DeviceRect& area, CPaper& paper);
+    // Forgets the layer; the next paint draws it anew.
+    void Invalidate() { valid_ = false; }
+    // How often the background was drawn (not copied) so far.
+    int Renders() const { return renders_; }
+
+private:
+    struct Fingerprint {
+        const CPaper* paper = nullptr;
+        const void* font = nullptr;
+        std::uint64_t fontContent = 0;
+        DevicePoint client;
+        double zoom = 0.0;
+        PointF windowOrigin;
+        PointF windowSize;
+        PointF grid;
+        PointF gridOrigin;
+        PointF crossGrid;
+        std::array<float, 7> helpLines{};
+        std::array<bool, 7> helpLinesShown{};
+        bool showGrid = false;
+        bool showTable = false;
+        bool styled = false;
+        ColorRef background = 0;
+        friend bool operator==(const Fingerprint&, const Fingerprint&) = default;
+    };
+
+    static Fingerprint FingerprintOf(const CPaper& paper, DevicePoint client);
+    static void Draw(IDrawContext& dc, const DeviceRect& area, CPaper& paper);
+
+    IViewHost& host_;
+    std::unique_ptr<IDrawSurface> surface_;
+    Fingerprint drawnFor_;
+    bool valid_ = false;
+    int renders_ = 0;
+};
 
 }  // namespace korvo

@@ -1,90 +1,438 @@
+// The view's life, its event dispatch to the tools, tool installation and redraw batches.
 #include "view/KorvoFEView.h"
 
+#include <fmt/printf.h>
+
+#include <algorithm>
+#include <utility>
+
 #include "app/KorvoFEDoc.h"
+#include "font/GlyphDrawing.h"
+#include "model/DataCollection.h"
+#include "model/Paper.h"
+#include "platform/DialogHost.h"
 #include "platform/DrawSurface.h"
+#include "platform/KeyCodes.h"
+#include "resources/StringTable.h"
 #include "view/BackgroundLayer.h"
+#include "view/DispatchScope.h"
+#include "view/RedrawBatch.h"
 #include "view/ToolFactory.h"
+#include "view/ViewCommands.h"
 #include "view/ViewTool.h"
 
 namespace korvo {
 
 CKorvoFEView::CKorvoFEView(CKorvoFEDoc& document, IViewHost& host, IToolFactory& factory)
-    : document_(document), host_(host), factory_(factory) {}
+    : document_(document),
+      host_(host),
+      factory_(factory),
+      background_(std::make_unique<CBackgroundLayer>(host)) {}
 
-CKorvoFEView::~CKorvoFEView() = default;
+CKorvoFEView::~CKorvoFEView() {
+    closing_ = true;
+    ++dispatchDepth_;
+    if (tempTool_) {
+        tempTool_->End();
+        RetireTool(std::move(tempTool_));
+    }
+    if (tool_) {
+        tool_->End();
+        RetireTool(std::move(tool_));
+    }
+    --dispatchDepth_;
+    ReleaseRetiredTools();
+}
 
 CPaper* CKorvoFEView::GetPaper() const {
     return document_.GetPaper();
 }
 
-void CKorvoFEView::OnInitialUpdate() {}
-void CKorvoFEView::OnSize(int, int) {}
-void CKorvoFEView::OnPaint(IDrawSurface&) {}
-void CKorvoFEView::OnLButtonDown(unsigned, int, int) {}
-void CKorvoFEView::OnLButtonUp(unsigned, int, int) {}
-void CKorvoFEView::OnLButtonDblClk(unsigned, int, int) {}
-void CKorvoFEView::OnRButtonDown(unsigned, int, int) {}
-void CKorvoFEView::OnRButtonUp(unsigned, int, int) {}
-void CKorvoFEView::OnRButtonDblClk(unsigned, int, int) {}
-void CKorvoFEView::OnMButtonDown(unsigned, int, int) {}
-void CKorvoFEView::OnMButtonDblClk(unsigned, int, int) {}
-void CKorvoFEView::OnMouseMove(unsigned, int, int) {}
-void CKorvoFEView::OnMouseWheel(unsigned, int, int, int) {}
-void CKorvoFEView::OnKeyDown(int, int, unsigned) {}
-void CKorvoFEView::OnKillFocus() {}
-bool CKorvoFEView::OnSetCursor(bool) {
-    return false;
+void CKorvoFEView::OnInitialUpdate() {
+    DispatchScope scope(*this, false);
+    if (GetPaper() == nullptr) {
+        document_.SetPaper(std::make_unique<CPaper>(0.0f, 0.0f, 620.0f, 350.0f, 5.0f, 5.0f, 5.0f,
+                                                    5.0f, 2.5f, 2.5f));
+    }
+    document_.UpdateAllViews(1);
+    PrepareMapping();
+    CreateTool(kToolSelection);
 }
-void CKorvoFEView::OnContextMenu(int, int) {}
-void CKorvoFEView::OnHScroll(int, int) {}
-void CKorvoFEView::OnVScroll(int, int) {}
-void CKorvoFEView::OnTimer(int) {}
-bool CKorvoFEView::OnCommand(int) {
-    return false;
+
+void CKorvoFEView::OnSize(int, int) {
+    // The next paint hands the new client size to the paper and renders at that size.
+    CRedrawBatch batch(*this);
+    batch.AddWorldRect();
 }
-std::optional<CommandUi> CKorvoFEView::OnUpdateCommand(int) const {
-    return std::nullopt;
-}
-void CKorvoFEView::OnUpdate(int, const UpdateArea&) {}
-int CKorvoFEView::OnToolMessage(int, int) {
-    return 1;
-}
-void CKorvoFEView::SetTimerHandler(int id, std::function<void()> handler) {
-    timerHandlers_[id] = std::move(handler);
-}
-int CKorvoFEView::CreateTool(int) {
-    return 1;
-}
-int CKorvoFEView::SetTool(int, std::unique_ptr<IViewTool>) {
-    return 1;
-}
-int CKorvoFEView::SetTemporaryTool(int, std::unique_ptr<IViewTool>) {
-    return 1;
-}
-void CKorvoFEView::SelectOnly(CData*) {}
-void CKorvoFEView::UpdateStatus() {}
-void CKorvoFEView::SetToolStatus(std::string_view) {}
-void CKorvoFEView::ClearDrawing(bool) {}
+
+// --- event dispatch ---------------------------------------------------------------------------
+
 IViewTool* CKorvoFEView::GetActiveTool() const {
     return tempTool_ ? tempTool_.get() : tool_.get();
 }
-void CKorvoFEView::ZoomOriginal() {}
-void CKorvoFEView::ZoomToRect(PointF, PointF) {}
-int CKorvoFEView::GridCommandFor(PointF) {
-    return 0;
+
+void CKorvoFEView::DispatchMouse(void (IViewTool::*handler)(unsigned, int, int), unsigned flags,
+                                 int x, int y) {
+    if (IViewTool* tool = GetActiveTool()) {
+        (tool->*handler)(flags, x, y);
+    }
 }
-void CKorvoFEView::SyncGridCommand() {}
-void CKorvoFEView::Render(std::optional<RectF>) {}
-void CKorvoFEView::DrawNode(CData&) {}
-void CKorvoFEView::DrawCollection(CDataCollection&) {}
-void CKorvoFEView::Blit(IDrawSurface&, std::optional<DeviceRect>) {}
-void CKorvoFEView::RenderNow() {}
-int CKorvoFEView::GetBackgroundRenders() const {
-    return 0;
+
+void CKorvoFEView::OnLButtonDown(unsigned flags, int x, int y) {
+    DispatchScope scope(*this, true);
+    DispatchMouse(&IViewTool::OnLButtonDown, flags, x, y);
 }
-void CKorvoFEView::BeginBatch() {}
-void CKorvoFEView::AddWorldRect(std::optional<RectF>) {}
-void CKorvoFEView::AddScreenRect(std::optional<DeviceRect>) {}
-void CKorvoFEView::EndBatch() {}
+
+void CKorvoFEView::OnLButtonUp(unsigned flags, int x, int y) {
+    DispatchScope scope(*this, true);
+    DispatchMouse(&IViewTool::OnLButtonUp, flags, x, y);
+    UpdateStatus();
+}
+
+void CKorvoFEView::OnLButtonDblClk(unsigned flags, int x, int y) {
+    DispatchScope scope(*this, true);
+    DispatchMouse(&IViewTool::OnLButtonDblClk, flags, x, y);
+    if ((flags & kMkShift) != 0) {
+        // Shift + double click copies the whole drawing.
+        if (CPaper* paper = GetPaper()) {
+            paper->SetMarkAll(kMarkSelected);
+            AddWorldRect(std::nullopt);
+        }
+        CreateTool(kToolCopy);
+    }
+    UpdateStatus();
+}
+
+void CKorvoFEView::OnRButtonDown(unsigned flags, int x, int y) {
+    DispatchScope scope(*this, true);
+    DispatchMouse(&IViewTool::OnRButtonDown, flags, x, y);
+    UpdateStatus();
+}
+
+void CKorvoFEView::OnRButtonUp(unsigned, int, int) {
+    // No tool takes the release of the right button; the window turns it into a context menu.
+}
+
+void CKorvoFEView::OnRButtonDblClk(unsigned flags, int x, int y) {
+    DispatchScope scope(*this, true);
+    DispatchMouse(&IViewTool::OnRButtonDblClk, flags, x, y);
+    UpdateStatus();
+}
+
+void CKorvoFEView::OnMButtonDown(unsigned flags, int x, int y) {
+    DispatchScope scope(*this, true);
+    if ((flags & kMkShift) != 0) {
+        host_.PostCommand(kCmdZoomOriginal);
+    } else {
+        host_.StartAutoScroll({x, y});
+    }
+    UpdateStatus();
+}
+
+void CKorvoFEView::OnMButtonDblClk(unsigned, int, int) {
+    DispatchScope scope(*this, true);
+    UpdateStatus();
+}
+
+void CKorvoFEView::OnMouseMove(unsigned flags, int x, int y) {
+    DispatchScope scope(*this, true);
+    DispatchMouse(&IViewTool::OnMouseMove, flags, x, y);
+}
+
+void CKorvoFEView::OnKeyDown(int key, int repeat, unsigned flags) {
+    DispatchScope scope(*this, true);
+    if (IViewTool* tool = GetActiveTool()) {
+        tool->OnKeyDown(key, repeat, flags);
+    }
+}
+
+void CKorvoFEView::OnKillFocus() {
+    DispatchScope scope(*this, true);
+    if (IViewTool* tool = GetActiveTool()) {
+        tool->OnKillFocus();
+    }
+}
+
+bool CKorvoFEView::OnSetCursor(bool overClientArea) {
+    IViewTool* tool = GetActiveTool();
+    if (!overClientArea || tool == nullptr) {
+        return false;
+    }
+    host_.SetCursor(tool->GetCursor());
+    return true;
+}
+
+void CKorvoFEView::OnContextMenu(int screenX, int screenY) {
+    DispatchScope scope(*this, false);
+    if (tool_) {
+        tool_->OnContextMenu(screenX, screenY);
+    }
+}
+
+void CKorvoFEView::OnTimer(int id) {
+    const auto it = timerHandlers_.find(id);
+    if (it != timerHandlers_.end() && it->second) {
+        // A copy: the handler may replace or remove itself.
+        const std::function<void()> handler = it->second;
+        handler();
+    }
+}
+
+void CKorvoFEView::SetTimerHandler(int id, std::function<void()> handler) {
+    if (handler) {
+        timerHandlers_[id] = std::move(handler);
+    } else {
+        timerHandlers_.erase(id);
+    }
+}
+
+int CKorvoFEView::OnToolMessage(int message, int parameter) {
+    if (message == kMsgCreateTool) {
+        DispatchScope scope(*this, true);
+        CreateTool(parameter);
+    }
+    return 1;
+}
+
+// --- tools ------------------------------------------------------------------------------------
+
+int CKorvoFEView::CreateTool(int id) {
+    DispatchScope scope(*this, false);
+    IToolFactory::Made made = factory_.Make(id, *this);
+    switch (made.kind) {
+        case IToolFactory::Kind::Main:
+            SetTool(id, std::move(made.tool));
+            break;
+        case IToolFactory::Kind::Temporary:
+            SetTemporaryTool(id, std::move(made.tool));
+            break;
+        case IToolFactory::Kind::NoTool:
+            break;
+        case IToolFactory::Kind::Unknown:
+            DropTools();
+            break;
+    }
+    UpdateStatus();
+    return 1;
+}
+
+void CKorvoFEView::DropTools() {
+    // The tools end as if replaced (their feedback goes) and the view is left without any.
+    if (tempTool_) {
+        tempTool_->End();
+        RetireTool(std::move(tempTool_));
+    }
+    if (tool_) {
+        tool_->End();
+        RetireTool(std::move(tool_));
+    }
+    toolId_ = kToolSelection;
+    tempToolId_ = kToolSelection;
+}
+
+int CKorvoFEView::SetTool(int id, std::unique_ptr<IViewTool> tool) {
+    DispatchScope scope(*this, false);
+    if (tool_) {
+        tool_->End();
+        RetireTool(std::move(tool_));
+    }
+    toolId_ = id;
+    tool_ = std::move(tool);
+    if (tool_) {
+        tool_->Start();
+    }
+    RefreshCursor();
+    return 1;
+}
+
+int CKorvoFEView::SetTemporaryTool(int id, std::unique_ptr<IViewTool> tool) {
+    DispatchScope scope(*this, false);
+    if (tool_) {
+        tool_->Suspend();
+    }
+    if (tempTool_) {
+        tempTool_->End();
+        RetireTool(std::move(tempTool_));
+    }
+    tempToolId_ = id;
+    tempTool_ = std::move(tool);
+    if (tempTool_) {
+        tempTool_->Start();
+    }
+    RefreshCursor();
+    return 1;
+}
+
+void CKorvoFEView::RefreshCursor() {
+    if (!closing_ && host_.IsPointerInView()) {
+        OnSetCursor(true);
+    }
+}
+
+void CKorvoFEView::RetireTool(std::unique_ptr<IViewTool> tool) {
+    if (tool) {
+        retired_.push_back(std::move(tool));
+    }
+    if (dispatchDepth_ == 0) {
+        ReleaseRetiredTools();
+    }
+}
+
+void CKorvoFEView::ReleaseRetiredTools() {
+    // Destroying a tool may not start anything new, but be safe against it all the same.
+    while (!retired_.empty()) {
+        std::vector<std::unique_ptr<IViewTool>> doomed;
+        doomed.swap(retired_);
+    }
+}
+
+void CKorvoFEView::SelectOnly(CData* node) {
+    DispatchScope scope(*this, true);
+    if (CPaper* paper = GetPaper()) {
+        paper->SetMarkAll(kMarkNormal);
+    }
+    if (node != nullptr) {
+        node->SetMark(kMarkSelected);
+    }
+    AddWorldRect(std::nullopt);
+    CreateTool(kToolChangeAttribute);
+}
+
+void CKorvoFEView::UpdateStatus() {
+    std::vector<CData*> list;
+    document_.CollectAreaElements(list, kAreaLinesAndPoints);
+    const int pairs = CKorvoFEDoc::CountNeededPairs(list);
+    host_.SetStatusText(kPaneElementCount,
+                        fmt::sprintf(std::string(LoadString(IDS_ELEMENT_COUNT)), pairs));
+}
+
+void CKorvoFEView::SetToolStatus(std::string_view text) {
+    host_.SetStatusText(kPaneToolValues, text);
+}
+
+void CKorvoFEView::ClearDrawing(bool ask) {
+    CPaper* paper = GetPaper();
+    if (paper == nullptr) {
+        return;
+    }
+    if (ask) {
+        std::vector<CData*> list;
+        if (document_.CollectAreaElements(list, kAreaLinesAndPoints) == 0 || list.empty()) {
+            return;
+        }
+        const MessageRequest question{
+            MessageId::String(IDS_CLEAR_DRAWING_AREA), {}, MessageButtons::YesNo};
+        if (host_.Dialogs().ShowMessage(question) != MessageAnswer::Yes) {
+            return;
+        }
+    }
+    paper->SetMarkAll(kMarkDoomed);
+    paper->GetCollection()->DeleteSelected();
+    UpdateStatus();
+}
+
+// --- redraw batches ---------------------------------------------------------------------------
+
+void CKorvoFEView::BeginBatch() {
+    ++batchDepth_;
+}
+
+void CKorvoFEView::AddWorldRect(std::optional<RectF> rect) {
+    if (!rect) {
+        dirtyWorldState_ = 2;
+    } else if (dirtyWorldState_ == 0) {
+        dirtyWorld_ = *rect;
+        dirtyWorldState_ = 1;
+    } else if (dirtyWorldState_ == 1) {
+        dirtyWorld_.Include(*rect);
+    }
+    const CPaper* paper = GetPaper();
+    if (!rect || paper == nullptr) {
+        AddScreenRect(std::nullopt);
+        return;
+    }
+    DeviceRect pixels = paper->WorldRectToDevice(*rect);
+    // The last column and row of a rectangle's pixels are still the rectangle's.
+    ++pixels.right;
+    ++pixels.bottom;
+    AddScreenRect(pixels);
+}
+
+void CKorvoFEView::AddScreenRect(std::optional<DeviceRect> rect) {
+    if (!rect) {
+        dirtyScreenState_ = 2;
+    } else if (dirtyScreenState_ == 0) {
+        dirtyScreen_ = *rect;
+        dirtyScreenState_ = 1;
+    } else if (dirtyScreenState_ == 1) {
+        dirtyScreen_.left = std::min(dirtyScreen_.left, rect->left);
+        dirtyScreen_.top = std::min(dirtyScreen_.top, rect->top);
+        dirtyScreen_.right = std::max(dirtyScreen_.right, rect->right);
+        dirtyScreen_.bottom = std::max(dirtyScreen_.bottom, rect->bottom);
+    }
+}
+
+void CKorvoFEView::EndBatch() {
+    if (batchDepth_ > 0) {
+        --batchDepth_;
+    }
+    if (batchDepth_ != 0) {
+        return;
+    }
+    const int worldState = std::exchange(dirtyWorldState_, 0);
+    const int screenState = std::exchange(dirtyScreenState_, 0);
+    const RectF world = dirtyWorld_;
+    const DeviceRect screen = dirtyScreen_;
+    if (closing_) {
+        return;
+    }
+    if (worldState != 0) {
+        OnUpdate(kHintWorldRect, worldState == 1 ? UpdateArea{world} : UpdateArea{});
+    }
+    if (screenState == 1) {
+        OnUpdate(kHintScreenRect, screen);
+    } else if (screenState == 2) {
+        OnUpdate(kHintScreenRect);
+    } else if (worldState != 0) {
+        OnUpdate(kHintScreenRect, DeviceRect{1, 1, 1, 1});
+    }
+}
+
+void CKorvoFEView::OnUpdate(int hint, const UpdateArea& area) {
+    switch (hint) {
+        case kHintUpdateAll:
+            pendingState_ = 2;
+            host_.Invalidate(std::nullopt);
+            break;
+        case kHintUpdateDrawing:
+            forcedFullRender_ = true;
+            pendingState_ = 2;
+            host_.Invalidate(std::nullopt);
+            break;
+        case kHintWorldRect:
+            if (const RectF* rect = std::get_if<RectF>(&area)) {
+                if (pendingState_ == 0) {
+                    pendingRect_ = *rect;
+                    pendingState_ = 1;
+                } else if (pendingState_ == 1) {
+                    pendingRect_.Include(*rect);
+                }
+            } else {
+                pendingState_ = 2;
+            }
+            break;
+        case kHintScreenRect:
+            if (const DeviceRect* rect = std::get_if<DeviceRect>(&area)) {
+                host_.Invalidate(*rect);
+            } else {
+                host_.Invalidate(std::nullopt);
+            }
+            break;
+        default:
+            pendingState_ = 2;
+            host_.Invalidate(std::nullopt);
+            break;
+    }
+}
 
 }  // namespace korvo

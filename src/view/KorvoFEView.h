@@ -11,6 +11,7 @@
 #include "geometry/PlaneGeometry.h"
 #include "geometry/RectF.h"
 #include "platform/DrawContext.h"
+#include "platform/Message.h"
 #include "platform/ViewHost.h"
 
 namespace korvo {
@@ -154,11 +155,11 @@ private:
     void ScrollVertical(int code, int position);
     void WheelZoom(int delta, int x, int y);
     void RefreshCursor();
+    void DropTools();
     void ReleaseRetiredTools();
     void RetireTool(std::unique_ptr<IViewTool> tool);
 
     // commands
-    bool ChooseTool(int id);
     void LoadChar();
     void SaveChar();
     void ClearChar();
@@ -171,7 +172,7 @@ private:
     void ToggleStyledDrawing();
     void ApplyToSelection(bool width);
     void MainToolCommand(int id);
-    void ShowError(int which);
+    void ShowError(FixedText text);
 
     // painting
     bool PrepareBackBuffer();
@@ -182,6 +183,8 @@ private:
     RectF ClientWorldRect() const;
     DeviceRect ClientRect() const;
     bool MappingUsable() const;
+    // Hands the client size to the paper, which recomputes the mapping (only when usable).
+    void PrepareMapping();
 
     CKorvoFEDoc& document_;
     IViewHost& host_;
@@ -207,6 +210,8 @@ private:
     DeviceRect dirtyScreen_;
 
     std::map<int, std::function<void()>> timerHandlers_;
+    // Set while the view is being destroyed: the tools still end, but nothing reaches the host.
+    bool closing_ = false;
 };
 
 }  // namespace korvo

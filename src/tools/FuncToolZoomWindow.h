@@ -1,0 +1,18 @@
+#pragma once
+
+#include "tools/FuncToolRubberWindow.h"
+
+namespace korvo {
+
+// Zoom window (19077): the window dragged with two left clicks fills the view; a right click
+// gives up. Either way the tool removes itself and the main tool carries on.
+class CFuncToolZoomWindow final : public CFuncToolRubberWindow {
+public:
+    using CFuncToolRubberWindow::CFuncToolRubberWindow;
+
+    void Start() override;
+    void OnLButtonDown(unsigned flags, int x, int y) override;
+    void OnRButtonDown(unsigned flags, int x, int y) override;
+};
+
+}  // namespace korvo

@@ -1,0 +1,287 @@
+// The view's mapping onto the paper: zoom original, zoom to a rectangle, wheel zoom, scrolling.
+#include <cmath>
+
+#include "model/Paper.h"
+#include "platform/KeyCodes.h"
+#include "view/DispatchScope.h"
+#include "view/KorvoFEView.h"
+#include "view/RedrawBatch.h"
+#include "view/ViewCommands.h"
+#include "view/ViewTool.h"
+
+namespace korvo {
+
+namespace {
+
+// One wheel notch shows this much more (toward the user) or less of the drawing.
+constexpr double kWheelZoomOut = 1.2;
+constexpr double kWheelZoomIn = 1.0 / 1.2;
+// Beyond these window sizes the mapping stops being useful (pixels would overflow or collapse).
+constexpr float kMinWindowSize = 1.0e-3f;
+constexpr float kMaxWindowSize = 1.0e7f;
+// The scroll steps as parts of the drawing area.
+constexpr float kLineStep = 0.01f;
+constexpr float kPageStep = 0.1f;
+
+bool UsableWindowSize(PointF size) {
+    return std::isfinite(size.x) && std::isfinite(size.y) && size.x >= kMinWindowSize &&
+           size.y >= kMinWindowSize && size.x <= kMaxWindowSize && size.y <= kMaxWindowSize;
+}
+
+}  // namespace
+
+DeviceRect CKorvoFEView::ClientRect() const {
+    const DevicePoint size = host_.ClientSize();
+    return {0, 0, std::max(size.x, 0), std::max(size.y, 0)};
+}
+
+bool CKorvoFEView::MappingUsable() const {
+    const DevicePoint size = host_.ClientSize();
+    // The mapping leaves five pixels on every side; a client of 10 pixels or less has no room.
+    return size.x > 10 && size.y > 10;
+}
+
+void CKorvoFEView::PrepareMapping() {
+    CPaper* paper = GetPaper();
+    if (paper == nullptr) {
+        return;
+    }
+    if (!UsableWindowSize(paper->GetWindowSize())) {
+        // A window that would divide by zero (or by almost nothing) falls back to the drawing area.
+        paper->SetWindowOrigin(0.0f, 0.0f);
+        paper->SetWindowSize(paper->GetExtension().x, paper->GetExtension().y);
+    }
+    if (MappingUsable()) {
+        paper->SetClientRect(ClientRect());
+    }
+}
+
+RectF CKorvoFEView::ClientWorldRect() const {
+    const CPaper* paper = GetPaper();
+    const DeviceRect client = ClientRect();
+    const PointF topLeft = paper->DeviceToWorld({client.left, client.top});
+    const PointF bottomRight = paper->DeviceToWorld({client.right, client.bottom});
+    return {topLeft.x, bottomRight.y, bottomRight.x, topLeft.y};
+}
+
+void CKorvoFEView::ZoomOriginal() {
+    CPaper* paper = GetPaper();
+    if (paper == nullptr) {
+        return;
+    }
+    CRedrawBatch batch(*this);
+    paper->SetWindowOrigin(0.0f, 0.0f);
+    paper->SetWindowSize(paper->GetExtension().x, paper->GetExtension().y);
+    PrepareMapping();
+    batch.AddWorldRect();
+}
+
+void CKorvoFEView::ZoomToRect(PointF a, PointF b) {
+    CPaper* paper = GetPaper();
+    if (paper == nullptr) {
+        return;
+    }
+    const PointF size{std::fabs(a.x - b.x), std::fabs(a.y - b.y)};
+    CRedrawBatch batch(*this);
+    paper->SetWindowOrigin(std::min(a.x, b.x), std::min(a.y, b.y));
+    paper->SetWindowSize(size.x, size.y);
+    PrepareMapping();
+    batch.AddWorldRect();
+}
+
+void CKorvoFEView::OnMouseWheel(unsigned flags, int delta, int x, int y) {
+    DispatchScope scope(*this, false);
+    if ((flags & kMkControl) != 0 && GetPaper() != nullptr) {
+        WheelZoom(delta, x, y);
+    }
+}
+
+void CKorvoFEView::WheelZoom(int delta, int x, int y) {
+    CPaper* paper = GetPaper();
+    CRedrawBatch batch(*this);
+    const PointF centre = paper->DeviceToWorld({x, y});
+    const double factor = delta < 0 ? kWheelZoomOut : kWheelZoomIn;
+    const PointF size = paper->GetWindowSize();
+    const PointF zoomed{static_cast<float>(size.x * factor), static_cast<float>(size.y * factor)};
+    if (!UsableWindowSize(zoomed)) {
+        return;
+    }
+    paper->SetWindowOrigin(centre.x - zoomed.x / 2, centre.y - zoomed.y / 2);
+    paper->SetWindowSize(zoomed.x, zoomed.y);
+    PrepareMapping();
+    batch.AddWorldRect();
+    // The zoomed point now lies in the middle; the pointer goes with it.
+    const DeviceRect client = ClientRect();
+    host_.WarpPointer({client.left + (client.right - client.left) / 2,
+                       client.bottom + (client.top - client.bottom) / 2});
+}
+
+void CKorvoFEView::OnHScroll(int code, int position) {
+    Scroll(ScrollBar::Horizontal, code, position);
+}
+
+void CKorvoFEView::OnVScroll(int code, int position) {
+    Scroll(ScrollBar::Vertical, code, position);
+}
+
+void CKorvoFEView::Scroll(ScrollBar bar, int code, int position) {
+    if (GetPaper() == nullptr) {
+        return;
+    }
+    DispatchScope scope(*this, true);
+    if (bar == ScrollBar::Horizontal) {
+        ScrollHorizontal(code, position);
+    } else {
+        ScrollVertical(code, position);
+    }
+    if (IViewTool* tool = GetActiveTool()) {
+        tool->OnScroll(code, position, bar);
+    }
+}
+
+void CKorvoFEView::ScrollHorizontal(int code, int position) {
+    CPaper& paper = *GetPaper();
+    const ScrollBar bar = ScrollBar::Horizontal;
+    const DevicePoint range = host_.GetScrollRange(bar);
+    const int pos = host_.GetScrollPos(bar);
+    const float width = paper.GetExtension().x;
+    PointF origin = paper.GetWindowOrigin();
+    const auto step = [&](float part, int direction) {
+        const float mm = width * part;
+        if (direction < 0 ? pos <= range.x : pos >= range.y) {
+            return false;
+        }
+        host_.SetScrollPos(bar, pos + direction * static_cast<int>(mm));
+        origin.x += direction * mm;
+        return true;
+    };
+    bool moved = false;
+    switch (code) {
+        case kSbLineUp:
+            moved = step(kLineStep, -1);
+            break;
+        case kSbLineDown:
+            moved = step(kLineStep, 1);
+            break;
+        case kSbPageUp:
+            moved = step(kPageStep, -1);
+            break;
+        case kSbPageDown:
+            moved = step(kPageStep, 1);
+            break;
+        case kSbThumbTrack:
+            host_.SetScrollPos(bar, position);
+            origin.x = static_cast<float>(position);
+            moved = true;
+            break;
+        case kSbTop:
+            host_.SetScrollPos(bar, range.x);
+            origin.x = 0.0f;
+            moved = true;
+            break;
+        case kSbBottom:
+            host_.SetScrollPos(bar, range.y);
+            origin.x = width - paper.GetWindowSize().x;
+            moved = true;
+            break;
+        default:
+            break;
+    }
+    if (moved) {
+        paper.SetWindowOrigin(origin.x, origin.y);
+        PrepareMapping();
+        AddWorldRect(std::nullopt);
+    }
+}
+
+void CKorvoFEView::ScrollVertical(int code, int position) {
+    CPaper& paper = *GetPaper();
+    const ScrollBar bar = ScrollBar::Vertical;
+    const DevicePoint range = host_.GetScrollRange(bar);
+    const int pos = host_.GetScrollPos(bar);
+    const float height = paper.GetExtension().y;
+    PointF origin = paper.GetWindowOrigin();
+    // Down the bar is down the drawing, whose y grows upwards.
+    const auto step = [&](float part, int direction) {
+        const float mm = height * part;
+        if (direction < 0 ? pos <= range.x : pos >= range.y) {
+            return false;
+        }
+        host_.SetScrollPos(bar, pos + direction * static_cast<int>(mm));
+        origin.y -= direction * mm;
+        return true;
+    };
+    bool moved = false;
+    switch (code) {
+        case kSbLineUp:
+            moved = step(kLineStep, -1);
+            break;
+        case kSbLineDown:
+            moved = step(kLineStep, 1);
+            break;
+        case kSbPageUp:
+            moved = step(kPageStep, -1);
+            break;
+        case kSbPageDown:
+            moved = step(kPageStep, 1);
+            break;
+        case kSbThumbTrack:
+            host_.SetScrollPos(bar, position);
+            origin.y = static_cast<float>(range.y - position);
+            moved = true;
+            break;
+        case kSbTop:
+            host_.SetScrollPos(bar, range.x);
+            origin.y = height - paper.GetWindowSize().y;
+            moved = true;
+            break;
+        case kSbBottom:
+            host_.SetScrollPos(bar, range.y);
+            origin.y = 0.0f;
+            moved = true;
+            break;
+        default:
+            break;
+    }
+    if (moved) {
+        paper.SetWindowOrigin(origin.x, origin.y);
+        PrepareMapping();
+        AddWorldRect(std::nullopt);
+    }
+}
+
+void CKorvoFEView::UpdateScrollBars() {
+    const CPaper& paper = *GetPaper();
+    const PointF size = paper.GetWindowSize();
+    const PointF extension = paper.GetExtension();
+    if (size == extension) {
+        host_.ShowScrollBar(ScrollBar::Horizontal, false);
+        host_.ShowScrollBar(ScrollBar::Vertical, false);
+        return;
+    }
+    const PointF origin = paper.GetWindowOrigin();
+    const int rangeX = static_cast<int>(extension.x - size.x);
+    const int rangeY = static_cast<int>(extension.y - size.y);
+    host_.ShowScrollBar(ScrollBar::Horizontal, true);
+    host_.ShowScrollBar(ScrollBar::Vertical, true);
+    host_.SetScrollRange(ScrollBar::Horizontal, 0, rangeX);
+    host_.SetScrollRange(ScrollBar::Vertical, 0, rangeY);
+    host_.SetScrollPos(ScrollBar::Horizontal, static_cast<int>(origin.x));
+    host_.SetScrollPos(ScrollBar::Vertical, rangeY - static_cast<int>(origin.y));
+}
+
+int CKorvoFEView::GridCommandFor(PointF grid) {
+    static constexpr float kSteps[] = {0.1f, 0.5f,  1.0f,  1.25f, 2.5f,
+                                       5.0f, 10.0f, 20.0f, 40.0f, 80.0f};
+    if (grid.x != grid.y) {
+        return kCmdGridOther;
+    }
+    for (int i = 0; i < static_cast<int>(std::size(kSteps)); ++i) {
+        if (EqualF(grid.x, kSteps[i])) {
+            return kCmdGridFirst + i;
+        }
+    }
+    return kCmdGridOther;
+}
+
+}  // namespace korvo

@@ -1,0 +1,133 @@
+#include "support/FakeViewHost.h"
+
+#include <algorithm>
+
+namespace korvo::test {
+
+RecordingSurface::RecordingSurface(int width, int height, std::vector<RecordingSurface*>* registry)
+    : width_(width), height_(height), registry_(registry) {
+    if (registry_ != nullptr) {
+        registry_->push_back(this);
+    }
+}
+
+RecordingSurface::~RecordingSurface() {
+    if (registry_ != nullptr) {
+        std::erase(*registry_, this);
+    }
+}
+
+bool RecordingSurface::CopyFrom(const IDrawSurface& source, const DeviceRect& rect) {
+    if (refuseCopies) {
+        return false;
+    }
+    copies_.push_back({&source, rect});
+    return true;
+}
+
+void RecordingSurface::Reset() {
+    context_ = Context_{};
+    copies_.clear();
+}
+
+std::unique_ptr<IDrawSurface> FakeViewHost::CreateSurface(int width, int height) {
+    switch (surfaceFailure) {
+        case SurfaceFailure::NoSurface:
+            return nullptr;
+        case SurfaceFailure::WrongSize:
+            return std::make_unique<RecordingSurface>(0, 0, &surfaces_);
+        case SurfaceFailure::None:
+            break;
+    }
+    auto surface = std::make_unique<RecordingSurface>(width, height, &surfaces_);
+    surface->refuseCopies = refuseCopies;
+    return surface;
+}
+
+void FakeViewHost::SetScrollRange(ScrollBar bar, int minimum, int maximum) {
+    Bar(bar).minimum = minimum;
+    Bar(bar).maximum = maximum;
+}
+
+DevicePoint FakeViewHost::GetScrollRange(ScrollBar bar) const {
+    return {Bar(bar).minimum, Bar(bar).maximum};
+}
+
+void FakeViewHost::SetStatusText(int pane, std::string_view text) {
+    statusHistory.emplace_back(pane, std::string(text));
+}
+
+std::string FakeViewHost::Pane(int pane) const {
+    for (auto it = statusHistory.rbegin(); it != statusHistory.rend(); ++it) {
+        if (it->first == pane) {
+            return it->second;
+        }
+    }
+    return {};
+}
+
+void FakeViewHost::WarpPointer(DevicePoint client) {
+    warps.push_back(client);
+    pointer = client;
+}
+
+bool FakeViewHost::ClipboardHasFormat(std::string_view format) const {
+    return clipboard.find(format) != clipboard.end();
+}
+
+bool FakeViewHost::SetClipboardData(std::string_view format, std::span<const std::byte> data) {
+    clipboard[std::string(format)] = std::vector<std::byte>(data.begin(), data.end());
+    return true;
+}
+
+std::optional<std::vector<std::byte>> FakeViewHost::GetClipboardData(
+    std::string_view format) const {
+    const auto it = clipboard.find(format);
+    if (it == clipboard.end()) {
+        return std::nullopt;
+    }
+    return it->second;
+}
+
+MessageAnswer FakeViewHost::ShowMessage(const MessageRequest& request) {
+    messages.push_back(request);
+    if (!answers_.empty()) {
+        const MessageAnswer answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+    return request.buttons == MessageButtons::Ok || request.buttons == MessageButtons::OkCancel
+               ? MessageAnswer::Ok
+               : MessageAnswer::Yes;
+}
+
+bool FakeViewHost::AskUserGrid(float& x, float& y) {
+    userGridPresets.emplace_back(x, y);
+    if (grids_.empty()) {
+        return false;
+    }
+    const auto answer = grids_.front();
+    grids_.pop_front();
+    if (!answer) {
+        return false;
+    }
+    x = answer->first;
+    y = answer->second;
+    return true;
+}
+
+bool FakeViewHost::AskValues(ValueInputRows& rows) {
+    valuePresets.push_back(rows);
+    if (values_.empty()) {
+        return false;
+    }
+    const auto answer = values_.front();
+    values_.pop_front();
+    if (!answer) {
+        return false;
+    }
+    rows = *answer;
+    return true;
+}
+
+}  // namespace korvo::test

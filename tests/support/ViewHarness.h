@@ -1,0 +1,101 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/KorvoFEDoc.h"
+#include "geometry/PlaneGeometry.h"
+#include "model/Paper.h"
+#include "support/FakeViewHost.h"
+#include "support/ScriptedDocumentHost.h"
+#include "tools/ToolFactory.h"
+#include "view/KorvoFEView.h"
+
+namespace korvo::test {
+
+// Puts every process-wide switch back as it was when the guard was made.
+class SwitchGuard {
+public:
+    SwitchGuard();
+    ~SwitchGuard();
+    SwitchGuard(const SwitchGuard&) = delete;
+    SwitchGuard& operator=(const SwitchGuard&) = delete;
+
+private:
+    int snapMode_;
+    int snapHit_;
+    bool trackers_;
+    bool styled_;
+    int gridCmd_;
+};
+
+// The document host of a harness: scripted like ScriptedDocumentHost, and its views really
+// receive the document's update hints.
+class HarnessDocumentHost : public ScriptedDocumentHost {
+public:
+    void UpdateAllViews(int hint) override;
+    CKorvoFEView* view = nullptr;
+};
+
+// One document shown in one view on a fake window, driven like a user drives the editor: every
+// step delivers the event, then does what an event loop would (posted commands, the pending
+// paint) and checks the document's invariants. Switches are restored when the harness goes.
+class ViewHarness {
+public:
+    // A new document (empty font) in a view of `client` pixels, shown and painted once.
+    explicit ViewHarness(DevicePoint client = {1000, 700});
+    ~ViewHarness();
+    ViewHarness(const ViewHarness&) = delete;
+    ViewHarness& operator=(const ViewHarness&) = delete;
+
+    CKorvoFEView& View() { return *view_; }
+    CPaper& Paper() { return *doc.GetPaper(); }
+    // The client pixel nearest to a world point under the current mapping.
+    DevicePoint ToClient(PointF world) const;
+
+    // --- steps (world coordinates, converted like a script converts them) -----------------------
+    void Move(PointF p, unsigned flags = 0);
+    void LDown(PointF p, unsigned flags = 0);
+    void LUp(PointF p, unsigned flags = 0);
+    void Click(PointF p, unsigned flags = 0);
+    void RClick(PointF p, unsigned flags = 0);
+    void DblClick(PointF p, unsigned flags = 0);
+    void Wheel(PointF p, int delta, unsigned flags);
+    void Command(int id);
+    void Key(int key, unsigned flags = 0);
+    void Resize(DevicePoint client);
+    // Handles posted commands and paints when something was invalidated.
+    void Pump();
+    // Paints now onto a fresh window surface, whatever is invalid.
+    RecordingSurface& Paint();
+    RecordingSurface& Window() { return *window_; }
+    // How many paints the harness has delivered.
+    int Paints() const { return paints_; }
+
+    // A line node appended to the paper (type 1, mark 0).
+    CData* AddLine(float x1, float y1, float x2, float y2);
+    // Stores `code` in the font as one stroke from (x1, y1) to (x2, y2) in glyph units.
+    void DefineGlyph(int code, int x1, int y1, int x2, int y2);
+
+    // What went wrong after the steps so far (document invariants, unbalanced batches), each with
+    // the step it followed; empty when nothing did.
+    const std::vector<std::string>& Violations() const { return violations_; }
+
+    FakeViewHost host;
+    HarnessDocumentHost docHost;
+    CKorvoFEDoc doc{docHost};
+    CToolFactory factory;
+
+private:
+    void AfterStep(const std::string& step);
+    void MovePointerTo(DevicePoint p, unsigned flags);
+
+    SwitchGuard switches_;
+    std::unique_ptr<CKorvoFEView> view_;
+    std::unique_ptr<RecordingSurface> window_;
+    std::vector<std::string> violations_;
+    int paints_ = 0;
+};
+
+}  // namespace korvo::test

@@ -1,0 +1,185 @@
+// Mapping, zoom, scrolling and the middle button of the drawing view.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "platform/KeyCodes.h"
+#include "support/ViewHarness.h"
+#include "view/ViewCommands.h"
+
+namespace korvo::test {
+namespace {
+
+using ::testing::IsEmpty;
+
+TEST(ViewMappingTest, InitialUpdateShowsTheSheetWithTheDefaultToolAndNoScrollBars) {
+    ViewHarness h;
+    // 620 x 350 plus the 5 unit margin on a 1000 x 700 client: the width decides the zoom.
+    EXPECT_DOUBLE_EQ(h.Paper().GetZoom(), 990.0 / 630.0);
+    EXPECT_NE(h.View().GetTool(), nullptr);
+    EXPECT_EQ(h.View().GetToolId(), kToolSelection);
+    EXPECT_EQ(h.host.Pane(kPaneElementCount), "Elements = 0  (< 256)");
+    // The document's window has margins, so it is not the drawing area: the bars show.
+    EXPECT_TRUE(h.host.Scroll(ScrollBar::Horizontal).visible);
+    h.Command(kCmdZoomOriginal);
+    EXPECT_FALSE(h.host.Scroll(ScrollBar::Horizontal).visible);
+    EXPECT_FALSE(h.host.Scroll(ScrollBar::Vertical).visible);
+    EXPECT_THAT(h.Violations(), IsEmpty());
+}
+
+TEST(ViewMappingTest, WheelZoomKeepsThePointUnderThePointerAndOneNotchEachWayReturns) {
+    ViewHarness h({1001, 701});
+    h.Command(kCmdZoomOriginal);
+    const PointF before = h.Paper().GetWindowSize();
+    const PointF target{100.0f, 50.0f};
+    const PointF under = h.Paper().DeviceToWorld(h.ToClient(target));
+
+    h.Wheel(target, 120, kMkControl);
+    const PointF in = h.Paper().GetWindowSize();
+    EXPECT_FLOAT_EQ(in.x, static_cast<float>(before.x / 1.2));
+    EXPECT_FLOAT_EQ(h.Paper().GetWindowOrigin().x, under.x - in.x / 2);
+    EXPECT_FLOAT_EQ(h.Paper().GetWindowOrigin().y, under.y - in.y / 2);
+    // The pointer goes to the middle of the client: 1001 / 2 and 701 - 701 / 2.
+    ASSERT_FALSE(h.host.warps.empty());
+    EXPECT_EQ(h.host.warps.back(), (DevicePoint{500, 351}));
+
+    h.Wheel(h.Paper().DeviceToWorld(h.host.warps.back()), -120, kMkControl);
+    const PointF out = h.Paper().GetWindowSize();
+    EXPECT_NEAR(out.x, before.x, 1e-3);
+    EXPECT_NEAR(out.y, before.y, 1e-3);
+
+    // Without Ctrl the wheel leaves the zoom alone.
+    h.Wheel(target, 120, 0);
+    EXPECT_EQ(h.Paper().GetWindowSize(), out);
+    EXPECT_THAT(h.Violations(), IsEmpty());
+}
+
+TEST(ViewMappingTest, ZoomWindowGivesTheSameWindowWhicheverWayItIsDragged) {
+    const PointF lowLeft{20.0f, 30.0f};
+    const PointF upRight{120.0f, 90.0f};
+    const struct {
+        PointF first;
+        PointF second;
+    } cases[] = {{lowLeft, upRight},
+                 {upRight, lowLeft},
+                 {{lowLeft.x, upRight.y}, {upRight.x, lowLeft.y}},
+                 {{upRight.x, lowLeft.y}, {lowLeft.x, upRight.y}}};
+    for (const auto& c : cases) {
+        ViewHarness h;
+        h.Command(kCmdZoomOriginal);
+        IViewTool* mainTool = h.View().GetTool();
+        h.Command(kCmdZoomWindow);
+        ASSERT_NE(h.View().GetTempTool(), nullptr);
+        const PointF a = h.Paper().DeviceToWorld(h.ToClient(c.first));
+        const PointF b = h.Paper().DeviceToWorld(h.ToClient(c.second));
+        h.Click(c.first);
+        h.Move(c.second);
+        h.Click(c.second);
+        EXPECT_EQ(h.View().GetTempTool(), nullptr);
+        EXPECT_EQ(h.View().GetTool(), mainTool);
+        EXPECT_FLOAT_EQ(h.Paper().GetWindowOrigin().x, std::min(a.x, b.x));
+        EXPECT_FLOAT_EQ(h.Paper().GetWindowOrigin().y, std::min(a.y, b.y));
+        EXPECT_FLOAT_EQ(h.Paper().GetWindowSize().x, std::fabs(a.x - b.x));
+        EXPECT_FLOAT_EQ(h.Paper().GetWindowSize().y, std::fabs(a.y - b.y));
+        EXPECT_THAT(h.Violations(), IsEmpty());
+    }
+}
+
+TEST(ViewMappingTest, ZoomWindowOnOneSpotDoesNotZoomAndTheRightButtonGivesUp) {
+    ViewHarness h;
+    const PointF window = h.Paper().GetWindowSize();
+    h.Command(kCmdZoomWindow);
+    h.Click({50, 50});
+    h.Click({50, 50});
+    EXPECT_EQ(h.Paper().GetWindowSize(), window);
+    ASSERT_NE(h.View().GetTempTool(), nullptr);
+    // The next click starts a new window, and a right click ends the tool without zooming.
+    h.Click({10, 10});
+    h.Move({60, 70});
+    h.RClick({60, 70});
+    EXPECT_EQ(h.View().GetTempTool(), nullptr);
+    EXPECT_EQ(h.Paper().GetWindowSize(), window);
+    EXPECT_THAT(h.Violations(), IsEmpty());
+}
+
+TEST(ViewMappingTest, ScrollingFollowsTheTableOfCodesAndStopsAtTheEnds) {
+    struct Case {
+        ScrollBar bar;
+        int code;
+        int thumb;
+        int startPos;
+        int wantPos;
+        PointF wantOrigin;
+    };
+    // Zoomed to a 100 x 50 window at (100, 150) of the 620 x 350 area: ranges 0..520 and 0..300.
+    const PointF origin{100.0f, 150.0f};
+    const Case cases[] = {
+        {ScrollBar::Horizontal, kSbLineDown, 0, 100, 106, {106.2f, 150.0f}},
+        {ScrollBar::Horizontal, kSbLineUp, 0, 100, 94, {93.8f, 150.0f}},
+        {ScrollBar::Horizontal, kSbPageDown, 0, 100, 162, {162.0f, 150.0f}},
+        {ScrollBar::Horizontal, kSbLineDown, 0, 520, 520, origin},  // at the maximum
+        {ScrollBar::Horizontal, kSbLineUp, 0, 0, 0, origin},        // at the minimum
+        {ScrollBar::Horizontal, kSbThumbTrack, 37, 100, 37, {37.0f, 150.0f}},
+        {ScrollBar::Horizontal, kSbTop, 0, 100, 0, {0.0f, 150.0f}},
+        {ScrollBar::Horizontal, kSbBottom, 0, 100, 520, {520.0f, 150.0f}},
+        {ScrollBar::Horizontal, kSbEndScroll, 0, 100, 100, origin},
+        {ScrollBar::Vertical, kSbLineDown, 0, 150, 153, {100.0f, 146.5f}},
+        {ScrollBar::Vertical, kSbPageUp, 0, 150, 115, {100.0f, 185.0f}},
+        {ScrollBar::Vertical, kSbThumbTrack, 40, 150, 40, {100.0f, 260.0f}},
+        {ScrollBar::Vertical, kSbTop, 0, 150, 0, {100.0f, 300.0f}},
+        {ScrollBar::Vertical, kSbBottom, 0, 150, 300, {100.0f, 0.0f}},
+        {ScrollBar::Vertical, kSbLineDown, 0, 300, 300, origin},
+    };
+    for (const Case& c : cases) {
+        ViewHarness h;
+        h.View().ZoomToRect(origin, {origin.x + 100.0f, origin.y + 50.0f});
+        h.Pump();
+        EXPECT_EQ(h.host.Scroll(ScrollBar::Horizontal).maximum, 520);
+        EXPECT_EQ(h.host.Scroll(ScrollBar::Vertical).maximum, 300);
+        h.host.SetScrollPos(c.bar, c.startPos);
+        if (c.bar == ScrollBar::Horizontal) {
+            h.View().OnHScroll(c.code, c.thumb);
+        } else {
+            h.View().OnVScroll(c.code, c.thumb);
+        }
+        EXPECT_EQ(h.host.GetScrollPos(c.bar), c.wantPos) << "code " << c.code;
+        EXPECT_NEAR(h.Paper().GetWindowOrigin().x, c.wantOrigin.x, 1e-4) << "code " << c.code;
+        EXPECT_NEAR(h.Paper().GetWindowOrigin().y, c.wantOrigin.y, 1e-4) << "code " << c.code;
+    }
+}
+
+TEST(ViewMappingTest, TheMiddleButtonZoomsOriginalWithShiftAndElseStartsAutoScroll) {
+    ViewHarness h;
+    h.View().ZoomToRect({0, 0}, {50, 50});
+    h.View().OnMButtonDown(kMkShift, 40, 40);
+    ASSERT_EQ(h.host.postedCommands.size(), 1u);
+    EXPECT_EQ(h.host.postedCommands.front(), kCmdZoomOriginal);
+    h.Pump();
+    EXPECT_EQ(h.Paper().GetWindowSize(), h.Paper().GetExtension());
+    EXPECT_TRUE(h.host.autoScrollStarts.empty());
+
+    h.View().OnMButtonDown(0, 40, 41);
+    EXPECT_EQ(h.host.autoScrollStarts, (std::vector<DevicePoint>{{40, 41}}));
+    EXPECT_TRUE(h.host.postedCommands.empty());
+}
+
+TEST(ViewMappingTest, ATinyClientOrAnEmptyWindowLeavesAUsableMapping) {
+    ViewHarness h;
+    const double zoom = h.Paper().GetZoom();
+    h.Resize({10, 8});
+    h.Paint();
+    // Nothing is handed to the paper that it would have to divide by.
+    EXPECT_DOUBLE_EQ(h.Paper().GetZoom(), zoom);
+
+    h.Resize({1000, 700});
+    h.Paper().SetWindowSize(0.0f, 0.0f);
+    h.Paint();
+    EXPECT_EQ(h.Paper().GetWindowSize(), h.Paper().GetExtension());
+    EXPECT_TRUE(std::isfinite(h.Paper().GetZoom()));
+    EXPECT_GT(h.Paper().GetZoom(), 1.0);
+    EXPECT_THAT(h.Violations(), IsEmpty());
+}
+
+}  // namespace
+}  // namespace korvo::test
