@@ -91,7 +91,8 @@ int ToolForCommand(int command) {
 }
 
 bool AnySelected(const CDataCollection& collection) {
-    for (const auto& node : collection) {
+    for (std::size_t i = 0; i < collection.GetCount(); ++i) {
+        const CData* node = collection.GetAt(i);
         if (node->GetMark() != kMarkNormal) {
             return true;
         }
@@ -102,10 +103,11 @@ bool AnySelected(const CDataCollection& collection) {
     return false;
 }
 
-void CollectSelected(const CDataCollection& collection, std::vector<CData*>& out) {
-    for (const auto& node : collection) {
+void CollectSelected(CDataCollection& collection, std::vector<CData*>& out) {
+    for (std::size_t i = 0; i < collection.GetCount(); ++i) {
+        CData* node = collection.GetAt(i);
         if (node->GetMark() != kMarkNormal) {
-            out.push_back(node.get());
+            out.push_back(node);
         }
         if (node->GetChildren() != nullptr) {
             CollectSelected(*node->GetChildren(), out);

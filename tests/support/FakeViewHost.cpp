@@ -39,6 +39,9 @@ std::unique_ptr<IDrawSurface> FakeViewHost::CreateSurface(int width, int height)
         case SurfaceFailure::None:
             break;
     }
+    if (surfaceFactory) {
+        return surfaceFactory(width, height);
+    }
     auto surface = std::make_unique<RecordingSurface>(width, height, &surfaces_);
     surface->refuseCopies = refuseCopies;
     return surface;

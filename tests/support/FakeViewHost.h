@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -144,6 +145,8 @@ public:
     std::vector<std::pair<float, float>> userGridPresets;
     std::vector<ValueInputRows> valuePresets;
     SurfaceFailure surfaceFailure = SurfaceFailure::None;
+    // When set, makes the surfaces instead of recording ones (real images in the Qt tests).
+    std::function<std::unique_ptr<IDrawSurface>(int, int)> surfaceFactory;
     // Surfaces whose copies from other surfaces fail (the view's blit then reports an error).
     bool refuseCopies = false;
 

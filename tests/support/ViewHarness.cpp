@@ -34,7 +34,12 @@ void HarnessDocumentHost::UpdateAllViews(int hint) {
     }
 }
 
-ViewHarness::ViewHarness(DevicePoint client) : host(client) {
+ViewHarness::ViewHarness(DevicePoint client) : ViewHarness(client, nullptr) {}
+
+ViewHarness::ViewHarness(DevicePoint client,
+                         std::function<std::unique_ptr<IDrawSurface>(int, int)> surfaces)
+    : host(client) {
+    host.surfaceFactory = std::move(surfaces);
     doc.OnNewDocument();
     view_ = std::make_unique<CKorvoFEView>(doc, host, factory);
     docHost.view = view_.get();
@@ -126,9 +131,13 @@ void ViewHarness::Resize(DevicePoint client) {
     AfterStep("resize");
 }
 
-RecordingSurface& ViewHarness::Paint() {
+IDrawSurface& ViewHarness::Paint() {
     const DevicePoint size = host.ClientSize();
-    window_ = std::make_unique<RecordingSurface>(size.x, size.y);
+    if (host.surfaceFactory) {
+        window_ = host.surfaceFactory(size.x, size.y);
+    } else {
+        window_ = std::make_unique<RecordingSurface>(size.x, size.y);
+    }
     host.invalidations.clear();
     ++paints_;
     view_->OnPaint(*window_);

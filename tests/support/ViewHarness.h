@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -45,6 +46,9 @@ class ViewHarness {
 public:
     // A new document (empty font) in a view of `client` pixels, shown and painted once.
     explicit ViewHarness(DevicePoint client = {1000, 700});
+    // The same, with the window's surfaces made by `surfaces` (a real image, say).
+    ViewHarness(DevicePoint client,
+                std::function<std::unique_ptr<IDrawSurface>(int, int)> surfaces);
     ~ViewHarness();
     ViewHarness(const ViewHarness&) = delete;
     ViewHarness& operator=(const ViewHarness&) = delete;
@@ -67,9 +71,11 @@ public:
     void Resize(DevicePoint client);
     // Handles posted commands and paints when something was invalidated.
     void Pump();
-    // Paints now onto a fresh window surface, whatever is invalid.
-    RecordingSurface& Paint();
-    RecordingSurface& Window() { return *window_; }
+    // Paints now onto a fresh window surface, whatever is invalid. The window is a recording
+    // (Window) unless the host makes other surfaces.
+    IDrawSurface& Paint();
+    RecordingSurface& Window() { return dynamic_cast<RecordingSurface&>(*window_); }
+    IDrawSurface& WindowSurface() { return *window_; }
     // How many paints the harness has delivered.
     int Paints() const { return paints_; }
 
@@ -93,7 +99,7 @@ private:
 
     SwitchGuard switches_;
     std::unique_ptr<CKorvoFEView> view_;
-    std::unique_ptr<RecordingSurface> window_;
+    std::unique_ptr<IDrawSurface> window_;
     std::vector<std::string> violations_;
     int paints_ = 0;
 };

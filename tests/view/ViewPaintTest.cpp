@@ -90,7 +90,8 @@ TEST(ViewPaintTest, APaintWithNothingPendingOnlyCopiesAndDrawsOverTheCopy) {
     h.Command(kCmdZoomOriginal);
     RecordingSurface& back = BackBuffer(h);
     back.Reset();
-    RecordingSurface& window = h.Paint();
+    h.Paint();
+    RecordingSurface& window = h.Window();
     EXPECT_TRUE(back.Calls().empty());
     EXPECT_TRUE(back.Copies().empty());
     ASSERT_EQ(window.Copies().size(), 1u);
