@@ -23,10 +23,10 @@ constexpr double kDotRadius = 2.0;
 
 // Cursors: the mark of the origin in small, with one arrow for the way the window moves.
 constexpr int kCursorSize = 32;
-constexpr double kCursorRing = 3.0;
-constexpr double kCursorTip = 11.0;
+constexpr double kCursorRing = 3.5;
+constexpr double kCursorTip = 12.0;
 constexpr double kCursorBase = 6.0;
-constexpr double kFastStep = 5.0;
+constexpr double kFastStep = 4.0;
 
 QPointF UnitOf(Direction direction) {
     constexpr double d = 0.70710678118654752;
@@ -159,7 +159,7 @@ void COriginWindow::ShowCursor() {
     cursorKey_ = key;
 }
 
-// White shapes with a dark outline stay visible on the white sheet and on dark toolbars alike.
+// Black shapes with a white outline stay visible on the white sheet and on dark toolbars alike.
 const QCursor& COriginWindow::CursorFor(Direction direction, bool fast) {
     const int key = static_cast<int>(direction) * 2 + (fast ? 1 : 0);
     const auto found = cursors_.find(key);
@@ -170,8 +170,8 @@ const QCursor& COriginWindow::CursorFor(Direction direction, bool fast) {
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::black, 1.0));
-    painter.setBrush(Qt::white);
+    painter.setPen(QPen(Qt::white, 1.0));
+    painter.setBrush(Qt::black);
     const QPointF centre(kCursorSize / 2.0, kCursorSize / 2.0);
     painter.drawEllipse(centre, kCursorRing, kCursorRing);
     if (direction == Direction::None) {
