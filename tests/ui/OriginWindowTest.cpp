@@ -30,21 +30,23 @@ public:
 
 const QPoint kOrigin(300, 200);
 
-// The pointer is where the run starts, unless a test moves it.
+// The pointer is where the run starts, unless a test moves it; it goes back where it was.
 class OriginWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         owner_.resize(400, 300);
         owner_.show();
+        pointer_ = QCursor::pos();
         QCursor::setPos(kOrigin);
     }
-    void TearDown() override { QCursor::setPos(kOrigin); }
+    void TearDown() override { QCursor::setPos(pointer_); }
 
     // Lets the event loop run until `done` holds or a generous while has passed.
     static bool WaitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, 3000); }
 
     QWidget owner_;
     ScrollTarget target_;
+    QPoint pointer_;
 };
 
 TEST_F(OriginWindowTest, OpensAtTheOriginHoldsThePointerAndScrolls) {
