@@ -1,0 +1,226 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QTest>
+#include <filesystem>
+#include <memory>
+
+#include "ChildFrame.h"
+#include "DrawingView.h"
+#include "KorvoFEApp.h"
+#include "MainFrame.h"
+#include "ScriptedQtDialogHost.h"
+#include "app/KorvoFEDoc.h"
+#include "font/FontTable.h"
+#include "font/GlyphStream.h"
+#include "font/KorvoFont.h"
+#include "model/DataCollection.h"
+#include "model/Paper.h"
+#include "support/ScriptedMessageHost.h"
+#include "support/TempDir.h"
+#include "view/ViewSwitches.h"
+
+namespace korvo {
+namespace {
+
+using test::DialogScript;
+using test::ScriptedQtDialogHost;
+
+const std::string kSample = std::string(KORVO_SOURCE_DIR) + "/samples/futural.dat";
+
+// The bytes of one glyph's command stream, end byte included; empty when undefined.
+std::vector<std::uint8_t> GlyphBytes(const std::string& path, int code) {
+    CKorvoFont font;
+    test::ScriptedMessageHost host;
+    font.LoadFontFile(path, 1, host);
+    const GlyphEntry& entry = font.Table()->Entry(code);
+    if (!entry.HasCommands()) {
+        return {};
+    }
+    const auto stream = entry.commands.first(StreamLength(entry.commands));
+    return {stream.begin(), stream.end()};
+}
+
+// Pixels of the view that are not the paper's white: the drawing, the grid, the table.
+int InkPixels(CDrawingView& view) {
+    const QImage image = view.viewport()->grab().toImage();
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            ink += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+        }
+    }
+    return ink;
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        gridCommand_ = g_nGridCmd;
+        snapMode_ = g_nSnapMode;
+    }
+    void TearDown() override {
+        app_.reset();
+        g_nGridCmd = gridCommand_;
+        g_nSnapMode = snapMode_;
+    }
+
+    CMainFrame& Start(const QStringList& arguments) {
+        app_ = std::make_unique<CKorvoFEApp>();
+        app_->SetDialogHostFactory([this](QWidget* parent) {
+            return std::make_unique<ScriptedQtDialogHost>(parent, script_);
+        });
+        EXPECT_TRUE(app_->InitInstance(arguments));
+        CMainFrame& frame = app_->MainFrame();
+        QApplication::setActiveWindow(&frame);
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&frame));
+        return frame;
+    }
+
+    // A key as the user presses it in the drawing: shortcuts first, then the view.
+    static void Press(CChildFrame& child, Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(&child.ViewWidget(), key, modifiers);
+        QApplication::processEvents();
+    }
+
+    static void Click(CChildFrame& child, QPoint at) {
+        QWidget* viewport = child.ViewWidget().viewport();
+        QTest::mouseMove(viewport, at);
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, at);
+        QApplication::processEvents();
+    }
+
+    DialogScript script_;
+    std::unique_ptr<CKorvoFEApp> app_;
+    int gridCommand_ = 0;
+    int snapMode_ = 0;
+};
+
+TEST_F(MainWindowTest, LoadZoomStoreAndSaveAGlyphThroughTheWindow) {
+    test::TempDir dir;
+    const std::string path = dir.File("futural.dat");
+    std::filesystem::copy_file(kSample, path);
+    const std::vector<std::uint8_t> glyph65 = GlyphBytes(path, 65);
+    ASSERT_FALSE(glyph65.empty());
+    ASSERT_NE(GlyphBytes(path, 66), glyph65);
+
+    CMainFrame& frame = Start({QString::fromStdString(path)});
+    ASSERT_EQ(frame.Children().size(), 1u);
+    CChildFrame& child = *frame.Children().front();
+    EXPECT_TRUE(child.isMaximized());
+    EXPECT_FALSE(frame.ShowsDocumentlessMenus());
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("KorvoFE - futural.dat[*]"));
+    CPaper& paper = *child.Paper();
+    QTest::qWait(50);
+    const int emptyInk = InkPixels(child.ViewWidget());
+
+    // Load Char (L): the dialog is preset to no character, the glyph lands on the paper.
+    script_.characters = {65};
+    Press(child, Qt::Key_L);
+    ASSERT_EQ(script_.asked, std::vector<std::string>{"character -1"});
+    EXPECT_EQ(child.Document().GetCurrentChar(), 65);
+    ASSERT_GT(paper.GetCollection()->GetCount(), 0u);
+    EXPECT_TRUE(frame.PaneText(2).startsWith(QStringLiteral("Elements = ")));
+    EXPECT_TRUE(frame.PaneText(2).endsWith(QStringLiteral("  (< 256)")));
+    EXPECT_NE(frame.PaneText(2), QStringLiteral("Elements = 0  (< 256)"));
+    QTest::qWait(50);
+    EXPECT_GT(InkPixels(child.ViewWidget()), emptyInk);
+
+    // Zoom window (F4) between two clicks: exactly the rectangle between their world points.
+    const QSize size = child.ViewWidget().viewport()->size();
+    const QPoint first(size.width() / 4, size.height() / 4);
+    const QPoint second(size.width() / 2, size.height() / 2);
+    const PointF a = paper.DeviceToWorld({first.x(), first.y()});
+    const PointF b = paper.DeviceToWorld({second.x(), second.y()});
+    Press(child, Qt::Key_F4);
+    Click(child, first);
+    Click(child, second);
+    EXPECT_FLOAT_EQ(paper.GetWindowOrigin().x, std::min(a.x, b.x));
+    EXPECT_FLOAT_EQ(paper.GetWindowOrigin().y, std::min(a.y, b.y));
+    EXPECT_FLOAT_EQ(paper.GetWindowSize().x, std::abs(a.x - b.x));
+    EXPECT_FLOAT_EQ(paper.GetWindowSize().y, std::abs(a.y - b.y));
+
+    // Save Char (S) into 66: stored, and the drawing is cleared.
+    script_.characters = {66};
+    Press(child, Qt::Key_S);
+    EXPECT_EQ(script_.asked.back(), "character 65");
+    EXPECT_EQ(paper.GetCollection()->GetCount(), 0u);
+    EXPECT_TRUE(child.IsModified());
+
+    // File Save (Ctrl+S) writes the file it came from, without asking.
+    const std::size_t asked = script_.asked.size();
+    Press(child, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(script_.asked.size(), asked);
+    EXPECT_FALSE(child.IsModified());
+
+    // Closing the unmodified font asks nothing; the file holds glyph 65's drawing under 66.
+    frame.OnCommand(ID_FILE_CLOSE);
+    QApplication::processEvents();
+    EXPECT_EQ(script_.asked.size(), asked);
+    EXPECT_TRUE(frame.Children().empty());
+    EXPECT_TRUE(frame.ShowsDocumentlessMenus());
+    EXPECT_EQ(GlyphBytes(path, 66), glyph65);
+    EXPECT_EQ(GlyphBytes(path, 65), glyph65);
+}
+
+TEST_F(MainWindowTest, WithoutAnArgumentNoFontOpensAndTheMenusAreTheDocumentlessOnes) {
+    CMainFrame& frame = Start({});
+    EXPECT_TRUE(frame.Children().empty());
+    EXPECT_TRUE(frame.ShowsDocumentlessMenus());
+    QStringList titles;
+    for (QAction* menu : frame.menuBar()->actions()) {
+        titles.append(menu->text());
+    }
+    EXPECT_EQ(titles, (QStringList{"&File", "&View", "&Help"}));
+    // Commands that need a font are greyed, File New and Open are not.
+    EXPECT_FALSE(frame.Actions().Action(ID_FILE_SAVE)->isEnabled());
+    EXPECT_FALSE(frame.Actions().Action(ID_LOAD_CHAR)->isEnabled());
+    EXPECT_TRUE(frame.Actions().Action(ID_FILE_NEW)->isEnabled());
+    EXPECT_TRUE(frame.Actions().Action(ID_FILE_OPEN)->isEnabled());
+
+    // File New opens "Font1" with the full menus; closing it brings the short ones back.
+    frame.OnCommand(ID_FILE_NEW);
+    ASSERT_EQ(frame.Children().size(), 1u);
+    EXPECT_EQ(frame.Children().front()->Title(), QStringLiteral("Font1"));
+    EXPECT_FALSE(frame.ShowsDocumentlessMenus());
+    EXPECT_EQ(frame.menuBar()->actions().size(), 7);
+    frame.OnCommand(ID_FILE_CLOSE);
+    QApplication::processEvents();
+    EXPECT_TRUE(frame.ShowsDocumentlessMenus());
+}
+
+TEST_F(MainWindowTest, ClosingADrawnFontAsksToStoreTheDrawingThenToSave) {
+    test::TempDir dir;
+    const std::string path = dir.File("futural.dat");
+    std::filesystem::copy_file(kSample, path);
+    CMainFrame& frame = Start({QString::fromStdString(path)});
+    CChildFrame& child = *frame.Children().front();
+    script_.characters = {65};
+    Press(child, Qt::Key_L);
+
+    // "Update font-table?" Cancel keeps the font open.
+    script_.asked.clear();
+    script_.answers = {MessageAnswer::Cancel};
+    frame.OnCommand(ID_FILE_CLOSE);
+    QApplication::processEvents();
+    ASSERT_EQ(script_.asked.size(), 1u);
+    EXPECT_EQ(frame.Children().size(), 1u);
+
+    // Yes stores into the chosen character, then the font is modified: save it? No closes.
+    script_.asked.clear();
+    script_.answers = {MessageAnswer::Yes, MessageAnswer::No};
+    script_.characters = {70};
+    frame.OnCommand(ID_FILE_CLOSE);
+    QApplication::processEvents();
+    ASSERT_EQ(script_.asked.size(), 3u);
+    EXPECT_EQ(script_.asked[1], "character 65");
+    EXPECT_EQ(script_.asked[2], "save futural.dat");
+    EXPECT_TRUE(frame.Children().empty());
+    // Not saved: the file keeps its own glyph 70.
+    EXPECT_EQ(GlyphBytes(path, 70), GlyphBytes(kSample, 70));
+}
+
+}  // namespace
+}  // namespace korvo

@@ -1,0 +1,207 @@
+#include "ChildFrame.h"
+
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+
+#include "DrawingView.h"
+#include "KorvoFEApp.h"
+#include "QtDialogHost.h"
+#include "QtDocumentHost.h"
+#include "app/KorvoFEDoc.h"
+#include "font/FontFile.h"
+#include "model/Paper.h"
+#include "resources/CommandTable.h"
+#include "tools/ToolFactory.h"
+
+namespace korvo {
+
+namespace {
+
+const QString kFileFilter = QStringLiteral("Korvo Font Files (*.dat)");
+const QString kExtension = QStringLiteral(".dat");
+
+}  // namespace
+
+CChildFrame::CChildFrame(CKorvoFEApp& app) : app_(app) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/korvofe.svg")));
+    dialogs_ = app.MakeDialogHost(this);
+    host_ = std::make_unique<CQtDocumentHost>(*dialogs_);
+    document_ = std::make_unique<CKorvoFEDoc>(*host_);
+    factory_ = std::make_unique<CToolFactory>();
+}
+
+CChildFrame::~CChildFrame() {
+    // The view and its tools go before the document they draw.
+    if (viewWidget_ != nullptr) {
+        host_->RemoveView(viewWidget_->View());
+        setWidget(nullptr);
+        delete viewWidget_;
+        viewWidget_ = nullptr;
+    }
+}
+
+void CChildFrame::CreateView() {
+    viewWidget_ = new CDrawingView(*document_, *dialogs_, *factory_, this);
+    host_->AddView(viewWidget_->View());
+    connect(viewWidget_, &CDrawingView::StatusTextChanged, this, &CChildFrame::OnStatusText);
+    connect(viewWidget_, &CDrawingView::ToolbarButtonsChanged, this,
+            &CChildFrame::ToolbarButtonsChanged);
+    setWidget(viewWidget_);
+    resize(720, 480);
+}
+
+void CChildFrame::NewDocument(const QString& title) {
+    document_->OnNewDocument();
+    SetTitle(title);
+    CreateView();
+}
+
+bool CChildFrame::OpenDocument(const QString& path) {
+    const std::string name = QFileInfo(path).absoluteFilePath().toStdString();
+    const DocumentOpenOutcome outcome = document_->OnOpenDocument(name);
+    if (!outcome.opened) {
+        return false;
+    }
+    // The reader has told what it could not read; what is left to ask about is a file that may
+    // be no font at all, and glyphs that saving would change.
+    if (const std::string foreign = DescribeForeignHeader(name, outcome.font); !foreign.empty()) {
+        const std::string question = foreign + "\nOpen it anyway?";
+        if (dialogs_->ShowText(question, MessageButtons::YesNo) != MessageAnswer::Yes) {
+            return false;
+        }
+    }
+    if (const std::string offGrid = DescribeOffGridCodes(name, outcome.font); !offGrid.empty()) {
+        dialogs_->ShowText(offGrid, MessageButtons::Ok);
+    }
+    SetTitle(QFileInfo(path).fileName());
+    CreateView();
+    return true;
+}
+
+void CChildFrame::SetTitle(const QString& title) {
+    title_ = title;
+    setWindowTitle(title + QStringLiteral("[*]"));
+}
+
+QString CChildFrame::PathName() const {
+    return QString::fromStdString(document_->GetPathName());
+}
+
+bool CChildFrame::IsModified() const {
+    return document_->IsModified();
+}
+
+CKorvoFEView& CChildFrame::View() const {
+    return viewWidget_->View();
+}
+
+CPaper* CChildFrame::Paper() const {
+    return document_->GetPaper();
+}
+
+void CChildFrame::FirstShown() {
+    if (viewWidget_ != nullptr) {
+        viewWidget_->InitialUpdate();
+        viewWidget_->setFocus();
+    }
+}
+
+// --- saving and closing --------------------------------------------------------------------------
+
+bool CChildFrame::Save(bool askName) {
+    QString path = PathName();
+    if (askName || path.isEmpty()) {
+        const QString suggested = path.isEmpty() ? title_ + kExtension : path;
+        path =
+            QFileDialog::getSaveFileName(this, QStringLiteral("Save As"), suggested, kFileFilter);
+        if (path.isEmpty()) {
+            return false;
+        }
+        if (QFileInfo(path).suffix().isEmpty()) {
+            path += kExtension;
+        }
+    }
+    document_->OnSaveDocument(QFileInfo(path).absoluteFilePath().toStdString());
+    SetTitle(QFileInfo(path).fileName());
+    setWindowModified(document_->IsModified());
+    return true;
+}
+
+bool CChildFrame::SaveModified() {
+    if (document_->UpdateFontTablePrompt() == 0) {
+        return false;
+    }
+    if (!document_->IsModified()) {
+        return true;
+    }
+    switch (host_->AskSaveModified(title_.toStdString())) {
+        case MessageAnswer::Cancel:
+            return false;
+        case MessageAnswer::Yes:
+            return Save(false);
+        default:
+            return true;
+    }
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+    if (closed_) {
+        event->accept();
+        return;
+    }
+    if (!SaveModified()) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
+    if (event->isAccepted()) {
+        closed_ = true;
+        emit Closed();
+    }
+}
+
+// --- commands and status -------------------------------------------------------------------------
+
+bool CChildFrame::OnCommand(int id) {
+    if (id == ID_HELP_LINES) {
+        document_->OnHelpLines();
+        return true;
+    }
+    return viewWidget_ != nullptr && viewWidget_->View().OnCommand(id);
+}
+
+CommandUi CChildFrame::OnUpdateCommand(int id) const {
+    if (id == ID_HELP_LINES) {
+        return CommandUi{};
+    }
+    if (viewWidget_ != nullptr) {
+        if (const std::optional<CommandUi> ui = viewWidget_->View().OnUpdateCommand(id)) {
+            return *ui;
+        }
+    }
+    // Nothing answers it: the entry stays greyed, as entries without a handler always have.
+    return CommandUi{false, false};
+}
+
+void CChildFrame::SyncGridCommand() {
+    if (viewWidget_ != nullptr) {
+        viewWidget_->View().SyncGridCommand();
+    }
+}
+
+void CChildFrame::OnStatusText(int pane, const QString& text) {
+    if (pane >= 0 && pane < static_cast<int>(paneTexts_.size())) {
+        paneTexts_[static_cast<std::size_t>(pane)] = text;
+    }
+    emit PaneText(pane, text);
+}
+
+void CChildFrame::RefreshStatus() {
+    for (std::size_t pane = 1; pane < paneTexts_.size(); ++pane) {
+        emit PaneText(static_cast<int>(pane), paneTexts_[pane]);
+    }
+}
+
+}  // namespace korvo

@@ -1,0 +1,598 @@
+#include "DrawingView.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTimer>
+#include <QWheelEvent>
+#include <cstring>
+
+#include "OriginWindow.h"
+#include "QtImageSurface.h"
+#include "platform/KeyCodes.h"
+#include "view/KorvoFEView.h"
+
+namespace korvo {
+
+namespace {
+
+// One notch of a mouse wheel, as the view counts it.
+constexpr int kWheelNotch = 120;
+// Lines scrolled by one notch of a wheel turned without Ctrl.
+constexpr int kWheelLines = 3;
+// The evdev scan code of the extra key left of Z on European keyboards ("<>|").
+constexpr quint32 kScanCodeLessGreater = 94;
+// Bit 14 of a key message: the key was already down (auto-repeat).
+constexpr unsigned kKeyWasDown = 0x4000;
+
+// The clipboard's name for a private format: the name the format has on the desktop where the
+// editor first ran, so both kinds of editor understand each other.
+QString MimeOf(std::string_view format) {
+    return QStringLiteral("application/x-qt-windows-mime;value=\"%1\"")
+        .arg(QString::fromLatin1(format.data(), static_cast<qsizetype>(format.size())));
+}
+
+Qt::CursorShape QtCursorOf(CursorShape shape) {
+    switch (shape) {
+        case CursorShape::Arrow:
+            return Qt::ArrowCursor;
+        case CursorShape::Wait:
+            return Qt::WaitCursor;
+        case CursorShape::None:
+            return Qt::BlankCursor;
+        case CursorShape::Cross:
+        default:
+            return Qt::CrossCursor;
+    }
+}
+
+int KeypadKeyOf(int qtKey) {
+    if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) {
+        return 0x60 + (qtKey - Qt::Key_0);
+    }
+    switch (qtKey) {
+        case Qt::Key_Asterisk:
+            return kVkMultiply;
+        case Qt::Key_Plus:
+            return kVkAdd;
+        case Qt::Key_Minus:
+            return kVkSubtract;
+        case Qt::Key_Slash:
+            return kVkDivide;
+        case Qt::Key_Period:
+        case Qt::Key_Comma:
+            return 0x6E;
+        default:
+            return 0;
+    }
+}
+
+int NamedKeyOf(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Backspace:
+            return 0x08;
+        case Qt::Key_Tab:
+            return 0x09;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return 0x0D;
+        case Qt::Key_Shift:
+            return kVkShift;
+        case Qt::Key_Control:
+            return kVkControl;
+        case Qt::Key_Alt:
+            return 0x12;
+        case Qt::Key_Escape:
+            return kVkEscape;
+        case Qt::Key_Space:
+            return kVkSpace;
+        case Qt::Key_PageUp:
+            return 0x21;
+        case Qt::Key_PageDown:
+            return 0x22;
+        case Qt::Key_End:
+            return 0x23;
+        case Qt::Key_Home:
+            return 0x24;
+        case Qt::Key_Left:
+            return 0x25;
+        case Qt::Key_Up:
+            return 0x26;
+        case Qt::Key_Right:
+            return 0x27;
+        case Qt::Key_Down:
+            return 0x28;
+        case Qt::Key_Insert:
+            return 0x2D;
+        case Qt::Key_Delete:
+            return kVkDelete;
+        case Qt::Key_Plus:
+            return 0xBB;
+        case Qt::Key_Comma:
+            return 0xBC;
+        case Qt::Key_Minus:
+            return 0xBD;
+        case Qt::Key_Period:
+            return 0xBE;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+CDrawingView::CDrawingView(CKorvoFEDoc& document, IDialogHost& dialogs, IToolFactory& factory,
+                           QWidget* parent)
+    : QAbstractScrollArea(parent), dialogs_(dialogs) {
+    setFocusPolicy(Qt::StrongFocus);
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    viewport()->setMouseTracking(true);
+    // Every paint covers the whole area from the window image; nothing needs erasing first.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    viewport()->setAttribute(Qt::WA_NoSystemBackground);
+    viewport()->setCursor(Qt::CrossCursor);
+    connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this](int action) { OnScrollAction(ScrollBar::Horizontal, action); });
+    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this](int action) { OnScrollAction(ScrollBar::Vertical, action); });
+    connect(horizontalScrollBar(), &QScrollBar::sliderReleased, this,
+            [this] { view_->OnHScroll(kSbEndScroll, GetScrollPos(ScrollBar::Horizontal)); });
+    connect(verticalScrollBar(), &QScrollBar::sliderReleased, this,
+            [this] { view_->OnVScroll(kSbEndScroll, GetScrollPos(ScrollBar::Vertical)); });
+    view_ = std::make_unique<CKorvoFEView>(document, *this, factory);
+}
+
+CDrawingView::~CDrawingView() {
+    for (auto& [id, timer] : timers_) {
+        timer->stop();
+    }
+    // The view's tools end while this window can still answer them.
+    view_.reset();
+}
+
+void CDrawingView::InitialUpdate() {
+    if (initialised_) {
+        return;
+    }
+    initialised_ = true;
+    view_->OnInitialUpdate();
+}
+
+// --- painting ------------------------------------------------------------------------------------
+
+void CDrawingView::Invalidate(std::optional<DeviceRect> rect) {
+    if (rect) {
+        viewport()->update(
+            QRect(QPoint(rect->left, rect->top), QPoint(rect->right - 1, rect->bottom - 1)));
+    } else {
+        viewport()->update();
+    }
+}
+
+DevicePoint CDrawingView::ClientSize() const {
+    return {viewport()->width(), viewport()->height()};
+}
+
+std::unique_ptr<IDrawSurface> CDrawingView::CreateSurface(int width, int height) {
+    auto surface = std::make_unique<CQtImageSurface>(width, height);
+    if (surface->IsNull()) {
+        return nullptr;
+    }
+    return surface;
+}
+
+void CDrawingView::paintEvent(QPaintEvent* event) {
+    const QSize size = viewport()->size();
+    if (size.isEmpty()) {
+        return;
+    }
+    if (!window_ || window_->Width() != size.width() || window_->Height() != size.height()) {
+        window_ = std::make_unique<CQtImageSurface>(size.width(), size.height());
+    }
+    view_->OnPaint(*window_);
+    QPainter painter(viewport());
+    painter.drawImage(event->rect(), window_->Image(), event->rect());
+}
+
+void CDrawingView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    view_->OnSize(viewport()->width(), viewport()->height());
+}
+
+void CDrawingView::showEvent(QShowEvent* event) {
+    QAbstractScrollArea::showEvent(event);
+    InitialUpdate();
+}
+
+// --- scroll bars ---------------------------------------------------------------------------------
+
+QScrollBar* CDrawingView::Bar(ScrollBar bar) const {
+    return bar == ScrollBar::Horizontal ? horizontalScrollBar() : verticalScrollBar();
+}
+
+void CDrawingView::ShowScrollBar(ScrollBar bar, bool visible) {
+    const Qt::ScrollBarPolicy policy = visible ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+    const Qt::ScrollBarPolicy current =
+        bar == ScrollBar::Horizontal ? horizontalScrollBarPolicy() : verticalScrollBarPolicy();
+    if (policy == current) {
+        return;
+    }
+    // The view asks from inside its paint; the area changes size once the paint is over.
+    QMetaObject::invokeMethod(
+        this,
+        [this, bar, policy] {
+            if (bar == ScrollBar::Horizontal) {
+                setHorizontalScrollBarPolicy(policy);
+            } else {
+                setVerticalScrollBarPolicy(policy);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void CDrawingView::SetScrollRange(ScrollBar bar, int minimum, int maximum) {
+    Bar(bar)->setRange(minimum, maximum);
+}
+
+void CDrawingView::SetScrollPos(ScrollBar bar, int position) {
+    Bar(bar)->setValue(position);
+}
+
+int CDrawingView::GetScrollPos(ScrollBar bar) const {
+    return Bar(bar)->value();
+}
+
+DevicePoint CDrawingView::GetScrollRange(ScrollBar bar) const {
+    return {Bar(bar)->minimum(), Bar(bar)->maximum()};
+}
+
+void CDrawingView::OnScrollAction(ScrollBar bar, int action) {
+    int code = -1;
+    switch (action) {
+        case QAbstractSlider::SliderSingleStepAdd:
+            code = kSbLineDown;
+            break;
+        case QAbstractSlider::SliderSingleStepSub:
+            code = kSbLineUp;
+            break;
+        case QAbstractSlider::SliderPageStepAdd:
+            code = kSbPageDown;
+            break;
+        case QAbstractSlider::SliderPageStepSub:
+            code = kSbPageUp;
+            break;
+        case QAbstractSlider::SliderToMinimum:
+            code = kSbTop;
+            break;
+        case QAbstractSlider::SliderToMaximum:
+            code = kSbBottom;
+            break;
+        case QAbstractSlider::SliderMove:
+            code = kSbThumbTrack;
+            break;
+        default:
+            return;
+    }
+    const int position = Bar(bar)->sliderPosition();
+    if (bar == ScrollBar::Horizontal) {
+        view_->OnHScroll(code, position);
+    } else {
+        view_->OnVScroll(code, position);
+    }
+}
+
+void CDrawingView::scrollContentsBy(int, int) {
+    // The view moves its own window over the paper; the bars only report what the user did.
+}
+
+// --- mouse, wheel, keys, focus -------------------------------------------------------------------
+
+unsigned CDrawingView::FlagsOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+    unsigned flags = 0;
+    if (buttons & Qt::LeftButton) {
+        flags |= kMkLButton;
+    }
+    if (buttons & Qt::RightButton) {
+        flags |= kMkRButton;
+    }
+    if (buttons & Qt::MiddleButton) {
+        flags |= kMkMButton;
+    }
+    if (modifiers & Qt::ShiftModifier) {
+        flags |= kMkShift;
+    }
+    if (modifiers & Qt::ControlModifier) {
+        flags |= kMkControl;
+    }
+    return flags;
+}
+
+void CDrawingView::mousePressEvent(QMouseEvent* event) {
+    const unsigned flags = FlagsOf(event->buttons(), event->modifiers());
+    const QPoint p = event->position().toPoint();
+    switch (event->button()) {
+        case Qt::LeftButton:
+            view_->OnLButtonDown(flags, p.x(), p.y());
+            break;
+        case Qt::RightButton:
+            view_->OnRButtonDown(flags, p.x(), p.y());
+            break;
+        case Qt::MiddleButton:
+            view_->OnMButtonDown(flags, p.x(), p.y());
+            break;
+        default:
+            break;
+    }
+    view_->OnSetCursor(true);
+}
+
+void CDrawingView::mouseReleaseEvent(QMouseEvent* event) {
+    const unsigned flags = FlagsOf(event->buttons(), event->modifiers());
+    const QPoint p = event->position().toPoint();
+    switch (event->button()) {
+        case Qt::LeftButton:
+            view_->OnLButtonUp(flags, p.x(), p.y());
+            break;
+        case Qt::RightButton:
+            view_->OnRButtonUp(flags, p.x(), p.y());
+            break;
+        default:
+            break;
+    }
+    view_->OnSetCursor(true);
+}
+
+void CDrawingView::mouseDoubleClickEvent(QMouseEvent* event) {
+    const unsigned flags = FlagsOf(event->buttons(), event->modifiers());
+    const QPoint p = event->position().toPoint();
+    switch (event->button()) {
+        case Qt::LeftButton:
+            view_->OnLButtonDblClk(flags, p.x(), p.y());
+            break;
+        case Qt::RightButton:
+            view_->OnRButtonDblClk(flags, p.x(), p.y());
+            break;
+        case Qt::MiddleButton:
+            view_->OnMButtonDblClk(flags, p.x(), p.y());
+            break;
+        default:
+            break;
+    }
+    view_->OnSetCursor(true);
+}
+
+void CDrawingView::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    view_->OnMouseMove(FlagsOf(event->buttons(), event->modifiers()), p.x(), p.y());
+    view_->OnSetCursor(true);
+}
+
+void CDrawingView::enterEvent(QEnterEvent* event) {
+    QAbstractScrollArea::enterEvent(event);
+    view_->OnSetCursor(true);
+}
+
+void CDrawingView::wheelEvent(QWheelEvent* event) {
+    // Fine-grained wheels and touchpads report fractions of a notch; the view zooms by notches.
+    wheelRemainder_ +=
+        event->angleDelta().y() != 0 ? event->angleDelta().y() : event->angleDelta().x();
+    const unsigned flags = FlagsOf(event->buttons(), event->modifiers());
+    const QPoint p = event->position().toPoint();
+    while (wheelRemainder_ >= kWheelNotch || wheelRemainder_ <= -kWheelNotch) {
+        const int notch = wheelRemainder_ > 0 ? kWheelNotch : -kWheelNotch;
+        wheelRemainder_ -= notch;
+        view_->OnMouseWheel(flags, notch, p.x(), p.y());
+        if ((flags & kMkControl) == 0) {
+            ScrollByWheel(notch, (flags & kMkShift) != 0);
+        }
+    }
+    event->accept();
+}
+
+void CDrawingView::ScrollByWheel(int delta, bool horizontal) {
+    const ScrollBar bar = horizontal ? ScrollBar::Horizontal : ScrollBar::Vertical;
+    const Qt::ScrollBarPolicy policy =
+        horizontal ? horizontalScrollBarPolicy() : verticalScrollBarPolicy();
+    if (policy == Qt::ScrollBarAlwaysOff) {
+        return;
+    }
+    // Turning the wheel towards the user moves down (or right), as in every document window.
+    const int code = delta < 0 ? kSbLineDown : kSbLineUp;
+    for (int line = 0; line < kWheelLines; ++line) {
+        if (horizontal) {
+            view_->OnHScroll(code, GetScrollPos(bar));
+        } else {
+            view_->OnVScroll(code, GetScrollPos(bar));
+        }
+    }
+}
+
+int CDrawingView::VirtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers, quint32 nativeScanCode) {
+    if (nativeScanCode == kScanCodeLessGreater) {
+        return kVkOem102;
+    }
+    if (modifiers & Qt::KeypadModifier) {
+        if (const int key = KeypadKeyOf(qtKey); key != 0) {
+            return key;
+        }
+    }
+    if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) {
+        return qtKey;
+    }
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) {
+        return 0x70 + (qtKey - Qt::Key_F1);
+    }
+    if (qtKey == Qt::Key_Less || qtKey == Qt::Key_Greater || qtKey == Qt::Key_Bar) {
+        return kVkOem102;
+    }
+    return NamedKeyOf(qtKey);
+}
+
+void CDrawingView::keyPressEvent(QKeyEvent* event) {
+    const int key = VirtualKeyOf(event->key(), event->modifiers(), event->nativeScanCode());
+    if (key == 0) {
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
+    }
+    keysDown_.insert(key);
+    view_->OnKeyDown(key, 1, event->isAutoRepeat() ? kKeyWasDown : 0U);
+    event->accept();
+}
+
+void CDrawingView::keyReleaseEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat()) {
+        keysDown_.remove(VirtualKeyOf(event->key(), event->modifiers(), event->nativeScanCode()));
+    }
+    QAbstractScrollArea::keyReleaseEvent(event);
+}
+
+void CDrawingView::focusOutEvent(QFocusEvent* event) {
+    QAbstractScrollArea::focusOutEvent(event);
+    keysDown_.clear();
+    view_->OnKillFocus();
+}
+
+void CDrawingView::contextMenuEvent(QContextMenuEvent* event) {
+    view_->OnContextMenu(event->globalPos().x(), event->globalPos().y());
+    event->accept();
+}
+
+// --- cursor, pointer, keyboard, status -----------------------------------------------------------
+
+void CDrawingView::SetCursor(CursorShape shape) {
+    viewport()->setCursor(QtCursorOf(shape));
+}
+
+void CDrawingView::SetStatusText(int pane, std::string_view text) {
+    emit StatusTextChanged(pane,
+                           QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+DevicePoint CDrawingView::GetPointerPos() const {
+    const QPoint p = viewport()->mapFromGlobal(QCursor::pos());
+    return {p.x(), p.y()};
+}
+
+bool CDrawingView::IsPointerInView() const {
+    return rect().contains(mapFromGlobal(QCursor::pos()));
+}
+
+void CDrawingView::WarpPointer(DevicePoint client) {
+    QCursor::setPos(viewport()->mapToGlobal(QPoint(client.x, client.y)));
+}
+
+void CDrawingView::SetCapture() {
+    viewport()->grabMouse();
+    captured_ = true;
+}
+
+void CDrawingView::ReleaseCapture() {
+    if (captured_) {
+        viewport()->releaseMouse();
+        captured_ = false;
+    }
+}
+
+bool CDrawingView::HasCapture() const {
+    return captured_;
+}
+
+bool CDrawingView::IsKeyDown(int key) const {
+    const Qt::KeyboardModifiers modifiers = QGuiApplication::queryKeyboardModifiers();
+    if (key == kVkShift) {
+        return (modifiers & Qt::ShiftModifier) != 0;
+    }
+    if (key == kVkControl) {
+        return (modifiers & Qt::ControlModifier) != 0;
+    }
+    return keysDown_.contains(key);
+}
+
+// --- timers and messages -------------------------------------------------------------------------
+
+void CDrawingView::StartTimer(int id, int intervalMs) {
+    QTimer*& timer = timers_[id];
+    if (timer == nullptr) {
+        timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [this, id] { view_->OnTimer(id); });
+    }
+    timer->start(intervalMs);
+}
+
+void CDrawingView::StopTimer(int id) {
+    const auto found = timers_.find(id);
+    if (found != timers_.end()) {
+        found->second->stop();
+    }
+}
+
+void CDrawingView::PostCommand(int id) {
+    QMetaObject::invokeMethod(
+        this, [this, id] { view_->OnCommand(id); }, Qt::QueuedConnection);
+}
+
+void CDrawingView::PostFrameMessage(int message) {
+    emit FrameMessage(message);
+}
+
+void CDrawingView::RefreshToolbarButtons(int commandId) {
+    emit ToolbarButtonsChanged(commandId);
+}
+
+void CDrawingView::StartAutoScroll(DevicePoint client) {
+    COriginWindow::Start(this, *this, viewport()->mapToGlobal(QPoint(client.x, client.y)));
+}
+
+CAutoScroll::ScrollBarState CDrawingView::GetScrollBarState(ScrollBar bar) const {
+    const QScrollBar* scrollBar = Bar(bar);
+    const Qt::ScrollBarPolicy policy =
+        bar == ScrollBar::Horizontal ? horizontalScrollBarPolicy() : verticalScrollBarPolicy();
+    return {scrollBar->minimum(), scrollBar->maximum(), scrollBar->pageStep(), scrollBar->value(),
+            policy != Qt::ScrollBarAlwaysOff && scrollBar->isEnabled()};
+}
+
+void CDrawingView::ThumbTrack(ScrollBar bar, int position) {
+    if (bar == ScrollBar::Horizontal) {
+        view_->OnHScroll(kSbThumbTrack, position);
+    } else {
+        view_->OnVScroll(kSbThumbTrack, position);
+    }
+}
+
+// --- clipboard -----------------------------------------------------------------------------------
+
+bool CDrawingView::ClipboardHasFormat(std::string_view format) const {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data != nullptr && data->hasFormat(MimeOf(format));
+}
+
+bool CDrawingView::SetClipboardData(std::string_view format, std::span<const std::byte> data) {
+    auto* mime = new QMimeData;
+    mime->setData(MimeOf(format), QByteArray(reinterpret_cast<const char*>(data.data()),
+                                             static_cast<qsizetype>(data.size())));
+    QGuiApplication::clipboard()->setMimeData(mime);
+    return true;
+}
+
+std::optional<std::vector<std::byte>> CDrawingView::GetClipboardData(
+    std::string_view format) const {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (data == nullptr || !data->hasFormat(MimeOf(format))) {
+        return std::nullopt;
+    }
+    const QByteArray bytes = data->data(MimeOf(format));
+    std::vector<std::byte> result(static_cast<std::size_t>(bytes.size()));
+    std::memcpy(result.data(), bytes.constData(), result.size());
+    return result;
+}
+
+}  // namespace korvo

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+#include "RecentFileList.h"
+
+class QWidget;
+
+namespace korvo {
+
+class CChildFrame;
+class CMainFrame;
+class CQtDialogHost;
+
+// The editor as a whole: where its settings live, the recent files, the main window, and the
+// File commands that make or open documents. One exists for the life of the process.
+class CKorvoFEApp {
+public:
+    // Makes the dialog host of a new child window; tests put scripted answers here.
+    using DialogHostFactory = std::function<std::unique_ptr<CQtDialogHost>(QWidget* parent)>;
+
+    CKorvoFEApp();
+    ~CKorvoFEApp();
+    CKorvoFEApp(const CKorvoFEApp&) = delete;
+    CKorvoFEApp& operator=(const CKorvoFEApp&) = delete;
+
+    // Start-up with the command line's arguments after the program name: `[FONT.dat]`. Without
+    // a file no document is opened. False ends the process.
+    bool InitInstance(const QStringList& arguments, bool show = true);
+
+    CMainFrame& MainFrame() const { return *mainFrame_; }
+    CRecentFileList& RecentFiles() { return recent_; }
+    const CRecentFileList& RecentFiles() const { return recent_; }
+
+    // File New: an empty font named Font1, Font2 ...
+    CChildFrame* OnFileNew();
+    // File Open: the file dialog, then the chosen font.
+    void OnFileOpen();
+    // Opens a font file (or shows the child that already has it); null when nothing opened.
+    CChildFrame* OpenDocumentFile(const QString& path);
+    void OpenRecentFile(int index);
+    void AddToRecentFileList(const QString& path);
+
+    void SetDialogHostFactory(DialogHostFactory factory) { dialogFactory_ = std::move(factory); }
+    std::unique_ptr<CQtDialogHost> MakeDialogHost(QWidget* parent) const;
+
+private:
+    CChildFrame* FindOpen(const QString& path) const;
+
+    CRecentFileList recent_;
+    std::unique_ptr<CMainFrame> mainFrame_;
+    DialogHostFactory dialogFactory_;
+    int newCount_ = 0;
+};
+
+}  // namespace korvo

@@ -1,0 +1,472 @@
+#include "MainFrame.h"
+
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QSettings>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUrl>
+
+#include "ChildFrame.h"
+#include "KorvoFEApp.h"
+#include "ORVGridBtn.h"
+#include "RecentFileList.h"
+#include "dialogs/AboutDialog.h"
+
+namespace korvo {
+
+namespace {
+
+// How often enabling and check marks follow the document while nothing else asks for it.
+constexpr int kIdleUpdateMs = 200;
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The frame's own commands that need an open document.
+bool NeedsDocument(int id) {
+    return id == ID_FILE_CLOSE || id == ID_FILE_SAVE || id == ID_FILE_SAVE_AS ||
+           id == ID_WINDOW_CASCADE || id == ID_WINDOW_TILE_HORZ || id == ID_WINDOW_LIST;
+}
+
+// Commands that the frame answers whether or not a document is open.
+bool IsFrameCommand(int id) {
+    switch (id) {
+        case ID_FILE_NEW:
+        case ID_FILE_OPEN:
+        case ID_APP_EXIT:
+        case ID_APP_ABOUT:
+        case ID_VIEW_TOOLBAR:
+        case ID_VIEW_EDIT_BAR:
+        case ID_VIEW_VIEW_BAR:
+        case ID_VIEW_DRAW_BAR:
+        case ID_VIEW_CHAR_BAR:
+        case ID_VIEW_STATUS_BAR:
+            return true;
+        default:
+            return NeedsDocument(id) ||
+                   (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + kRecentFileCount);
+    }
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(CKorvoFEApp& app) : app_(app), actions_(this) {
+    setWindowTitle(QStringLiteral("KorvoFE"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/korvofe.svg")));
+    setAcceptDrops(true);
+
+    mdi_ = new QMdiArea(this);
+    mdi_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdi_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(mdi_);
+    connect(mdi_, &QMdiArea::subWindowActivated, this, &CMainFrame::OnChildActivated);
+
+    connect(&actions_, &CCommandActions::Triggered, this, &CMainFrame::OnCommand);
+    gridMenu_ = new QMenu(this);
+    actions_.FillMenu(*gridMenu_, GridSizeMenu(), nullptr, nullptr);
+    connect(gridMenu_, &QMenu::aboutToShow, this, &CMainFrame::BeforeMenuShown);
+
+    RebuildMenus();
+    CreateToolbars();
+    CreateStatusBar();
+
+    connect(&idleTimer_, &QTimer::timeout, this, &CMainFrame::UpdateCommandUi);
+    idleTimer_.start(kIdleUpdateMs);
+    UpdateCommandUi();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+// --- bars ----------------------------------------------------------------------------------------
+
+void CMainFrame::CreateToolbars() {
+    for (const ToolbarDef& def : Toolbars()) {
+        auto* bar = new QToolBar(ToQString(def.name), this);
+        bar->setObjectName(ToQString(def.name));
+        bar->setIconSize(QSize(24, 24));
+        bar->setMovable(true);
+        bar->setFloatable(true);
+        for (const int id : def.buttons) {
+            if (id == 0) {
+                bar->addSeparator();
+            } else if (id == ID_GRID_ON_OFF) {
+                gridButton_ = new CORVGridBtn(actions_.Action(id), gridMenu_, bar);
+                bar->addWidget(gridButton_);
+            } else {
+                bar->addAction(actions_.Action(id));
+            }
+        }
+        // The drawing commands make the first row long; the Draw and Char bars start a second.
+        if (def.windowId == ID_VIEW_DRAW_BAR) {
+            addToolBarBreak(Qt::TopToolBarArea);
+        }
+        addToolBar(Qt::TopToolBarArea, bar);
+        connect(actions_.Action(def.windowId), &QAction::triggered, bar, &QToolBar::setVisible);
+        toolbars_.push_back(bar);
+    }
+}
+
+void CMainFrame::CreateStatusBar() {
+    QStatusBar* bar = statusBar();
+    readyPane_ = new QLabel(QStringLiteral("Ready"), bar);
+    toolPane_ = new QLabel(bar);
+    toolPane_->setMinimumWidth(260);
+    toolPane_->setFrameShape(QFrame::Panel);
+    toolPane_->setFrameShadow(QFrame::Sunken);
+    countPane_ = new QLabel(bar);
+    countPane_->setMinimumWidth(160);
+    countPane_->setFrameShape(QFrame::Panel);
+    countPane_->setFrameShadow(QFrame::Sunken);
+    bar->addWidget(readyPane_, 1);
+    bar->addPermanentWidget(toolPane_);
+    bar->addPermanentWidget(countPane_);
+    connect(actions_.Action(ID_VIEW_STATUS_BAR), &QAction::triggered, bar, &QStatusBar::setVisible);
+}
+
+QToolBar* CMainFrame::Toolbar(int windowId) const {
+    const auto defs = Toolbars();
+    for (std::size_t index = 0; index < defs.size() && index < toolbars_.size(); ++index) {
+        if (defs[index].windowId == windowId) {
+            return toolbars_[index];
+        }
+    }
+    return nullptr;
+}
+
+QString CMainFrame::PaneText(int pane) const {
+    switch (pane) {
+        case 1:
+            return toolPane_->text();
+        case 2:
+            return countPane_->text();
+        default:
+            return readyPane_->text();
+    }
+}
+
+void CMainFrame::SetPaneText(int pane, const QString& text) {
+    if (pane == 1) {
+        toolPane_->setText(text);
+    } else if (pane == 2) {
+        countPane_->setText(text);
+    }
+}
+
+void CMainFrame::RebuildMenus() {
+    const bool documentless = Children().empty();
+    if (menusBuilt_ && documentless == documentlessMenus_) {
+        return;
+    }
+    documentlessMenus_ = documentless;
+    menusBuilt_ = true;
+    windowEntries_.clear();
+    recent_ = {};
+    windows_ = {};
+    actions_.FillMenuBar(*menuBar(), documentless ? FrameMenuBar() : DocumentMenuBar(), recent_,
+                         windows_);
+    ConnectMenus();
+    RefreshRecentFiles();
+}
+
+void CMainFrame::ConnectMenus() {
+    const QList<QMenu*> menus = menuBar()->findChildren<QMenu*>();
+    for (QMenu* menu : menus) {
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::BeforeMenuShown);
+    }
+    if (windows_.menu != nullptr) {
+        connect(windows_.menu, &QMenu::aboutToShow, this, &CMainFrame::RefreshWindowList);
+    }
+}
+
+void CMainFrame::BeforeMenuShown() {
+    if (CChildFrame* child = ActiveChild()) {
+        child->SyncGridCommand();
+    }
+    UpdateCommandUi();
+}
+
+void CMainFrame::RefreshRecentFiles() {
+    const CRecentFileList& list = app_.RecentFiles();
+    for (int index = 0; index < kRecentFileCount; ++index) {
+        QAction* action = actions_.Action(ID_FILE_MRU_FILE1 + index);
+        const bool used = index < list.Paths().size();
+        action->setText(used ? list.MenuText(index) : QStringLiteral("Recent File"));
+        action->setStatusTip(used ? list.Paths()[index] : QString());
+        // An empty list still shows where the recent files will appear.
+        action->setVisible(used || index == 0);
+        action->setEnabled(used);
+    }
+}
+
+void CMainFrame::RefreshWindowList() {
+    if (windows_.menu == nullptr) {
+        return;
+    }
+    for (QAction* entry : windowEntries_) {
+        windows_.menu->removeAction(entry);
+        entry->deleteLater();
+    }
+    windowEntries_.clear();
+    const QList<QMdiSubWindow*> windows = mdi_->subWindowList();
+    for (qsizetype index = 0; index < windows.size(); ++index) {
+        QMdiSubWindow* window = windows[index];
+        QString title = window->windowTitle().remove(QStringLiteral("[*]"));
+        title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* entry =
+            windows_.menu->addAction(QStringLiteral("&%1 %2").arg(index + 1).arg(title));
+        entry->setCheckable(true);
+        entry->setChecked(window == mdi_->activeSubWindow());
+        connect(entry, &QAction::triggered, this,
+                [this, window] { mdi_->setActiveSubWindow(window); });
+        windowEntries_.push_back(entry);
+    }
+}
+
+// --- children ------------------------------------------------------------------------------------
+
+void CMainFrame::AddChild(CChildFrame* child) {
+    const bool only = Children().empty();
+    mdi_->addSubWindow(child);
+    connect(child, &CChildFrame::Closed, this, &CMainFrame::OnChildClosed);
+    connect(child, &CChildFrame::PaneText, this, &CMainFrame::SetPaneText);
+    connect(child, &CChildFrame::ToolbarButtonsChanged, this, &CMainFrame::RefreshToolbarButtons);
+    RebuildMenus();
+    // A font that is alone fills the area; with more fonts each child keeps its own state.
+    if (only) {
+        child->showMaximized();
+    } else {
+        child->show();
+    }
+    child->FirstShown();
+    mdi_->setActiveSubWindow(child);
+    OnChildActivated(child);
+}
+
+CChildFrame* CMainFrame::ActiveChild() const {
+    QMdiSubWindow* window = mdi_->activeSubWindow();
+    if (window == nullptr) {
+        window = mdi_->currentSubWindow();
+    }
+    auto* child = qobject_cast<CChildFrame*>(window);
+    return child != nullptr && !child->IsClosed() ? child : nullptr;
+}
+
+std::vector<CChildFrame*> CMainFrame::Children() const {
+    std::vector<CChildFrame*> children;
+    for (QMdiSubWindow* window : mdi_->subWindowList()) {
+        auto* child = qobject_cast<CChildFrame*>(window);
+        if (child != nullptr && !child->IsClosed()) {
+            children.push_back(child);
+        }
+    }
+    return children;
+}
+
+void CMainFrame::OnChildActivated(QMdiSubWindow* window) {
+    if (auto* child = qobject_cast<CChildFrame*>(window)) {
+        child->SyncGridCommand();
+        child->RefreshStatus();
+    }
+    UpdateTitle();
+    UpdateCommandUi();
+}
+
+void CMainFrame::OnChildClosed() {
+    RebuildMenus();
+    if (Children().empty()) {
+        toolPane_->clear();
+        countPane_->clear();
+    }
+    UpdateTitle();
+    UpdateCommandUi();
+}
+
+void CMainFrame::UpdateTitle() {
+    const CChildFrame* child = ActiveChild();
+    setWindowTitle(child == nullptr ? QStringLiteral("KorvoFE")
+                                    : QStringLiteral("KorvoFE - %1[*]").arg(child->Title()));
+}
+
+// --- commands ------------------------------------------------------------------------------------
+
+void CMainFrame::OnCommand(int id) {
+    if (!FrameCommand(id)) {
+        if (CChildFrame* child = ActiveChild()) {
+            child->OnCommand(id);
+        }
+    }
+    UpdateCommandUi();
+}
+
+bool CMainFrame::FrameCommand(int id) {
+    if (!IsFrameCommand(id)) {
+        return false;
+    }
+    CChildFrame* child = ActiveChild();
+    if (NeedsDocument(id) && child == nullptr) {
+        return true;
+    }
+    switch (id) {
+        case ID_FILE_NEW:
+            app_.OnFileNew();
+            break;
+        case ID_FILE_OPEN:
+            app_.OnFileOpen();
+            break;
+        case ID_FILE_CLOSE:
+            child->close();
+            break;
+        case ID_FILE_SAVE:
+        case ID_FILE_SAVE_AS:
+            if (child->Save(id == ID_FILE_SAVE_AS)) {
+                app_.AddToRecentFileList(child->PathName());
+            }
+            UpdateTitle();
+            break;
+        case ID_APP_EXIT:
+            close();
+            break;
+        case ID_APP_ABOUT:
+            CAboutDialog::ShowAbout(this);
+            break;
+        case ID_WINDOW_CASCADE:
+            mdi_->cascadeSubWindows();
+            break;
+        case ID_WINDOW_TILE_HORZ:
+            mdi_->tileSubWindows();
+            break;
+        case ID_WINDOW_LIST:
+            ShowWindowList();
+            break;
+        default:
+            // Bars and recent files: the bars follow their actions' own toggles.
+            if (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + kRecentFileCount) {
+                app_.OpenRecentFile(id - ID_FILE_MRU_FILE1);
+            }
+            break;
+    }
+    return true;
+}
+
+void CMainFrame::ShowWindowList() {
+    const QList<QMdiSubWindow*> windows = mdi_->subWindowList();
+    QStringList titles;
+    for (const QMdiSubWindow* window : windows) {
+        titles.append(window->windowTitle().remove(QStringLiteral("[*]")));
+    }
+    const int current = static_cast<int>(windows.indexOf(mdi_->activeSubWindow()));
+    bool ok = false;
+    const QString chosen =
+        QInputDialog::getItem(this, QStringLiteral("Window List"), QStringLiteral("Windows:"),
+                              titles, current < 0 ? 0 : current, false, &ok);
+    const qsizetype index = titles.indexOf(chosen);
+    if (ok && index >= 0) {
+        mdi_->setActiveSubWindow(windows[index]);
+    }
+}
+
+void CMainFrame::UpdateCommandUi() {
+    CChildFrame* child = ActiveChild();
+    for (const auto& [id, action] : actions_.All()) {
+        if (IsFrameCommand(id)) {
+            if (NeedsDocument(id)) {
+                action->setEnabled(child != nullptr);
+            }
+            continue;
+        }
+        const CommandUi ui =
+            child != nullptr ? child->OnUpdateCommand(id) : CommandUi{false, false};
+        action->setEnabled(ui.enabled);
+        if (action->isCheckable()) {
+            action->setChecked(ui.checked);
+        }
+    }
+    for (std::size_t index = 0; index < toolbars_.size(); ++index) {
+        actions_.Action(Toolbars()[index].windowId)->setChecked(!toolbars_[index]->isHidden());
+    }
+    actions_.Action(ID_VIEW_STATUS_BAR)->setChecked(!statusBar()->isHidden());
+    gridButton_->Refresh(child != nullptr ? child->Paper() : nullptr);
+    if (child != nullptr) {
+        child->setWindowModified(child->IsModified());
+    }
+}
+
+void CMainFrame::RefreshToolbarButtons(int commandId) {
+    if (commandId == ID_GRID_ON_OFF || (commandId >= ID_GRID_FIRST && commandId <= ID_GRID_OTHER)) {
+        CChildFrame* child = ActiveChild();
+        gridButton_->Refresh(child != nullptr ? child->Paper() : nullptr);
+    }
+    UpdateCommandUi();
+}
+
+// --- closing, dropping, layout -------------------------------------------------------------------
+
+bool CMainFrame::CloseAllChildren() {
+    for (CChildFrame* child : Children()) {
+        mdi_->setActiveSubWindow(child);
+        if (!child->close()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!CloseAllChildren()) {
+        event->ignore();
+        return;
+    }
+    SaveLayout();
+    event->accept();
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    for (const QUrl& url : urls) {
+        if (url.isLocalFile()) {
+            app_.OpenDocumentFile(url.toLocalFile());
+        }
+    }
+    event->acceptProposedAction();
+}
+
+void CMainFrame::SaveLayout() const {
+    QSettings settings;
+    settings.beginGroup(QStringLiteral("Settings"));
+    settings.setValue(QStringLiteral("Geometry"), saveGeometry());
+    settings.setValue(QStringLiteral("State"), saveState());
+    settings.endGroup();
+}
+
+void CMainFrame::RestoreLayout() {
+    QSettings settings;
+    settings.beginGroup(QStringLiteral("Settings"));
+    if (!restoreGeometry(settings.value(QStringLiteral("Geometry")).toByteArray())) {
+        // The first start: most of the screen, so every toolbar shows in full.
+        const QRect available = screen()->availableGeometry();
+        resize(available.size() * 9 / 10);
+        move(available.center() - rect().center());
+    }
+    restoreState(settings.value(QStringLiteral("State")).toByteArray());
+    settings.endGroup();
+}
+
+}  // namespace korvo

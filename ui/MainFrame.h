@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+#include <vector>
+
+#include "CommandActions.h"
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+
+namespace korvo {
+
+class CChildFrame;
+class CKorvoFEApp;
+class CORVGridBtn;
+
+// The editor's main window: the menu bar (the document-less one while no font is open), the five
+// toolbars, the status bar and the area that holds one child window per open font. Commands
+// from menus, toolbars and keys come here first; what the frame does not answer goes to the
+// active child's view.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit CMainFrame(CKorvoFEApp& app);
+    ~CMainFrame() override;
+
+    // Shows a font's child window; the first one fills the area (maximised).
+    void AddChild(CChildFrame* child);
+    CChildFrame* ActiveChild() const;
+    std::vector<CChildFrame*> Children() const;
+    QMdiArea& MdiArea() const { return *mdi_; }
+
+    // Runs a command as if its menu entry had been chosen.
+    void OnCommand(int id);
+    // Brings enabling, check marks, the grid button and the recent files up to date.
+    void UpdateCommandUi();
+
+    CCommandActions& Actions() { return actions_; }
+    CORVGridBtn& GridButton() const { return *gridButton_; }
+    QToolBar* Toolbar(int windowId) const;
+    QString PaneText(int pane) const;
+    // True while the menu bar is the one without a document (File, View, Help).
+    bool ShowsDocumentlessMenus() const { return documentlessMenus_; }
+
+    // Writes and reads the bars' layout and the window's place in the settings.
+    void SaveLayout() const;
+    void RestoreLayout();
+
+public slots:
+    void SetPaneText(int pane, const QString& text);
+    // The view asks to redraw the buttons of a command (the grid button).
+    void RefreshToolbarButtons(int commandId);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void CreateToolbars();
+    void CreateStatusBar();
+    void RebuildMenus();
+    void RefreshRecentFiles();
+    void RefreshWindowList();
+    void OnChildActivated(QMdiSubWindow* window);
+    void OnChildClosed();
+    void UpdateTitle();
+    bool FrameCommand(int id);
+    bool CloseAllChildren();
+    void ShowWindowList();
+    void BeforeMenuShown();
+    void ConnectMenus();
+
+    CKorvoFEApp& app_;
+    CCommandActions actions_;
+    QMdiArea* mdi_ = nullptr;
+    std::vector<QToolBar*> toolbars_;
+    CORVGridBtn* gridButton_ = nullptr;
+    QMenu* gridMenu_ = nullptr;
+    QLabel* readyPane_ = nullptr;
+    QLabel* toolPane_ = nullptr;
+    QLabel* countPane_ = nullptr;
+    CCommandActions::Placeholder recent_;
+    CCommandActions::Placeholder windows_;
+    std::vector<QAction*> windowEntries_;
+    QTimer idleTimer_;
+    bool documentlessMenus_ = true;
+    bool menusBuilt_ = false;
+};
+
+}  // namespace korvo

@@ -1,0 +1,48 @@
+#include "QtDocumentHost.h"
+
+#include <algorithm>
+
+#include "QtDialogHost.h"
+#include "view/KorvoFEView.h"
+
+namespace korvo {
+
+CQtDocumentHost::CQtDocumentHost(CQtDialogHost& dialogs) : dialogs_(dialogs) {}
+
+void CQtDocumentHost::AddView(CKorvoFEView& view) {
+    views_.push_back(&view);
+}
+
+void CQtDocumentHost::RemoveView(CKorvoFEView& view) {
+    std::erase(views_, &view);
+}
+
+MessageAnswer CQtDocumentHost::ShowMessage(std::string_view text, MessageButtons buttons) {
+    return dialogs_.ShowText(text, buttons);
+}
+
+bool CQtDocumentHost::AskCharacter(int& code) {
+    return dialogs_.AskCharacter(code);
+}
+
+bool CQtDocumentHost::AskLineCount(int& count) {
+    return dialogs_.AskLineCount(count);
+}
+
+bool CQtDocumentHost::AskHelpLines(HelpLineValues& values) {
+    return dialogs_.AskHelpLines(values);
+}
+
+MessageAnswer CQtDocumentHost::AskSaveModified(std::string_view documentName) {
+    return dialogs_.AskSaveModified(documentName);
+}
+
+void CQtDocumentHost::UpdateAllViews(int hint) {
+    // A view may close while it updates (never today, but a copy costs nothing).
+    const std::vector<CKorvoFEView*> views = views_;
+    for (CKorvoFEView* view : views) {
+        view->OnUpdate(hint);
+    }
+}
+
+}  // namespace korvo

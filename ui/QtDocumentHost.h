@@ -1,0 +1,33 @@
+#pragma once
+
+#include <vector>
+
+#include "platform/DocumentHost.h"
+
+namespace korvo {
+
+class CKorvoFEView;
+class CQtDialogHost;
+
+// The host of a document in the editor: its questions go to the child window's dialog host,
+// and its updates to every view that shows it.
+class CQtDocumentHost final : public IDocumentHost {
+public:
+    explicit CQtDocumentHost(CQtDialogHost& dialogs);
+
+    void AddView(CKorvoFEView& view);
+    void RemoveView(CKorvoFEView& view);
+
+    MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons) override;
+    bool AskCharacter(int& code) override;
+    bool AskLineCount(int& count) override;
+    bool AskHelpLines(HelpLineValues& values) override;
+    MessageAnswer AskSaveModified(std::string_view documentName) override;
+    void UpdateAllViews(int hint) override;
+
+private:
+    CQtDialogHost& dialogs_;
+    std::vector<CKorvoFEView*> views_;
+};
+
+}  // namespace korvo
