@@ -9,7 +9,7 @@
 #include <array>
 
 #include "ImagePixels.h"
-#include "Windows1252.h"
+#include "resources/CodePages.h"
 
 namespace korvo {
 
@@ -291,13 +291,14 @@ void CQtDrawContext::TextOut(DevicePoint p, std::string_view text, const TextFon
     painter_.setPen(ToQColor(color));
     painter_.translate(p.x, p.y);
     painter_.rotate(-font.angleTenths / 10.0);
-    painter_.drawText(QPointF(0.0, ascent), FromWindows1252(text));
+    painter_.drawText(QPointF(0.0, ascent), QString::fromStdU16String(AnsiToUtf16(text)));
     painter_.restore();
 }
 
 DevicePoint CQtDrawContext::TextExtent(std::string_view text, const TextFont& font) {
     const QFontMetrics metrics(fonts_.Resolve(font, painter_.device()), painter_.device());
-    return {metrics.horizontalAdvance(FromWindows1252(text)), metrics.ascent() + metrics.descent()};
+    return {metrics.horizontalAdvance(QString::fromStdU16String(AnsiToUtf16(text))),
+            metrics.ascent() + metrics.descent()};
 }
 
 QPainter::CompositionMode CQtDrawContext::ModeFor(RasterOp op) const {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "Windows1252.h"
+#include "resources/CodePages.h"
 
 namespace korvo {
 
@@ -29,7 +29,7 @@ const QFont& CQtFontResolver::Resolve(const TextFont& font, const QPaintDevice* 
 }
 
 QFont CQtFontResolver::Make(const TextFont& font, const QPaintDevice* device) {
-    QFont face(FromWindows1252(font.face));
+    QFont face(QString::fromStdU16String(AnsiToUtf16(font.face)));
     face.setBold(font.bold);
     face.setItalic(font.italic);
     face.setUnderline(font.underline);

@@ -162,4 +162,14 @@ std::string OemToAnsi(std::string_view text) {
     return Translate(text, kOemToAnsi);
 }
 
+std::u16string AnsiToUtf16(std::string_view text) {
+    std::u16string out(text.size(), u'\0');
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<std::uint8_t>(text[i]);
+        const char16_t high = byte >= 0x80 ? kWindows1252[byte - 0x80] : char16_t{0};
+        out[i] = high != 0 ? high : char16_t{byte};
+    }
+    return out;
+}
+
 }  // namespace korvo

@@ -13,4 +13,9 @@ namespace korvo {
 std::string AnsiToOem(std::string_view text);
 std::string OemToAnsi(std::string_view text);
 
+// Display text as Unicode (UTF-16), for whatever draws or exports it. The five bytes that
+// Windows-1252 leaves unassigned stand for the control characters of the same number, as Windows
+// converts them.
+std::u16string AnsiToUtf16(std::string_view text);
+
 }  // namespace korvo

@@ -3,16 +3,9 @@
 #include <QImage>
 
 #include "QtDrawContext.h"
-#include "Windows1252.h"
 
 namespace korvo {
 namespace {
-
-TEST(FromWindows1252, MapsTheCodePageNotLatin1) {
-    const std::string bytes = "A\x80\x81\x8A\x96\x9F\xA0\xFF";
-    EXPECT_EQ(FromWindows1252(bytes),
-              QString::fromUtf16(u"A\u20AC\u0081\u0160\u2013\u0178\u00A0\u00FF"));
-}
 
 // The bounding box of everything that is not white.
 QRect InkOf(const QImage& image) {

@@ -84,5 +84,12 @@ TEST(CodePages, MissingCharactersBecomeLookAlikesOrQuestionMarks) {
     }
 }
 
+// Display text as it is drawn: Windows-1252, not Latin-1, with the unassigned bytes as the
+// control characters of the same number.
+TEST(CodePages, DisplayTextAsUnicode) {
+    EXPECT_EQ(AnsiToUtf16("A\x80\x81\x8A\x96\x9F\xA0\xE0\xFF"),
+              u"A\u20AC\u0081\u0160\u2013\u0178\u00A0\u00E0\u00FF");
+}
+
 }  // namespace
 }  // namespace korvo
