@@ -11,7 +11,6 @@
 #include <cstdio>
 #include <string>
 
-#include "Windows1252.h"
 #include "dialogs/CharRowDelegate.h"
 #include "resources/CodePages.h"
 
@@ -95,7 +94,8 @@ std::optional<int> CCharDialog::AskCharacter(QWidget* parent, int preset) {
 }
 
 QString CCharDialog::RowText(int code) {
-    return FromWindows1252(RowBytes(code));
+    const std::u16string text = AnsiToUtf16(RowBytes(code));
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 bool CCharDialog::ExchangeFromFields() {
