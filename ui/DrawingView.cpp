@@ -556,7 +556,8 @@ CAutoScroll::ScrollBarState CDrawingView::GetScrollBarState(ScrollBar bar) const
     const QScrollBar* scrollBar = Bar(bar);
     const Qt::ScrollBarPolicy policy =
         bar == ScrollBar::Horizontal ? horizontalScrollBarPolicy() : verticalScrollBarPolicy();
-    return {scrollBar->minimum(), scrollBar->maximum(), scrollBar->pageStep(), scrollBar->value(),
+    // A Qt maximum is already the last position, so no page comes off it.
+    return {scrollBar->minimum(), scrollBar->maximum(), 0, scrollBar->value(),
             policy != Qt::ScrollBarAlwaysOff && scrollBar->isEnabled()};
 }
 

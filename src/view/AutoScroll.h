@@ -29,7 +29,9 @@ public:
         friend bool operator==(const Pair&, const Pair&) = default;
     };
 
-    // A scroll bar as the target shows it; a hidden bar is not enabled.
+    // A scroll bar as the target shows it; a hidden bar is not enabled. `page` counts inside
+    // `maximum`, as classic scroll bars have it, so the last position is maximum - (page - 1);
+    // a bar whose maximum is already the last position (a QScrollBar) reports a page of 0.
     struct ScrollBarState {
         int minimum = 0;
         int maximum = 0;
