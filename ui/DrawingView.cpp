@@ -431,7 +431,10 @@ int CDrawingView::VirtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers, quint
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) {
         return 0x70 + (qtKey - Qt::Key_F1);
     }
-    if (qtKey == Qt::Key_Less || qtKey == Qt::Key_Greater || qtKey == Qt::Key_Bar) {
+    // Without a scan code (a synthetic event) the characters of that key stand for it; with one,
+    // "<" elsewhere (Shift+comma on US keyboards) is some other key.
+    if (nativeScanCode == 0 &&
+        (qtKey == Qt::Key_Less || qtKey == Qt::Key_Greater || qtKey == Qt::Key_Bar)) {
         return kVkOem102;
     }
     return NamedKeyOf(qtKey);

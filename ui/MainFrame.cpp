@@ -87,7 +87,16 @@ CMainFrame::CMainFrame(CKorvoFEApp& app) : app_(app), actions_(this) {
     UpdateCommandUi();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // The fonts' windows go while this frame can still hear from them.
+    idleTimer_.stop();
+    disconnect(mdi_, nullptr, this, nullptr);
+    const QList<QMdiSubWindow*> windows = mdi_->subWindowList();
+    for (QMdiSubWindow* window : windows) {
+        disconnect(window, nullptr, this, nullptr);
+        delete window;
+    }
+}
 
 // --- bars ----------------------------------------------------------------------------------------
 
@@ -401,6 +410,7 @@ void CMainFrame::UpdateCommandUi() {
     if (child != nullptr) {
         child->setWindowModified(child->IsModified());
     }
+    setWindowModified(child != nullptr && child->IsModified());
 }
 
 void CMainFrame::RefreshToolbarButtons(int commandId) {

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTest>
+#include <QUrl>
 #include <filesystem>
 #include <memory>
 
@@ -67,15 +71,18 @@ protected:
         g_nSnapMode = snapMode_;
     }
 
-    CMainFrame& Start(const QStringList& arguments) {
+    CMainFrame& Start(const QStringList& arguments, bool started = true) {
+        app_.reset();
         app_ = std::make_unique<CKorvoFEApp>();
         app_->SetDialogHostFactory([this](QWidget* parent) {
             return std::make_unique<ScriptedQtDialogHost>(parent, script_);
         });
-        EXPECT_TRUE(app_->InitInstance(arguments));
+        EXPECT_EQ(app_->InitInstance(arguments), started);
         CMainFrame& frame = app_->MainFrame();
-        QApplication::setActiveWindow(&frame);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&frame));
+        if (started) {
+            QApplication::setActiveWindow(&frame);
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&frame));
+        }
         return frame;
     }
 
@@ -189,6 +196,63 @@ TEST_F(MainWindowTest, WithoutAnArgumentNoFontOpensAndTheMenusAreTheDocumentless
     frame.OnCommand(ID_FILE_CLOSE);
     QApplication::processEvents();
     EXPECT_TRUE(frame.ShowsDocumentlessMenus());
+
+    // A font dropped on the window opens and heads the recent files, also at the next start.
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(kSample))});
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&frame, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&frame, &drop);
+    ASSERT_EQ(frame.Children().size(), 1u);
+    EXPECT_EQ(frame.Children().front()->Title(), QStringLiteral("futural.dat"));
+    QAction* recent = frame.Actions().Action(ID_FILE_MRU_FILE1);
+    EXPECT_EQ(recent->text(), QStringLiteral("&1 futural.dat"));
+    EXPECT_TRUE(recent->isEnabled());
+    CMainFrame& again = Start({});
+    EXPECT_EQ(again.Actions().Action(ID_FILE_MRU_FILE1)->text(), QStringLiteral("&1 futural.dat"));
+    again.OnCommand(ID_FILE_MRU_FILE1);
+    ASSERT_EQ(again.Children().size(), 1u);
+    EXPECT_EQ(again.Children().front()->PathName(),
+              QFileInfo(QString::fromStdString(kSample)).absoluteFilePath());
+}
+
+// A file that cannot be read, a damaged font and a file that may be no font at all, named on the
+// command line: the user hears about each, and what could be read opens.
+TEST_F(MainWindowTest, ProblemFilesTellTheUserAndOpenWhatWasKept) {
+    test::TempDir dir;
+    std::vector<std::uint8_t> bytes = test::ReadBytes(kSample);
+    bytes.resize(4000);
+    test::WriteBytes(dir.File("damaged.dat"), bytes);
+    test::WriteText(dir.File("notes.dat"), "These are notes, not a font at all.\n");
+
+    struct Case {
+        const char* file;
+        std::vector<MessageAnswer> answers;
+        const char* said;  // in the last message
+        bool opens;
+        bool keepsGlyphs;
+    };
+    const Case cases[] = {
+        {"missing.dat", {}, "not found !", true, false},
+        {"damaged.dat", {}, "is damaged", true, true},
+        {"notes.dat", {MessageAnswer::Ok, MessageAnswer::No}, "Open it anyway?", false, false},
+        {"notes.dat", {MessageAnswer::Ok, MessageAnswer::Yes}, "Open it anyway?", true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        script_ = {};
+        script_.answers.assign(c.answers.begin(), c.answers.end());
+        CMainFrame& frame = Start({QString::fromStdString(dir.File(c.file))}, c.opens);
+        ASSERT_FALSE(script_.asked.empty());
+        EXPECT_NE(script_.asked.back().find(c.said), std::string::npos) << script_.asked.back();
+        ASSERT_EQ(frame.Children().size(), c.opens ? 1u : 0u);
+        if (c.opens) {
+            const CFontTable* table = frame.Children().front()->Document().GetFont().Table();
+            EXPECT_EQ(table != nullptr && table->DefinedCount() > 0, c.keepsGlyphs);
+        }
+    }
 }
 
 TEST_F(MainWindowTest, ClosingADrawnFontAsksToStoreTheDrawingThenToSave) {

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QKeySequence>
+#include <QSet>
+#include <QStringList>
+#include <set>
+
+#include "CommandActions.h"
+#include "DrawingView.h"
+#include "platform/KeyCodes.h"
+#include "resources/CommandTable.h"
+
+namespace korvo {
+namespace {
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void CollectIds(std::span<const MenuEntry> entries, std::vector<int>& ids) {
+    for (const MenuEntry& entry : entries) {
+        if (entry.kind == MenuEntryKind::Command) {
+            ids.push_back(entry.id);
+        } else if (entry.kind == MenuEntryKind::Submenu) {
+            CollectIds(entry.children, ids);
+        }
+    }
+}
+
+// Every id a menu or toolbar names is a command of the table, each command is there once, every
+// key sequence parses and belongs to one command only, and every bundled icon exists.
+TEST(CommandTableTest, MenusToolbarsKeysAndIconsAgreeWithTheTable) {
+    std::set<int> ids;
+    for (const CommandInfo& command : AllCommands()) {
+        EXPECT_TRUE(ids.insert(command.id).second) << "twice: " << command.id;
+    }
+    std::vector<int> used;
+    for (const MenuDef& menu : DocumentMenuBar()) {
+        CollectIds(menu.entries, used);
+    }
+    for (const MenuDef& menu : FrameMenuBar()) {
+        CollectIds(menu.entries, used);
+    }
+    CollectIds(GridSizeMenu(), used);
+    for (const ToolbarDef& bar : Toolbars()) {
+        for (const int id : bar.buttons) {
+            if (id != 0) {
+                used.push_back(id);
+                EXPECT_FALSE(FindCommand(id)->icon.empty()) << "no image: " << id;
+            }
+        }
+    }
+    for (const int id : used) {
+        EXPECT_NE(FindCommand(id), nullptr) << "unknown: " << id;
+    }
+
+    QSet<QKeySequence> keys;
+    for (const CommandInfo& command : AllCommands()) {
+        const QStringList parts =
+            ToQString(command.keys).split(QStringLiteral("; "), Qt::SkipEmptyParts);
+        for (const QString& part : parts) {
+            const QKeySequence key(part, QKeySequence::PortableText);
+            EXPECT_FALSE(key.isEmpty()) << part.toStdString();
+            EXPECT_FALSE(keys.contains(key)) << "taken twice: " << part.toStdString();
+            keys.insert(key);
+        }
+        if (!command.icon.empty()) {
+            const QString path = QStringLiteral(":/icons/%1.svg").arg(ToQString(command.icon));
+            EXPECT_TRUE(QFile::exists(path)) << path.toStdString();
+        }
+    }
+    EXPECT_EQ(TooltipOf(*FindCommand(41045)), "Draw Parallel");
+    EXPECT_EQ(StatusTextOf(*FindCommand(41045)), "Draw parallel to existing element");
+    EXPECT_EQ(TooltipOf(*FindCommand(41032)), "Draw filled or hatched polygon");
+}
+
+// The keys the tools tell apart: the keypad's operators are not the main keyboard's, and the
+// extra key of European keyboards is known by its scan code.
+TEST(CommandTableTest, KeysReachTheViewUnderTheirClassicNumbers) {
+    struct Case {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        quint32 scanCode;
+        int expected;
+    };
+    const Case cases[] = {
+        {Qt::Key_A, Qt::NoModifier, 38, KeyOfLetter('a')},
+        {Qt::Key_Space, Qt::NoModifier, 65, kVkSpace},
+        {Qt::Key_Escape, Qt::NoModifier, 9, kVkEscape},
+        {Qt::Key_Delete, Qt::NoModifier, 119, kVkDelete},
+        {Qt::Key_Control, Qt::ControlModifier, 37, kVkControl},
+        {Qt::Key_Plus, Qt::KeypadModifier, 86, kVkAdd},
+        {Qt::Key_Plus, Qt::NoModifier, 21, 0xBB},
+        {Qt::Key_Minus, Qt::KeypadModifier, 82, kVkSubtract},
+        {Qt::Key_Asterisk, Qt::KeypadModifier, 63, kVkMultiply},
+        {Qt::Key_Slash, Qt::KeypadModifier, 106, kVkDivide},
+        {Qt::Key_Greater, Qt::ShiftModifier, 94, kVkOem102},
+        {Qt::Key_Less, Qt::NoModifier, 0, kVkOem102},
+        {Qt::Key_Less, Qt::ShiftModifier, 59, 0},
+        {Qt::Key_F3, Qt::NoModifier, 69, 0x72},
+        {Qt::Key_unknown, Qt::NoModifier, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        EXPECT_EQ(CDrawingView::VirtualKeyOf(c.key, c.modifiers, c.scanCode), c.expected);
+    }
+}
+
+}  // namespace
+}  // namespace korvo
