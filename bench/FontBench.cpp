@@ -72,6 +72,19 @@ void BM_WriteDenseFontFile(benchmark::State& state) {
 }
 BENCHMARK(BM_WriteDenseFontFile)->Unit(benchmark::kMicrosecond);
 
+// The reader's codec alone, without the file: what the encoder is measured against.
+void BM_ParseDenseFont(benchmark::State& state) {
+    CFontTable dense;
+    FillDense(dense);
+    const std::vector<std::uint8_t> bytes = EncodeFontFile(dense);
+    const int owns = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        CFontTable table;
+        benchmark::DoNotOptimize(ParseFontFile(table, bytes, owns, "dense"));
+    }
+}
+BENCHMARK(BM_ParseDenseFont)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+
 void BM_EncodeDenseFont(benchmark::State& state) {
     CFontTable table;
     FillDense(table);

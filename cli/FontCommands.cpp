@@ -16,13 +16,22 @@
 
 namespace korvo {
 
-int OpenFont(const std::string& path, CKorvoFont& font) {
-    CStderrMessageHost host;
-    FontReadOutcome outcome;
-    if (font.LoadFontFile(path, 1, host, &outcome) == 0) {
+int ReportFontRead(const std::string& path, const FontReadOutcome& outcome) {
+    if (!outcome.IsRead()) {
         return kExitFileError;
     }
-    return outcome.damage ? kExitBadInput : kExitOk;
+    for (const std::string& warning :
+         {DescribeForeignHeader(path, outcome), DescribeOffGridCodes(path, outcome)}) {
+        if (!warning.empty()) {
+            std::cerr << "korvofont: warning: " << warning << '\n';
+        }
+    }
+    return outcome.damage || !outcome.headerMatches ? kExitBadInput : kExitOk;
+}
+
+int OpenFont(const std::string& path, CKorvoFont& font) {
+    CStderrMessageHost host;
+    return ReportFontRead(path, font.LoadFontFile(path, 1, host));
 }
 
 int WriteText(const std::string& path, const std::string& text) {
@@ -50,13 +59,17 @@ std::string CharacterLabel(int code) {
 
 int WriteFontOrReport(const CKorvoFont& font, const std::string& path) {
     CStderrMessageHost host;
-    if (font.WriteFontFile(path, host) == 0) {
-        if (host.MessageCount() == 0) {
+    switch (font.WriteFontFile(path, host)) {
+        case FontWriteResult::Written:
+            return kExitOk;
+        case FontWriteResult::NoTable:
+        case FontWriteResult::CannotCreate:
             std::cerr << "korvofont: cannot create " << path << '\n';
-        }
-        return kExitFileError;
+            break;
+        case FontWriteResult::WriteFailed:
+            break;  // the writer has said so
     }
-    return kExitOk;
+    return kExitFileError;
 }
 
 int RunInfo(const std::string& fontPath) {

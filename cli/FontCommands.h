@@ -11,9 +11,15 @@ enum ExitStatus : int {
 };
 
 class CKorvoFont;
+struct FontReadOutcome;
 
-// Reads a font the way the editor opens one (messages on standard error); the exit status for a
-// failure, or kExitOk.
+// Says on standard error what the reader itself does not: that the file may be no font, and
+// which glyphs saving would change. The exit status for what was read: a file not read, a
+// damaged file or one that may be no font are failures, the rest is kExitOk.
+int ReportFontRead(const std::string& path, const FontReadOutcome& outcome);
+
+// Reads a font the way the editor opens one (messages on standard error); the exit status of
+// ReportFontRead.
 int OpenFont(const std::string& path, CKorvoFont& font);
 
 // Writes text to `path`, or to standard output when no path (or "-") is given; says on standard

@@ -40,18 +40,6 @@ int ReadDrawing(const std::string& path, DrawingRead& drawing) {
     return drawing.errors.empty() ? kExitOk : kExitBadInput;
 }
 
-// The document reads the font the way the editor does and opens even when reading fails; a font
-// that could not be read is left without an owning table.
-int OpenDocument(CKorvoFEDoc& doc, const std::string& path) {
-    FontReadOutcome outcome;
-    doc.OnOpenDocument(path, &outcome);
-    const CFontTable* table = doc.GetFont().Table();
-    if (table == nullptr || table->OwnsEntries() == 0) {
-        return kExitFileError;
-    }
-    return outcome.damage ? kExitBadInput : kExitOk;
-}
-
 void PutOnSheet(CKorvoFEDoc& doc, DrawingRead& drawing) {
     for (auto& node : drawing.nodes) {
         doc.GetPaper()->AddNode(std::move(node));
@@ -100,7 +88,7 @@ std::optional<int> ParseArcLines(std::string_view text) {
 int RunDecode(const std::string& fontPath, int code, const std::string& outPath) {
     CCliDocumentHost host;
     CKorvoFEDoc doc(host);
-    const int status = OpenDocument(doc, fontPath);
+    const int status = ReportFontRead(fontPath, doc.OnOpenDocument(fontPath).font);
     if (status == kExitFileError) {
         return status;
     }
@@ -135,14 +123,16 @@ int RunPut(const GlyphOptions& options) {
     }
     CCliDocumentHost host(AnswersFor(options));
     CKorvoFEDoc doc(host);
-    const int status = OpenDocument(doc, options.fontPath);
+    const FontReadOutcome read = doc.OnOpenDocument(options.fontPath).font;
+    const int status = ReportFontRead(options.fontPath, read);
     if (status == kExitFileError) {
         return status;
     }
-    if (status != kExitOk) {
-        // Saving would keep only the characters before the damage.
+    if (!read.IsClean()) {
+        // Saving would lose what the reader left out, overwrite what may be no font, or change
+        // glyphs nobody asked to change; nobody is there to say that is fine.
         std::cerr << "korvofont: " << options.fontPath << " is left as it is\n";
-        return status;
+        return kExitBadInput;
     }
     PutOnSheet(doc, drawing);
     // The character dialog answers the code, so the glyph goes the way of the editor's own store.

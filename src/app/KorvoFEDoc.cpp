@@ -40,15 +40,17 @@ bool CKorvoFEDoc::OnNewDocument() {
     return true;
 }
 
-bool CKorvoFEDoc::OnOpenDocument(const std::string& path, FontReadOutcome* outcome) {
+DocumentOpenOutcome CKorvoFEDoc::OnOpenDocument(const std::string& path) {
+    DocumentOpenOutcome outcome;
     if (fontPresent_ != 0) {
-        return false;
+        return outcome;
     }
-    font_.LoadFontFile(path, 1, host_, outcome);
+    outcome.font = font_.LoadFontFile(path, 1, host_);
+    outcome.opened = true;
     fontPresent_ = 1;
     paper_ = MakePaper();
     pathName_ = path;
-    return true;
+    return outcome;
 }
 
 bool CKorvoFEDoc::OnSaveDocument(const std::string& path) {

@@ -21,6 +21,14 @@ inline constexpr int kHintUpdateDrawing = 3002;
 // Nodes of this type are never selectable.
 inline constexpr std::int32_t kUnselectableNodeType = 11000;
 
+// How opening a font file into a document went. A UI inspects it before it shows the document:
+// the reader has already shown why a file could not be read or where it is damaged, but a file
+// that may be no font at all, and glyphs that saving would change, are for the UI to ask about.
+struct DocumentOpenOutcome {
+    bool opened = false;  // false: the document already held a font; nothing was read
+    FontReadOutcome font;
+};
+
 // One open font: the font itself, the sheet on which one glyph at a time is drawn, and the code of
 // the character being edited. Everything it asks the user goes through its host.
 class CKorvoFEDoc {
@@ -32,9 +40,8 @@ public:
 
     // --- life of the document ----------------------------------------------------------------
     bool OnNewDocument();
-    // True even when the file could not be read (the reader has told the user); false when this
-    // document already holds a font. `outcome`, when given, learns how the reading went.
-    bool OnOpenDocument(const std::string& path, FontReadOutcome* outcome = nullptr);
+    // Opens even when the file could not be read: the font is then empty.
+    DocumentOpenOutcome OnOpenDocument(const std::string& path);
     bool OnSaveDocument(const std::string& path);
     void DeleteContents();
     // Before closing: offers to store the drawing, then to save the font. False keeps it open.

@@ -1,6 +1,7 @@
 #include "font/FontFile.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <filesystem>
 
@@ -91,6 +92,10 @@ SizePass ScanRecords(std::span<const std::uint8_t> bytes, bool pooled, FontReadO
         pass.poolBytes += size;
         pos += kFontFileBlock * static_cast<std::size_t>(blocks);
     }
+    // A download cut short at a record boundary would otherwise pass for a smaller font.
+    if (!outcome.damage && pos >= bytes.size()) {
+        outcome.damage = FontFileDamage{record + 1, bytes.size(), "", true};
+    }
     return pass;
 }
 
@@ -109,19 +114,40 @@ std::vector<GlyphCommand> RecordCommands(std::span<const std::uint8_t> bytes,
     return commands;
 }
 
-void AppendRecord(std::vector<std::uint8_t>& out, int code, std::span<const std::uint8_t> stream,
-                  int pairs) {
-    const int count = std::min(pairs, kMaxGlyphPairs);
-    const int used = 3 * count + 3;
-    out.push_back(static_cast<std::uint8_t>(code));
-    out.push_back(static_cast<std::uint8_t>(count));
-    out.push_back(static_cast<std::uint8_t>(used / 16 + 1));
-    for (const GlyphCommand& command : ReadGlyphCommands(stream, count)) {
-        out.push_back(static_cast<std::uint8_t>(GlyphOpLetter(command.op)));
-        out.push_back(command.x);
-        out.push_back(command.y);
+bool IsCommandValue(std::uint8_t value) {
+    return value == CMD_MOVE || value == CMD_POINT || value == CMD_END;
+}
+
+bool HasOffGridCoordinates(std::span<const GlyphCommand> commands) {
+    return std::any_of(commands.begin(), commands.end(), [](const GlyphCommand& command) {
+        return IsCommandValue(command.x) || IsCommandValue(command.y);
+    });
+}
+
+std::size_t RecordSize(int count) {
+    return kFontFileBlock * (static_cast<std::size_t>(3 * count + 3) / kFontFileBlock + 1);
+}
+
+// Writes one record into `out`, which holds RecordSize(count) zeroed bytes.
+void WriteRecord(std::uint8_t* out, int code, std::span<const std::uint8_t> stream, int count) {
+    out[0] = static_cast<std::uint8_t>(code);
+    out[1] = static_cast<std::uint8_t>(count);
+    out[2] = static_cast<std::uint8_t>(RecordSize(count) / kFontFileBlock);
+    out += 3;
+    WalkGlyphPairs(stream, count, [&out](GlyphOp op, std::uint8_t x, std::uint8_t y) {
+        out[0] = static_cast<std::uint8_t>(GlyphOpLetter(op));
+        out[1] = x;
+        out[2] = y;
+        out += 3;
+    });
+}
+
+std::string CodeList(const std::vector<int>& codes) {
+    std::string list;
+    for (const int code : codes) {
+        list += (list.empty() ? "" : ", ") + std::to_string(code);
     }
-    out.insert(out.end(), static_cast<std::size_t>(16 - used % 16), std::uint8_t{0});
+    return list;
 }
 
 }  // namespace
@@ -137,32 +163,53 @@ FontReadOutcome ParseFontFile(CFontTable& table, std::span<const std::uint8_t> b
     table.SetFontName(std::move(fontName));
 
     FontReadOutcome outcome;
+    outcome.headerMatches =
+        bytes.size() >= kFontFileHeader.size() &&
+        std::equal(kFontFileHeader.begin(), kFontFileHeader.end(), bytes.begin());
     const SizePass pass = ScanRecords(bytes, owns == 0, outcome);
     if (owns == 0) {
         table.ReservePool(pass.poolBytes);
     }
+    // A later record of a code replaces the earlier one, and with it whether it is off the grid.
+    std::array<bool, CFontTable::kGlyphCount> offGrid{};
     for (const RecordPlace& place : pass.records) {
         const int code = bytes[place.offset];
-        if (!table.StoreGlyph(code, RecordCommands(bytes, place))) {
+        const std::vector<GlyphCommand> commands = RecordCommands(bytes, place);
+        if (!table.StoreGlyph(code, commands)) {
             break;  // cannot happen: the pool was sized from these very records
         }
+        offGrid[code] = HasOffGridCoordinates(commands);
         ++outcome.recordsRead;
         table.SetDefaultAdvance(std::max(table.DefaultAdvance(), table.Entry(code).glyphWidth));
     }
     table.SetDefaultAdvance(table.DefaultAdvance() / 3);
+    for (int code = 0; code < CFontTable::kGlyphCount; ++code) {
+        if (offGrid[code]) {
+            outcome.offGridCodes.push_back(code);
+        }
+    }
     return outcome;
 }
 
 std::vector<std::uint8_t> EncodeFontFile(const CFontTable& table) {
-    std::vector<std::uint8_t> out(kFontFileHeader.begin(), kFontFileHeader.end());
+    // Sized first and then filled in place: the records are mostly copied bytes, and growing the
+    // output as they come would cost more than the copying.
+    std::array<int, CFontTable::kGlyphCount> counts{};
+    std::size_t size = kFontFileHeader.size() + kFontFileBlock;
     for (int code = 1; code < CFontTable::kGlyphCount; ++code) {
-        const int pairs = table.CountCommandPairs(code);
-        if (pairs >= 1) {
-            AppendRecord(out, code, table.Entry(code).commands, pairs);
+        counts[code] = std::min(table.CountCommandPairs(code), kMaxGlyphPairs);
+        size += counts[code] >= 1 ? RecordSize(counts[code]) : 0;
+    }
+    std::vector<std::uint8_t> out(size, 0);
+    std::copy(kFontFileHeader.begin(), kFontFileHeader.end(), out.begin());
+    std::uint8_t* at = out.data() + kFontFileHeader.size();
+    for (int code = 1; code < CFontTable::kGlyphCount; ++code) {
+        if (counts[code] >= 1) {
+            WriteRecord(at, code, table.Entry(code).commands, counts[code]);
+            at += RecordSize(counts[code]);
         }
     }
-    out.insert(out.end(), kFontFileBlock, std::uint8_t{0});
-    return out;
+    return out;  // the end block is the zeros left at the end
 }
 
 std::string DescribeDamage(const std::string& path, const FontReadOutcome& outcome) {
@@ -170,48 +217,71 @@ std::string DescribeDamage(const std::string& path, const FontReadOutcome& outco
         return {};
     }
     const FontFileDamage& damage = *outcome.damage;
+    const std::string kept = std::to_string(outcome.recordsRead);
+    if (damage.endMissing) {
+        return "Font file " + path + " is damaged: it ends after " + std::to_string(damage.offset) +
+               " bytes, without its end block.\nThe " + kept +
+               " characters in it were read; anything after them is missing.";
+    }
     return "Font file " + path + " is damaged: character record " + std::to_string(damage.record) +
            " (byte offset " + std::to_string(damage.offset) + ") " + damage.reason + ".\nThe " +
-           std::to_string(outcome.recordsRead) +
-           " characters before it were read; the rest of the file was left out.";
+           kept + " characters before it were read; the rest of the file was left out.";
 }
 
-int ReadFontFile(CFontTable& table, const std::string& path, int owns, IMessageHost& host,
-                 FontReadOutcome* outcome) {
+std::string DescribeForeignHeader(const std::string& path, const FontReadOutcome& outcome) {
+    if (!outcome.IsRead() || outcome.headerMatches) {
+        return {};
+    }
+    return "File " + path + " does not start with the header \"" + std::string(kFontFileHeader) +
+           "\" of a font file; it may not be a font at all.";
+}
+
+std::string DescribeOffGridCodes(const std::string& path, const FontReadOutcome& outcome) {
+    if (outcome.offGridCodes.empty()) {
+        return {};
+    }
+    return "Font file " + path + ": the glyphs of codes " + CodeList(outcome.offGridCodes) +
+           " have coordinates 201 to 203, which a font file cannot hold apart from its commands; "
+           "saving the font may change them.";
+}
+
+FontReadOutcome ReadFontFile(CFontTable& table, const std::string& path, int owns,
+                             IMessageHost& host) {
+    FontReadOutcome outcome;
     std::vector<std::uint8_t> bytes;
     const FileLoadResult loaded = LoadWholeFile(path, bytes);
     if (loaded == FileLoadResult::CannotOpen) {
         host.ShowMessage(FormatMessage(kMsgFontFileNotFound, path), MessageButtons::Ok);
-        return 0;
+        outcome.result = FontReadResult::CannotOpen;
+        return outcome;
     }
     if (loaded != FileLoadResult::Loaded) {
         table.Clear();
         table.Init(owns);
         table.SetFontName(FontNameFromPath(path));
         host.ShowMessage(LoadString(IDS_ERROR_IN_FONT), MessageButtons::Ok);
-        return 0;
+        outcome.result = FontReadResult::CannotLoad;
+        return outcome;
     }
-    const FontReadOutcome result = ParseFontFile(table, bytes, owns, FontNameFromPath(path));
-    if (result.damage) {
-        host.ShowMessage(DescribeDamage(path, result), MessageButtons::Ok);
+    outcome = ParseFontFile(table, bytes, owns, FontNameFromPath(path));
+    if (outcome.damage) {
+        host.ShowMessage(DescribeDamage(path, outcome), MessageButtons::Ok);
     }
-    if (outcome != nullptr) {
-        *outcome = result;
-    }
-    return 1;
+    return outcome;
 }
 
-int WriteFontFile(const CFontTable& table, const std::string& path, IMessageHost& host) {
+FontWriteResult WriteFontFile(const CFontTable& table, const std::string& path,
+                              IMessageHost& host) {
     switch (SaveFileAtomically(path, EncodeFontFile(table))) {
         case FileSaveResult::Saved:
-            return 1;
+            return FontWriteResult::Written;
         case FileSaveResult::CannotCreate:
-            return 0;
+            return FontWriteResult::CannotCreate;
         case FileSaveResult::WriteFailed:
             break;
     }
     host.ShowMessage(kMsgErrorCreatingFontFile, MessageButtons::Ok);
-    return 0;
+    return FontWriteResult::WriteFailed;
 }
 
 }  // namespace korvo

@@ -31,29 +31,10 @@ std::size_t StreamLength(std::span<const std::uint8_t> stream) {
 }
 
 std::vector<GlyphCommand> ReadGlyphCommands(std::span<const std::uint8_t> stream, int maxPairs) {
-    const auto byteAt = [&stream](std::size_t i) -> std::uint8_t {
-        return i < stream.size() ? stream[i] : CMD_END;
-    };
     std::vector<GlyphCommand> commands;
-    std::size_t i = 0;
-    while (static_cast<int>(commands.size()) < maxPairs) {
-        const std::uint8_t lead = byteAt(i);
-        if (lead == CMD_END) {
-            break;
-        }
-        GlyphCommand command;
-        if (lead == CMD_POINT) {
-            command.op = GlyphOp::Point;
-            ++i;
-        } else if (lead == CMD_MOVE) {
-            command.op = GlyphOp::Move;
-            ++i;
-        }
-        command.x = byteAt(i);
-        command.y = byteAt(i + 1);
-        i += 2;
-        commands.push_back(command);
-    }
+    WalkGlyphPairs(stream, maxPairs, [&commands](GlyphOp op, std::uint8_t x, std::uint8_t y) {
+        commands.push_back({op, x, y});
+    });
     return commands;
 }
 

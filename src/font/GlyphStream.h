@@ -23,7 +23,29 @@ std::size_t StreamLength(std::span<const std::uint8_t> stream);
 // Walks at most `maxPairs` pairs the way the font file writer does: a CMD_POINT or CMD_MOVE byte
 // at the start of a pair gives that command and is stepped over, any other byte starts a draw-to
 // pair; then the next two bytes are the pair. Stops at CMD_END. Bytes beyond the storage read as
-// CMD_END.
+// CMD_END. Calls visit(op, x, y) for each pair.
+template <class Visit>
+void WalkGlyphPairs(std::span<const std::uint8_t> stream, int maxPairs, Visit&& visit) {
+    const auto byteAt = [&stream](std::size_t i) -> std::uint8_t {
+        return i < stream.size() ? stream[i] : CMD_END;
+    };
+    std::size_t i = 0;
+    for (int pair = 0; pair < maxPairs; ++pair) {
+        const std::uint8_t lead = byteAt(i);
+        if (lead == CMD_END) {
+            break;
+        }
+        GlyphOp op = GlyphOp::Draw;
+        if (lead == CMD_POINT || lead == CMD_MOVE) {
+            op = lead == CMD_POINT ? GlyphOp::Point : GlyphOp::Move;
+            ++i;
+        }
+        visit(op, byteAt(i), byteAt(i + 1));
+        i += 2;
+    }
+}
+
+// The pairs of the walk above.
 std::vector<GlyphCommand> ReadGlyphCommands(std::span<const std::uint8_t> stream, int maxPairs);
 
 // All pairs of a stream, as the walk above yields them.

@@ -72,16 +72,15 @@ void CKorvoFont::NewTable(int owns) {
     table_->Init(owns);
 }
 
-int CKorvoFont::LoadFontFile(const std::string& path, int owns, IMessageHost& host,
-                             FontReadOutcome* outcome) {
+FontReadOutcome CKorvoFont::LoadFontFile(const std::string& path, int owns, IMessageHost& host) {
     ReleaseTable();
     table_ = std::make_unique<CFontTable>();
-    return ReadFontFile(*table_, path, owns, host, outcome);
+    return ReadFontFile(*table_, path, owns, host);
 }
 
-int CKorvoFont::WriteFontFile(const std::string& path, IMessageHost& host) const {
+FontWriteResult CKorvoFont::WriteFontFile(const std::string& path, IMessageHost& host) const {
     if (!table_) {
-        return 0;
+        return FontWriteResult::NoTable;
     }
     return korvo::WriteFontFile(*table_, path, host);
 }

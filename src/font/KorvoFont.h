@@ -5,13 +5,13 @@
 #include <span>
 #include <string>
 
+#include "font/FontFile.h"
 #include "font/FontTable.h"
 #include "platform/Object.h"
 
 namespace korvo {
 
 class IMessageHost;
-struct FontReadOutcome;
 
 // Font-wide settings the font keeps and archives; nothing in the editor computes with them.
 struct FontParams {
@@ -42,9 +42,9 @@ public:
     void Serialize(CArchive& ar) override;
 
     void NewTable(int owns);
-    int LoadFontFile(const std::string& path, int owns, IMessageHost& host,
-                     FontReadOutcome* outcome = nullptr);
-    int WriteFontFile(const std::string& path, IMessageHost& host) const;
+    // A file that cannot be opened leaves an empty pooled table in place.
+    FontReadOutcome LoadFontFile(const std::string& path, int owns, IMessageHost& host);
+    FontWriteResult WriteFontFile(const std::string& path, IMessageHost& host) const;
 
     std::span<const std::uint8_t> GetCommands(int code) const;
     std::int32_t GetLeft(int code) const { return table_->Entry(code).left; }

@@ -6,6 +6,7 @@
 #include "model/DataCollection.h"
 #include "model/Paper.h"
 #include "resources/StringTable.h"
+#include "support/LittleEndian.h"
 #include "support/ScriptedDocumentHost.h"
 #include "support/TempDir.h"
 
@@ -84,8 +85,6 @@ TEST(KorvoFEDoc, LifeOfADocument) {
     CKorvoFEDoc doc(host);
     EXPECT_FALSE(doc.OnSaveDocument(dir.File("x.dat")));  // nothing to save yet
     EXPECT_TRUE(doc.OnNewDocument());
-    EXPECT_EQ(doc.GetCurrentChar(), -1);
-    EXPECT_EQ(doc.GetLineCount(), 10);
     EXPECT_EQ(doc.GetPaper()->GetFont(), &doc.GetFont());
     EXPECT_EQ(doc.GetPaper()->GetWindowOrigin(), (PointF{-5, -5}));
 
@@ -94,13 +93,37 @@ TEST(KorvoFEDoc, LifeOfADocument) {
     EXPECT_FALSE(doc.IsModified());
 
     CKorvoFEDoc opened(host);
-    EXPECT_TRUE(opened.OnOpenDocument(dir.File("x.dat")));
-    EXPECT_FALSE(opened.OnOpenDocument(dir.File("x.dat")));  // already holds a font
-    // A missing file is reported by the reader, yet the document opens.
+    EXPECT_TRUE(opened.OnOpenDocument(dir.File("x.dat")).opened);
+    EXPECT_FALSE(opened.OnOpenDocument(dir.File("x.dat")).opened);  // already holds a font
+    EXPECT_TRUE(host.Messages().empty());
+}
+
+// What the editor inspects before it shows an opened document: the file opens with what could be
+// read, the reader has shown where it is damaged, the rest is for the editor to ask about.
+TEST(KorvoFEDoc, OpenOutcomeTellsWhatTheEditorMustAsk) {
+    test::TempDir dir;
+    // "KORVO" is not the font header, 201 is no coordinate, and the end block is missing.
+    test::WriteBytes(dir.File("odd.dat"),
+                     test::ByteWriter()
+                         .Text("KORVO VS - 3.01 ")
+                         .Raw({65, 1, 1, 'o', 5, 201, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})
+                         .bytes);
+    ScriptedDocumentHost host;
+    CKorvoFEDoc doc(host);
+    const DocumentOpenOutcome odd = doc.OnOpenDocument(dir.File("odd.dat"));
+    EXPECT_TRUE(odd.opened);
+    EXPECT_EQ(odd.font.result, FontReadResult::Read);
+    EXPECT_FALSE(odd.font.headerMatches);
+    ASSERT_TRUE(odd.font.damage.has_value());
+    EXPECT_TRUE(odd.font.damage->endMissing);
+    EXPECT_EQ(odd.font.recordsRead, 1);
+    EXPECT_EQ(odd.font.offGridCodes, std::vector<int>{65});
+    EXPECT_EQ(host.Messages().size(), 1u) << "only the damage is shown by the reader";
+
     CKorvoFEDoc missing(host);
-    EXPECT_TRUE(missing.OnOpenDocument(dir.File("missing.dat")));
+    EXPECT_EQ(missing.OnOpenDocument(dir.File("missing.dat")).font.result,
+              FontReadResult::CannotOpen);
     EXPECT_NE(missing.GetPaper(), nullptr);
-    EXPECT_FALSE(host.Messages().empty());
 }
 
 TEST(KorvoFEDoc, HelpLinesDialog) {

@@ -154,5 +154,67 @@ TEST(Korvofont, ExitStatusNamesTheKindOfFailure) {
     EXPECT_TRUE(test::ReadBytes(broken) == damaged);
 }
 
+// A truncated download, a file that may be no font, glyphs the format cannot write back: each
+// command says so on standard error and still shows what it read; only a sound font exits 0, and
+// put changes none of them.
+TEST(Korvofont, SaysWhatIsWrongWithAFontAndStillShowsWhatWasRead) {
+    TempDir dir;
+    const test::Bytes glyph = {65, 2, 1, 'm', 10, 20, 'd', 30, 40, 0, 0, 0, 0, 0, 0, 0};
+    const test::Bytes offGrid = {66, 1, 1, 'o', 201, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    const test::Bytes end(16, 0);
+    std::vector<std::pair<std::string, test::Bytes>> files;
+    const auto write = [&](const std::string& name, std::string_view header,
+                           std::vector<test::Bytes> records) {
+        test::ByteWriter file;
+        file.Text(header);
+        for (const test::Bytes& record : records) {
+            file.Raw(record);
+        }
+        files.emplace_back(dir.File(name), file.bytes);
+        test::WriteBytes(dir.File(name), file.bytes);
+        return dir.File(name);
+    };
+    const std::string sound = write("sound.dat", kFontFileHeader, {glyph, end});
+    const std::string cut = write("cut.dat", kFontFileHeader, {glyph});
+    const std::string foreign = write("foreign.dat", "KORVO VS - 3.01 ", {glyph, end});
+    const std::string shifted = write("offgrid.dat", kFontFileHeader, {glyph, offGrid, end});
+    const std::string drawing = dir.File("d.json");
+    test::WriteText(drawing, R"({"elements": [{"type": "point", "x": 5, "y": 5}]})");
+    const std::string noFont = "does not start with the header \"Korvo VS - 3.01 \"";
+    const std::string codes = "codes 66 have coordinates 201 to 203";
+    struct Case {
+        Args args;
+        int status;
+        std::string err;  // empty: nothing on standard error
+        std::string out;
+    };
+    const Case cases[] = {
+        {{"info", sound}, 0, "", "\n   65  A        2    10     20\n"},
+        {{"info", cut}, 2, "cut.dat is damaged: it ends after 32 bytes", "\n   65  A   "},
+        {{"decode", cut, "65"}, 2, "without its end block", "\"x2\":30.0"},
+        {{"info", foreign}, 2, "warning: File " + foreign + " " + noFont, "\n   65  A   "},
+        {{"dump", shifted},
+         0,
+         "warning: Font file " + shifted + ": the glyphs of " + codes,
+         "\"code\": 66"},
+        {{"put", foreign, "67", drawing}, 2, "foreign.dat is left as it is", ""},
+        {{"put", shifted, "67", drawing}, 2, "offgrid.dat is left as it is", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args[0] + " " + c.args[1]);
+        const CommandRun run = Korvofont(dir, c.args);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        if (c.err.empty()) {
+            EXPECT_EQ(run.err, "");
+        } else {
+            EXPECT_THAT(run.err, HasSubstr(c.err));
+        }
+        EXPECT_THAT(run.out, HasSubstr(c.out));
+    }
+    for (const auto& [path, bytes] : files) {
+        EXPECT_TRUE(test::ReadBytes(path) == bytes) << path;
+    }
+}
+
 }  // namespace
 }  // namespace korvo

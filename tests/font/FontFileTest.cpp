@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -116,17 +117,41 @@ TEST(FontFile, LettersFollowTheStreamCommands) {
                          0x00, 0x00, 0x00, 0x00}}));
 }
 
+// Streams the editor never writes but archives and damaged files can hold: the writer spells
+// them exactly as the stream walk reads them, never past the stream's storage.
+TEST(FontFile, OddStreamsAreWrittenAsTheWalkReadsThem) {
+    struct Case {
+        const char* what;
+        Bytes pool;  // the stream at offset 0; the last byte is the pool's spare byte
+        Bytes commands;
+    };
+    const Case cases[] = {
+        {"odd trailing coordinate", {CMD_MOVE, 10, CMD_END, 0}, {'m', 10, CMD_END}},
+        {"command byte as a coordinate", {CMD_MOVE, CMD_MOVE, 1, 2, CMD_END, 0}, {'m', 201, 1}},
+        {"no CMD_END before the storage ends", {CMD_MOVE, 1, 2, 3}, {'m', 1, 2, 'd', 3, CMD_END}},
+    };
+    for (const Case& c : cases) {
+        CFontTable table;
+        table.AdoptPool(c.pool);
+        ASSERT_TRUE(table.SetPooledEntry(65, 0, 0, 0));
+        Bytes record = {65, static_cast<std::uint8_t>(c.commands.size() / 3), 1};
+        record.insert(record.end(), c.commands.begin(), c.commands.end());
+        record.resize(16, 0);
+        EXPECT_EQ(EncodeFontFile(table), FontFile({record})) << c.what;
+    }
+}
+
 TEST(FontFile, EmptyFontIs32Bytes) {
     TempDir dir;
     const std::string path = dir.File("Empty Font.dat");
     CKorvoFont font;
     font.NewTable(1);
     ScriptedMessageHost host;
-    ASSERT_EQ(font.WriteFontFile(path, host), 1);
+    ASSERT_EQ(font.WriteFontFile(path, host), FontWriteResult::Written);
     EXPECT_EQ(test::ReadBytes(path), Concat({kHeader, kEndBlock}));
 
     CKorvoFont back;
-    ASSERT_EQ(back.LoadFontFile(path, 1, host), 1);
+    EXPECT_TRUE(back.LoadFontFile(path, 1, host).IsClean());
     EXPECT_EQ(back.Table()->DefinedCount(), 0);
     EXPECT_EQ(back.GetDefaultAdvance(), 0);
     EXPECT_EQ(back.Table()->FontName(), "Empty Font");
@@ -157,20 +182,62 @@ TEST(FontFile, DefaultAdvanceAndRepeatedCodes) {
     }
 }
 
-TEST(FontFile, ShortFilesReadAsEmptyFonts) {
-    const Bytes cases[] = {
-        {},
-        Bytes(kHeader.begin(), kHeader.begin() + 5),
-        kHeader,
-        Concat({kHeader, {0, 5, 1, 'm'}}),  // byte 16 is 0: the end block comes first
+// What the reader tells besides the characters: a file that may be no font, a file that ends
+// before its end block, and glyphs whose coordinates the format cannot write back.
+TEST(FontFile, OutcomeTellsWhatAUserMustKnow) {
+    const Bytes good = {65, 1, 1, 'o', 5, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    const Bytes offGridY = {66, 2, 1, 'm', 1, 201, 'd', 2, 2, 0, 0, 0, 0, 0, 0, 0};
+    const Bytes offGridX = {70, 1, 1, 'o', 203, 9, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    const Bytes offThenOn = {67, 1, 1, 'd', 202, 9, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    const Bytes onAgain = {67, 1, 1, 'd', 200, 9, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+    const std::string text = "This is a text file and no font at all.\n";
+    // "This is a text f" is the header; 'i' 'l' 'e' a record of 108 commands.
+    const Bytes textFile(text.begin(), text.end());
+    const Bytes otherVersion =
+        Concat({Bytes(kHeader.begin(), kHeader.end() - 2), Bytes{'2', ' '}, good, kEndBlock});
+    const Bytes cutInPadding = Concat({kHeader, Bytes(good.begin(), good.begin() + 9)});
+    const Bytes endBlockFirst = Concat({kHeader, {0, 5, 1, 'm'}});
+    struct Damage {
+        std::size_t offset;
+        bool endMissing;
     };
-    for (const Bytes& file : cases) {
+    struct Case {
+        const char* what;
+        Bytes file;
+        bool header;
+        int records;  // read
+        int defined;  // characters kept
+        std::optional<Damage> damage;
+        std::vector<int> offGrid;
+    };
+    const Case cases[] = {
+        {"sound", FontFile({good}), true, 1, 1, std::nullopt, {}},
+        {"empty file", {}, false, 0, 0, Damage{0, true}, {}},
+        {"only the header", kHeader, true, 0, 0, Damage{16, true}, {}},
+        {"byte 16 is 0", endBlockFirst, true, 0, 0, std::nullopt, {}},
+        {"cut after a record", Concat({kHeader, good}), true, 1, 1, Damage{32, true}, {}},
+        {"cut in a record's padding", cutInPadding, true, 1, 1, Damage{25, true}, {}},
+        {"another version", otherVersion, false, 1, 1, std::nullopt, {}},
+        {"a text file", textFile, false, 0, 0, Damage{17, false}, {}},
+        {"201 ... 203", FontFile({offGridY, good, offGridX}), true, 3, 3, std::nullopt, {66, 70}},
+        {"off-grid glyph replaced", FontFile({offThenOn, onAgain}), true, 2, 1, std::nullopt, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         for (const int owns : {0, 1}) {
             CFontTable table;
             FontReadOutcome outcome;
-            EXPECT_EQ(CaptureParse(table, file, owns, &outcome), "");
-            EXPECT_EQ(table.DefinedCount(), 0) << file.size();
-            EXPECT_FALSE(outcome.damage);
+            CaptureParse(table, c.file, owns, &outcome);
+            EXPECT_EQ(outcome.headerMatches, c.header);
+            EXPECT_EQ(outcome.recordsRead, c.records);
+            EXPECT_EQ(table.DefinedCount(), c.defined);
+            EXPECT_EQ(outcome.offGridCodes, c.offGrid);
+            ASSERT_EQ(outcome.damage.has_value(), c.damage.has_value());
+            if (c.damage) {
+                EXPECT_EQ(outcome.damage->offset, c.damage->offset);
+                EXPECT_EQ(outcome.damage->endMissing, c.damage->endMissing);
+            }
+            EXPECT_EQ(outcome.IsClean(), c.header && !c.damage && c.offGrid.empty());
         }
     }
 }
@@ -231,12 +298,15 @@ TEST(FontFile, DamagedFilesKeepWhatCameBefore) {
     // Loading the font shows the damage to the user.
     TempDir dir;
     test::WriteBytes(dir.File("broken.dat"), cases[0].file);
+    test::WriteBytes(dir.File("cut.dat"), Concat({kHeader, good}));
     CKorvoFont font;
     ScriptedMessageHost host;
-    ASSERT_EQ(font.LoadFontFile(dir.File("broken.dat"), 1, host), 1);
-    ASSERT_EQ(host.Messages().size(), 1u);
+    EXPECT_TRUE(font.LoadFontFile(dir.File("broken.dat"), 1, host).IsRead());
+    EXPECT_TRUE(font.LoadFontFile(dir.File("cut.dat"), 1, host).IsRead());
+    ASSERT_EQ(host.Messages().size(), 2u);
     EXPECT_THAT(host.Messages()[0].text, HasSubstr("character record 2 (byte offset 34)"));
     EXPECT_THAT(host.Messages()[0].text, HasSubstr("The 1 characters before it were read"));
+    EXPECT_THAT(host.Messages()[1].text, HasSubstr("cut.dat is damaged: it ends after 32 bytes"));
     EXPECT_EQ(font.Table()->DefinedCount(), 1);
 }
 
@@ -245,7 +315,8 @@ TEST(FontFile, MissingFilesAndFailedWrites) {
     font.NewTable(1);
     font.Table()->StoreGlyph(65, Polyline(3));
     ScriptedMessageHost host;
-    EXPECT_EQ(font.LoadFontFile("/nonexistent/folder/font.dat", 1, host), 0);
+    EXPECT_EQ(font.LoadFontFile("/nonexistent/folder/font.dat", 1, host).result,
+              FontReadResult::CannotOpen);
     ASSERT_EQ(host.Messages().size(), 1u);
     EXPECT_EQ(host.Messages()[0].text, "Font file /nonexistent/folder/font.dat not found !");
     EXPECT_EQ(host.Messages()[0].buttons, MessageButtons::Ok);
@@ -254,9 +325,10 @@ TEST(FontFile, MissingFilesAndFailedWrites) {
     EXPECT_EQ(font.Table()->OwnsEntries(), 0);
 
     // A file that cannot be created shows nothing; a font without a table writes nothing.
-    EXPECT_EQ(font.WriteFontFile("/nonexistent/folder/font.dat", host), 0);
+    EXPECT_EQ(font.WriteFontFile("/nonexistent/folder/font.dat", host),
+              FontWriteResult::CannotCreate);
     EXPECT_EQ(host.Messages().size(), 1u);
-    EXPECT_EQ(CKorvoFont().WriteFontFile("/tmp/never-written.dat", host), 0);
+    EXPECT_EQ(CKorvoFont().WriteFontFile("/tmp/never-written.dat", host), FontWriteResult::NoTable);
 }
 
 // Reading in either mode and writing again gives back every sample font byte for byte.

@@ -10,20 +10,6 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-TEST(FontTable, FreshTableIsEmpty) {
-    const CFontTable table;
-    EXPECT_EQ(table.DefaultAdvance(), 0);
-    EXPECT_EQ(table.DefinedCount(), 0);
-    EXPECT_EQ(table.PoolSize(), 0u);
-    EXPECT_FALSE(table.HasPool());
-    EXPECT_TRUE(table.FontName().empty());
-    for (int code = 0; code < CFontTable::kGlyphCount; ++code) {
-        const GlyphEntry& e = table.Entry(code);
-        EXPECT_TRUE(!e.HasCommands() && e.left == 0 && e.glyphWidth == 0) << code;
-        EXPECT_EQ(table.CountCommandPairs(code), 0);
-    }
-}
-
 TEST(GlyphStream, CountsPairsUpToTheEnd) {
     struct Case {
         const char* what;
@@ -119,19 +105,6 @@ TEST(FontTable, EmptyGlyphAndDefaultAdvance) {
     table.StoreGlyph(65, std::vector<GlyphCommand>{{GlyphOp::Point, 3, 3}});
     EXPECT_EQ(table.Entry(65).commands.size(), 7u);
     EXPECT_EQ(table.Entry(65).glyphWidth, 0);
-}
-
-TEST(FontTable, ClearAndInitReleaseEverything) {
-    CFontTable table;
-    table.Init(1);
-    table.SetFontName("x");
-    table.StoreGlyph(1, std::vector<GlyphCommand>{{GlyphOp::Point, 3, 3}});
-    table.Clear();
-    EXPECT_FALSE(table.Entry(1).HasCommands());
-    table.Init(0);
-    EXPECT_EQ(table.OwnsEntries(), 0);
-    EXPECT_TRUE(table.FontName().empty());
-    EXPECT_EQ(table.Entry(1).left, 0);
 }
 
 }  // namespace
