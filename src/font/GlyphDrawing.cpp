@@ -31,7 +31,7 @@ bool TakesPart(const CData& node) {
     return node.GetElement() != nullptr && node.GetLevel() != kConstructionLevel;
 }
 
-std::vector<CData*> NodesOfType(const CPaper& paper, std::int32_t type) {
+std::vector<CData*> NodesOfType(CPaper& paper, std::int32_t type) {
     std::vector<CData*> nodes = paper.GetCollection()->CollectByType(type, type, true);
     std::erase_if(nodes, [](const CData* node) { return !TakesPart(*node); });
     return nodes;
@@ -136,13 +136,35 @@ bool TouchesArea(PointF s, PointF e) {
            std::max(s.y, e.y) >= 0.0f && std::min(s.y, e.y) <= 200.0f;
 }
 
-// Takes the node out of whichever list holds it.
-void RemoveNode(CPaper& paper, const CData* node) {
-    CDataCollection* holder =
-        node->GetParent() != nullptr ? node->GetParent()->GetChildren() : paper.GetCollection();
-    if (holder == nullptr || !holder->Remove(node)) {
-        paper.GetCollection()->Remove(node);
+// Takes a converted curve out of the drawing. Nodes below it take its place in the list that held
+// it, so that converting a curve never deletes anything with it, and curves among them are still
+// there to be converted in their turn.
+void RemoveCurve(CPaper& paper, CData& curve) {
+    CData* owner = curve.GetParent();
+    CDataCollection* list = owner != nullptr ? owner->GetChildren() : paper.GetCollection();
+    std::size_t index = 0;
+    while (index < list->GetCount() && list->GetAt(index) != &curve) {
+        ++index;
     }
+    const std::unique_ptr<CData> node = list->Detach(&curve);
+    CDataCollection* children = node ? node->GetChildren() : nullptr;
+    while (children != nullptr && !children->IsEmpty()) {
+        list->Insert(index++, children->Detach(children->GetAt(0)));
+    }
+}
+
+// The ellipse parameter of a polar angle (degrees) in the ellipse's own frame.
+double ArcParameter(double a, double b, double degrees) {
+    const double theta = degrees * (kPi / 180.0);
+    return std::atan2(std::fabs(a) * std::sin(theta), std::fabs(b) * std::cos(theta));
+}
+
+// The element itself draws a curve whose ends have the same parameter as the whole ellipse.
+bool IsWholeEllipse(const CData& curve) {
+    const double a = curve.GetAxisA();
+    const double b = curve.GetAxisB();
+    return IsZeroD(ArcParameter(a, b, curve.GetEndAngle()) -
+                   ArcParameter(a, b, curve.GetStartAngle()));
 }
 
 }  // namespace
@@ -241,10 +263,11 @@ int CGlyphDrawing::DecodeGlyph(const CFontTable* table, int code) {
         if (byte == CMD_END) {
             break;
         }
+        // A command byte sets the states but leaves the x/y alternation alone: in a damaged
+        // stream the coordinates pair up as they are counted, whatever comes between them.
         if (byte == CMD_POINT || byte == CMD_MOVE) {
             pointState = byte == CMD_POINT ? 1 : 0;
             lineState = byte == CMD_MOVE ? 1 : 0;
-            haveX = false;
             continue;
         }
         if (!haveX) {
@@ -313,13 +336,20 @@ CGlyphDrawing::Conversion CGlyphDrawing::ConvertCurves() {
         ReportTooMany(n0 + 2 * m);
         return Conversion::kRefused;
     }
+    // Each curve is converted and removed in gathering order, parents before their children;
+    // removing a parent moves its children up instead of deleting them, so no curve of the list
+    // is freed before its turn.
     for (CData* curve : curves) {
+        // A whole ellipse has no ends to run between: it becomes the ellipse from 0 to 360
+        // degrees rather than nothing.
+        const bool whole = IsWholeEllipse(*curve);
         ArcToLines(static_cast<float>(curve->GetX1()), static_cast<float>(curve->GetY1()),
                    static_cast<float>(curve->GetAxisA()), static_cast<float>(curve->GetAxisB()),
                    static_cast<float>(curve->GetAngle()),
-                   static_cast<float>(curve->GetStartAngle()),
-                   static_cast<float>(curve->GetEndAngle()), 0, kDefaultWidth, 0, 1, points);
-        RemoveNode(paper_, curve);
+                   whole ? 0.0f : static_cast<float>(curve->GetStartAngle()),
+                   whole ? 360.0f : static_cast<float>(curve->GetEndAngle()), 0, kDefaultWidth, 0,
+                   1, points);
+        RemoveCurve(paper_, *curve);
     }
     return Conversion::kConverted;
 }
@@ -331,10 +361,8 @@ void CGlyphDrawing::ArcToLines(float cx, float cy, float rx, float ry, float rot
         return;
     }
     const double toRad = kPi / 180.0;
-    const double a = std::fabs(rx);
-    const double b = std::fabs(ry);
-    const double ts = std::atan2(a * std::sin(start * toRad), b * std::cos(start * toRad));
-    double te = std::atan2(a * std::sin(end * toRad), b * std::cos(end * toRad));
+    const double ts = ArcParameter(rx, ry, start);
+    double te = ArcParameter(rx, ry, end);
     while (te < ts) {
         te += kTwoPi;
     }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "app/KorvoFEDoc.h"
@@ -30,7 +31,9 @@ struct Drawing {
         }
     }
 
-    CData* Add(const El& e) {
+    CData* Add(const El& e) { return doc.GetPaper()->AddNode(Make(e)); }
+
+    static std::unique_ptr<CData> Make(const El& e) {
         std::unique_ptr<CData> node;
         if (e.kind == 'l') {
             node = std::make_unique<CData>(kNodeLine);
@@ -43,7 +46,7 @@ struct Drawing {
             node->CreateEllipse(e.v[0], e.v[1], e.v[2], e.v[3], e.v[4], e.v[5], 0, 0, 0.25f, 0,
                                 e.level);
         }
-        return doc.GetPaper()->AddNode(std::move(node));
+        return node;
     }
 
     // Stores the drawing under code 65: the stream up to CMD_END, or nothing when refused.
@@ -125,30 +128,35 @@ TEST(GlyphDrawing, EncodesChainsPointsAndTruncation) {
 }
 
 TEST(GlyphDrawing, DecodesPolylinesAndPoints) {
+    using Lines = std::vector<std::array<float, 4>>;
     struct Case {
         std::vector<std::uint8_t> stream;
-        int lines;
+        Lines lines;
         int points;
     };
     const Case cases[] = {
-        {{201, 0, 0, 100, 200, 200, 0, 202, 100, 100, 203}, 2, 1},
-        {{10, 10, 201, 0, 0, 5, 5, 203}, 1, 0},  // a pair before any command makes nothing
-        {{202, 1, 1, 2, 2, 3, 3, 203}, 0, 1},    // later pairs after a point make nothing
-        {{203}, 0, 0},
+        {{201, 0, 0, 100, 200, 200, 0, 202, 100, 100, 203},
+         {{0, 0, 100, 200}, {100, 200, 200, 0}},
+         1},
+        {{10, 10, 201, 0, 0, 5, 5, 203}, {{0, 0, 5, 5}}, 0},  // a pair before any command: nothing
+        {{202, 1, 1, 2, 2, 3, 3, 203}, {}, 1},  // later pairs after a point make nothing
+        {{203}, {}, 0},
+        // Damaged streams: coordinates pair up alternately, whatever command bytes fall between.
+        {{201, 10, 20, 30, 201, 40, 50, 60, 203}, {{30, 40, 50, 60}}, 0},
+        {{202, 5, 201, 6, 7, 8, 203}, {{5, 6, 7, 8}}, 0},
     };
     for (const Case& c : cases) {
         Drawing d({});
         // The raw stream goes into a pooled table, which takes bytes as they stand.
         CFontTable raw;
         raw.Init(0);
-        raw.ReservePool(static_cast<std::uint32_t>(c.stream.size()));
         std::vector<std::uint8_t> pool = c.stream;
         pool.push_back(0);
         raw.AdoptPool(pool);
-        raw.SetPooledEntry(66, 0, 0, 0);
-        EXPECT_EQ(d.doc.DecodeGlyph(&raw, 66), 1);
+        raw.SetPooledEntry(65, 0, 0, 0);
+        EXPECT_EQ(d.doc.DecodeGlyph(&raw, 65), 1);
+        EXPECT_EQ(d.Lines(), c.lines) << int(c.stream[0]) << " " << c.stream.size();
         const auto* nodes = d.doc.GetPaper()->GetCollection();
-        EXPECT_EQ(nodes->CollectByType(kNodeLine, kNodeLine, true).size(), std::size_t(c.lines));
         EXPECT_EQ(nodes->CollectByType(kNodePoint, kNodePoint, true).size(), std::size_t(c.points));
     }
     Drawing d({});
@@ -239,6 +247,85 @@ TEST(GlyphDrawing, ConvertsArcsWithinTheLimit) {
     Drawing cancel({{'e', {100, 100, 10, 10, 0, 90}}, {'l', {1, 1, 2, 2}}});
     cancel.host.AnswerLineCount(std::nullopt);
     EXPECT_EQ(*cancel.Store(), (std::vector<std::uint8_t>{201, 1, 1, 2, 2, 203}));
+}
+
+// Curves below curves, in groups, and only some of them selected: each curve to convert becomes
+// lines exactly once, and whatever hung below a converted curve stays on the sheet.
+TEST(GlyphDrawing, ConvertsEveryCurveOnceWhateverTheNesting) {
+    struct Case {
+        const char* what;
+        bool inGroup;
+        std::array<std::uint16_t, 3> marks;  // of the curves of radius 50, 20 and 10
+        std::set<int> converted;             // radii of the curves that became lines
+        int curvesLeft;
+    };
+    const Case cases[] = {
+        {"nested three deep", false, {0, 0, 0}, {10, 20, 50}, 0},
+        {"nested in a group", true, {0, 0, 0}, {10, 20, 50}, 0},
+        {"only the outer selected", false, {1, 0, 0}, {50}, 2},
+        {"only the middle selected", true, {0, 1, 0}, {20}, 2},
+        {"outer and inner selected", false, {1, 0, 1}, {10, 50}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        // Marks are set before the children come, as setting a mark marks the children too.
+        auto curve = [&c](float radius, int i) {
+            auto node = Drawing::Make({'e', {100, 100, radius, radius, 0, i == 2 ? 180.0f : 360}});
+            node->SetMark(c.marks[i]);
+            return node;
+        };
+        auto outer = curve(50, 0);
+        outer->AddChild(Drawing::Make({'l', {10, 10, 20, 20}}));
+        auto middle = curve(20, 1);
+        middle->AddChild(curve(10, 2));
+        outer->AddChild(std::move(middle));
+        std::unique_ptr<CData> top = std::move(outer);
+        if (c.inGroup) {
+            auto group = std::make_unique<CData>(kNodeGroup);
+            group->AddChild(std::move(top));
+            top = std::move(group);
+        }
+        Drawing d({});
+        d.doc.GetPaper()->AddNode(std::move(top));
+        d.host.AnswerLineCount(4);
+
+        ASSERT_EQ(d.doc.ConvertArcsToLines(), 1);
+        std::multiset<int> radii;
+        for (const auto& l : d.Lines()) {
+            radii.insert(int(std::lround(std::hypot(l[0] - 100, l[1] - 100))));
+        }
+        EXPECT_EQ(radii.count(127), 1u) << "the line below the outer curve stays";
+        for (const int radius : {10, 20, 50}) {
+            EXPECT_EQ(radii.count(radius), c.converted.count(radius) * 4) << radius;
+        }
+        EXPECT_EQ(d.doc.GetPaper()->GetCollection()->CollectByType(2, 2, true).size(),
+                  std::size_t(c.curvesLeft));
+        EXPECT_EQ(test::CheckDocumentInvariants(*d.doc.GetPaper()), std::vector<std::string>{});
+    }
+}
+
+// A curve whose ends coincide is whole to the element; Save Char stores it whole, like 0 to 360.
+TEST(GlyphDrawing, WholeEllipsesWithEqualEndsAreConvertedWhole) {
+    const std::vector<std::uint8_t> circle = {201, 150, 100, 100, 150, 50,
+                                              100, 100, 50,  150, 100, 203};
+    const std::pair<float, float> ends[] = {{0, 360}, {45, 45}, {0, 0}, {30, 390}, {-120, 240}};
+    for (const auto& [start, end] : ends) {
+        Drawing d({{'e', {100, 100, 50, 50, start, end}}});
+        d.host.AnswerLineCount(4);
+        EXPECT_EQ(d.Store(), circle) << start << " " << end;
+    }
+    // A rotated, flat ellipse keeps its rotation: the chain starts at the end of its own x axis.
+    Drawing flat({});
+    auto node = std::make_unique<CData>(kNodeEllipse);
+    node->CreateEllipse(100, 100, 60, 30, 10, 10, 90, 0, 0.25f, 0, 1);
+    flat.doc.GetPaper()->AddNode(std::move(node));
+    flat.host.AnswerLineCount(4);
+    ASSERT_EQ(flat.doc.ConvertArcsToLines(), 1);
+    const auto lines = flat.Lines();
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_NEAR(lines.front()[0], 100, 1e-3);
+    EXPECT_NEAR(lines.front()[1], 160, 1e-3);
+    EXPECT_NEAR(lines.back()[3], 160, 1e-3);
 }
 
 TEST(GlyphDrawing, RefusesMoreThan255Pairs) {
