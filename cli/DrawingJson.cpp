@@ -183,7 +183,7 @@ nlohmann::ordered_json StoredJson(const CData& node) {
     return element;
 }
 
-nlohmann::ordered_json PolygonJson(CDrawObj& polygon) {
+nlohmann::ordered_json PolygonJson(const CDrawObj& polygon) {
     nlohmann::ordered_json points = nlohmann::ordered_json::array();
     if (const std::vector<PointF>* vertices = polygon.GetPoints(); vertices != nullptr) {
         for (const PointF& p : *vertices) {
@@ -237,7 +237,7 @@ nlohmann::ordered_json TextJson(const CDrawObj& text) {
 // The element by what it is, whatever node holds it; null for the kinds no tool makes (the
 // transformation frames of placed symbols) and for nodes without an element (groups).
 nlohmann::ordered_json ElementJson(const CData& node) {
-    CDrawObj* element = node.GetElement();
+    const CDrawObj* element = node.GetElement();
     if (element == nullptr) {
         return nullptr;
     }
@@ -305,7 +305,7 @@ DrawingRead ReadDrawingJson(std::string_view text) {
 
 nlohmann::ordered_json DrawingToJson(const CPaper& paper, const DrawingJsonOptions& options) {
     nlohmann::ordered_json elements = nlohmann::ordered_json::array();
-    const std::vector<CData*> nodes =
+    const std::vector<const CData*> nodes =
         options.everyElement
             ? paper.GetCollection()->CollectByType(std::numeric_limits<std::int32_t>::min(),
                                                    std::numeric_limits<std::int32_t>::max(), true)

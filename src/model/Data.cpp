@@ -70,6 +70,9 @@ void CData::RepairWidth() {
 std::unique_ptr<CData> CData::Clone() const {
     CArchive out;
     out.WriteObject(this);
+    if (out.IsFailed()) {
+        return nullptr;
+    }
     CArchive in(out.Bytes(), DrawingClasses());
     return in.ReadObjectOf<CData>();
 }
@@ -120,9 +123,9 @@ bool CData::HasChildren() const {
 
 void CData::AddChild(std::unique_ptr<CData> node) {
     if (!children_) {
-        children_ = std::make_unique<CDataCollection>();
+        SetChildren(std::make_unique<CDataCollection>());
     }
-    children_->Add(std::move(node), this);
+    children_->Add(std::move(node));
 }
 
 void CData::SetMark(std::uint16_t mark) {

@@ -45,7 +45,8 @@ public:
     const CRuntimeClass* GetRuntimeClass() const override { return &kRuntimeClass; }
     void Serialize(CArchive& ar) override;
     // A deep copy through a memory archive: what is stored is duplicated, mark and floating flag
-    // are not.
+    // are not. The copy belongs to no collection yet. Null when the node is nested too deeply to
+    // be stored (CArchive::kMaxObjectDepth); the node itself is never changed.
     std::unique_ptr<CData> Clone() const;
 
     // --- factories: the width is given in drawing units ------------------------------------
@@ -63,14 +64,18 @@ public:
                     std::uint16_t level);
 
     // --- structure --------------------------------------------------------------------------
-    CDrawObj* GetElement() const { return element_.get(); }
+    // The parent link is kept by the collections: a node's parent is the node whose children
+    // hold it, or null at the top of a drawing and while no collection holds it.
+    const CDrawObj* GetElement() const { return element_.get(); }
+    CDrawObj* GetElement() { return element_.get(); }
     void SetElement(std::unique_ptr<CDrawObj> element);
-    CDataCollection* GetChildren() const { return children_.get(); }
+    const CDataCollection* GetChildren() const { return children_.get(); }
+    CDataCollection* GetChildren() { return children_.get(); }
     void SetChildren(std::unique_ptr<CDataCollection> children);
     bool HasChildren() const;
     void AddChild(std::unique_ptr<CData> node);
-    CData* GetParent() const { return parent_; }
-    void SetParent(CData* parent) { parent_ = parent; }
+    const CData* GetParent() const { return parent_; }
+    CData* GetParent() { return parent_; }
 
     std::int32_t GetType() const { return type_; }
     std::int32_t GetID() const { return type_; }
@@ -116,7 +121,8 @@ public:
     std::string GetText() const;
     void SetText(const std::string& text);
     // The children as a collection to inspect, or null.
-    CDataCollection* GetDataCollection() const { return children_.get(); }
+    const CDataCollection* GetDataCollection() const { return children_.get(); }
+    CDataCollection* GetDataCollection() { return children_.get(); }
     bool HasDataCollection() const { return HasChildren(); }
 
     // --- drawing and geometry -----------------------------------------------------------------
@@ -136,12 +142,14 @@ public:
     bool GetSnapPoint(PointF& p) const;
 
 private:
+    friend class CDataCollection;  // keeps the parent links
+    void SetParent(CData* parent) { parent_ = parent; }
+
     void DrawFilteredInRect(CPaper& paper, IDrawContext* dc, const CData* except, const RectF& rect,
                             bool unmarkedOnly);
     void RepairWidth();
 
     std::int32_t floating_ = 0;
-    std::int32_t reserved_ = 0;
     std::int32_t type_ = kNodeGroup;
     std::uint16_t mark_ = kMarkNormal;
     CData* parent_ = nullptr;

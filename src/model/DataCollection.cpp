@@ -31,27 +31,39 @@ void CDataCollection::Serialize(CArchive& ar) {
         ar.Fail("node count exceeds the data");
         return;
     }
+    Nodes loaded;
     for (std::uint32_t i = 0; i < count && !ar.IsFailed(); ++i) {
         std::unique_ptr<CData> node = ar.ReadObjectOf<CData>();
         if (node) {
-            nodes_.push_back(std::move(node));
+            loaded.push_back(std::move(node));
         }
+    }
+    if (ar.IsFailed()) {
+        return;
+    }
+    for (std::unique_ptr<CData>& node : loaded) {
+        Add(std::move(node));
     }
 }
 
 std::unique_ptr<CDataCollection> CDataCollection::Clone() const {
     CArchive out;
     out.WriteObject(this);
+    if (out.IsFailed()) {
+        return nullptr;
+    }
     CArchive in(out.Bytes(), DrawingClasses());
     return in.ReadObjectOf<CDataCollection>();
 }
 
-CData* CDataCollection::Add(std::unique_ptr<CData> node, CData* parent) {
-    if (parent != nullptr) {
-        node->SetParent(parent);
-    }
-    nodes_.push_back(std::move(node));
-    return nodes_.back().get();
+CData* CDataCollection::Add(std::unique_ptr<CData> node) {
+    return Insert(nodes_.size(), std::move(node));
+}
+
+CData* CDataCollection::Insert(std::size_t index, std::unique_ptr<CData> node) {
+    node->SetParent(owner_);
+    const auto at = nodes_.begin() + static_cast<std::ptrdiff_t>(std::min(index, nodes_.size()));
+    return nodes_.insert(at, std::move(node))->get();
 }
 
 std::unique_ptr<CData> CDataCollection::Detach(const CData* node) {
@@ -62,6 +74,7 @@ std::unique_ptr<CData> CDataCollection::Detach(const CData* node) {
     }
     std::unique_ptr<CData> detached = std::move(*it);
     nodes_.erase(it);
+    detached->SetParent(nullptr);
     return detached;
 }
 
@@ -118,6 +131,7 @@ void CDataCollection::SetWidthAll(double width) {
 }
 
 void CDataCollection::SetParentAll(CData* parent) {
+    owner_ = parent;
     for (const auto& node : nodes_) {
         node->SetParent(parent);
     }
@@ -172,7 +186,7 @@ void CDataCollection::ScaleAll(float cx, float cy, double fx, double fy) {
     }
 }
 
-RectF CDataCollection::GetExtents(CPaper& paper) const {
+RectF CDataCollection::GetExtents(CPaper& paper) {
     RectF extents = RectF::Empty();
     for (const auto& node : nodes_) {
         extents.Include(node->GetExtents(paper));
@@ -180,7 +194,7 @@ RectF CDataCollection::GetExtents(CPaper& paper) const {
     return extents;
 }
 
-RectF CDataCollection::GetMarkedExtents(CPaper& paper, std::uint16_t mark) const {
+RectF CDataCollection::GetMarkedExtents(CPaper& paper, std::uint16_t mark) {
     RectF extents = RectF::Empty();
     for (const auto& node : nodes_) {
         if (node->GetMark() == mark) {
@@ -193,13 +207,21 @@ RectF CDataCollection::GetMarkedExtents(CPaper& paper, std::uint16_t mark) const
 }
 
 std::vector<CData*> CDataCollection::CollectByType(std::int32_t low, std::int32_t high,
-                                                   bool recursive) const {
+                                                   bool recursive) {
     std::vector<CData*> out;
     CollectInto(out, low, high, recursive);
     return out;
 }
 
-void CDataCollection::CollectInto(std::vector<CData*>& out, std::int32_t low, std::int32_t high,
+std::vector<const CData*> CDataCollection::CollectByType(std::int32_t low, std::int32_t high,
+                                                         bool recursive) const {
+    std::vector<const CData*> out;
+    CollectInto(out, low, high, recursive);
+    return out;
+}
+
+template <class Node>
+void CDataCollection::CollectInto(std::vector<Node*>& out, std::int32_t low, std::int32_t high,
                                   bool recursive) const {
     for (const auto& node : nodes_) {
         if (node->GetType() >= low && node->GetType() <= high) {

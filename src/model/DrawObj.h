@@ -93,6 +93,7 @@ public:
     virtual void AddPoints(const std::vector<PointF>*) {}
     // Only elements made of a vertex list have one; the rest answer null.
     virtual std::vector<PointF>* GetPoints() { return nullptr; }
+    virtual const std::vector<PointF>* GetPoints() const { return nullptr; }
     virtual void SetFrame(const RectF&) {}
     virtual RectF GetFrame() const { return RectF{0.0f, 0.0f, 0.0f, 0.0f}; }
     virtual void SetTag(const std::string&) {}

@@ -26,6 +26,7 @@ public:
 
     void AddPoints(const std::vector<PointF>* points) override;
     std::vector<PointF>* GetPoints() override { return &points_; }
+    const std::vector<PointF>* GetPoints() const override { return &points_; }
 
     void MoveBack(float dx, float dy) override;
     void MoveBy(float dx, float dy) override;

@@ -58,20 +58,18 @@ CPaper::CPaper(float x, float y, float w, float h, float leftMargin, float botto
     BuildSharedResources();
 }
 
+// The current pen and brush come first: an index the tables never gave out (one an element
+// cached from another sheet) answers them. Then the pens and brushes every element may be drawn
+// with whatever its own attributes: selected (marked) and erased (drawn over in the background
+// colour).
 void CPaper::BuildSharedResources() {
     const SheetValues& v = values_;
-    currentPen_ = FindPen(v.penStyle, v.width, v.color);
-    currentBrush_ = FindBrush(v.fillStyle, v.fillColor, v.hatch);
+    FindPen(v.penStyle, v.width, v.color);
+    FindBrush(v.fillStyle, v.fillColor, v.hatch);
     markedPen_ = FindPen(0, 0, v.selectionColor);
     markedBrush_ = FindBrush(0, 0x0000FF, 0);
-    highlightPen_ = FindPen(v.penStyle, v.width, v.highlightColor);
-    highlightBrush_ = FindBrush(v.fillStyle, v.highlightColor, v.hatch);
-    thirdPen_ = FindPen(v.penStyle, v.width, v.thirdColor);
-    thirdBrush_ = FindBrush(v.fillStyle, v.thirdColor, v.hatch);
     backgroundPen_ = FindPen(v.penStyle, v.width, v.backgroundColor);
     backgroundBrush_ = FindBrush(v.fillStyle, v.backgroundColor, v.hatch);
-    secondColorPen_ = FindPen(0, 0, v.highlightColor);
-    widePen_ = FindPen(0, 250, v.widePenColor);
 }
 
 void CPaper::SetClientRect(const DeviceRect& client) {
@@ -204,7 +202,6 @@ void CPaper::SetHelpLine(int i, float position, bool shown) {
 }
 
 CData* CPaper::AddNode(std::unique_ptr<CData> node) {
-    node->SetParent(nullptr);
     return collection_->Add(std::move(node));
 }
 
@@ -232,19 +229,18 @@ bool Contains(const RectF& r, PointF p) {
     return p.x >= r.minX && p.x <= r.maxX && p.y >= r.minY && p.y <= r.maxY;
 }
 
-void PickIn(const CDataCollection& nodes, PickState& state) {
-    for (const auto& node : nodes) {
+void PickIn(CDataCollection& nodes, PickState& state) {
+    for (CData* node : nodes) {
         CDrawObj* element = node->GetElement();
-        if (node->IsFloating() || (element != nullptr && !element->IsVisible(node.get()))) {
+        if (node->IsFloating() || (element != nullptr && !element->IsVisible(node))) {
             continue;
         }
         if (element != nullptr && (state.type == 0 || node->GetType() == state.type) &&
-            Contains(Grown(element->GetExtents(state.paper, node.get()), state.tolerance),
-                     state.p)) {
-            const double d = element->GetDistance(state.paper, state.p, node.get());
+            Contains(Grown(element->GetExtents(state.paper, node), state.tolerance), state.p)) {
+            const double d = element->GetDistance(state.paper, state.p, node);
             // Ties keep the earlier node: a later one must be strictly nearer.
             if (d >= 0.0 && d < state.bestDistance && d < state.tolerance) {
-                state.best = node.get();
+                state.best = node;
                 state.bestDistance = d;
             }
         }
@@ -302,15 +298,16 @@ void CPaper::Serialize(CArchive& ar) {
         ar.WriteObject(collection_.get());
         return;
     }
-    showGrid_ = ar.Read<std::int32_t>();
+    const std::int32_t showGrid = ar.Read<std::int32_t>();
     // The stored drawing values are read past: a sheet keeps its own.
     constexpr std::size_t kStoredValueBytes = 40 - 4;
     std::array<std::uint8_t, kStoredValueBytes> skipped{};
     ar.ReadBytes(skipped);
     std::unique_ptr<CDataCollection> loaded = ar.ReadObjectOf<CDataCollection>();
     if (ar.IsFailed()) {
-        return;
+        return;  // a damaged sheet changes nothing
     }
+    showGrid_ = showGrid;
     collection_ = loaded ? std::move(loaded) : std::make_unique<CDataCollection>();
     collection_->SetParentAll(nullptr);
     collection_->SetMarkAll(kMarkNormal);

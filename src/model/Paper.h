@@ -36,7 +36,6 @@ struct SheetValues {
     std::uint16_t level = 1;
     ColorRef selectionColor = 0x0000FF;
     ColorRef highlightColor = 0x808000;
-    ColorRef thirdColor = 0xA56E3A;
     ColorRef backgroundColor = 0xFFFFFF;
     ColorRef gridDotColor = 0;
     ColorRef widePenColor = 0;
@@ -69,9 +68,11 @@ public:
     void Serialize(CArchive& ar) override;
 
     // --- the drawing -------------------------------------------------------------------------
-    CDataCollection* GetCollection() const { return collection_.get(); }
+    const CDataCollection* GetCollection() const { return collection_.get(); }
+    CDataCollection* GetCollection() { return collection_.get(); }
     // The collection handed to scripts and inspection tools.
-    CDataCollection* GetDataCollectionController() const { return collection_.get(); }
+    const CDataCollection* GetDataCollectionController() const { return collection_.get(); }
+    CDataCollection* GetDataCollectionController() { return collection_.get(); }
     CData* AddNode(std::unique_ptr<CData> node);
     void SetMarkAll(std::uint16_t mark);
     // The nearest visible element of that node type (0: any) within the pick distance.
@@ -142,8 +143,6 @@ public:
     const Brush& MarkedBrush() const { return brushes_.At(markedBrush_); }
     const Pen& BackgroundPen() const { return pens_.At(backgroundPen_); }
     const Brush& BackgroundBrush() const { return brushes_.At(backgroundBrush_); }
-    const Pen& HighlightPen() const { return pens_.At(highlightPen_); }
-    const Pen& WidePen() const { return pens_.At(widePen_); }
     int PenCount() const { return pens_.Count(); }
 
 private:
@@ -184,18 +183,10 @@ private:
     SheetValues values_;
     CResourceTable<Pen> pens_;
     CResourceTable<Brush> brushes_;
-    int currentPen_ = 0;
-    int currentBrush_ = 0;
     int markedPen_ = 0;
     int markedBrush_ = 0;
-    int highlightPen_ = 0;
-    int highlightBrush_ = 0;
-    int thirdPen_ = 0;
-    int thirdBrush_ = 0;
     int backgroundPen_ = 0;
     int backgroundBrush_ = 0;
-    int secondColorPen_ = 0;
-    int widePen_ = 0;
 };
 
 }  // namespace korvo

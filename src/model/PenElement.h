@@ -20,8 +20,6 @@ public:
     RectF GetExtents(CPaper& paper, const CData* node) override;
     void CreatePens(CPaper& paper) override;
 
-    int GetPenIndex() const { return penIndex_; }
-
 protected:
     CPenElement() = default;
     CPenElement(std::uint16_t style, std::uint16_t width, std::uint32_t color, std::uint16_t level);

@@ -18,9 +18,11 @@ CSnapSearch::CSnapSearch(CPaper& paper, PointF cursor, int mode, double toleranc
       bestDistance_(tolerance),
       best_(cursor) {}
 
-void CSnapSearch::Visit(const CDataCollection& nodes) {
-    for (const auto& node : nodes) {
-        // A node still being placed follows the cursor; snapping to it would pin it there.
+void CSnapSearch::Visit(CDataCollection& nodes) {
+    for (CData* node : nodes) {
+        // A floating node is one a tool carries under the cursor (a copy being placed, a stroke
+        // being drawn). Its points travel with the cursor and would always be the nearest, so
+        // snapping to them would pin the node to itself; its children travel with it.
         if (node->IsFloating()) {
             continue;
         }
@@ -33,7 +35,7 @@ void CSnapSearch::Visit(const CDataCollection& nodes) {
     }
 }
 
-void CSnapSearch::Evaluate(const CData& node) {
+void CSnapSearch::Evaluate(CData& node) {
     CDrawObj& element = *node.GetElement();
     PointF q;
     if ((mode_ & kSnapCentre) != 0 && element.GetSnapPoint(q)) {
@@ -57,7 +59,7 @@ void CSnapSearch::Evaluate(const CData& node) {
     }
 }
 
-void CSnapSearch::CollectSegments(const CData& node) {
+void CSnapSearch::CollectSegments(CData& node) {
     CDrawObj& element = *node.GetElement();
     if (element.IsKindOf(CDrawObjLine::kRuntimeClass)) {
         const double d = element.GetDistance(paper_, cursor_, &node);

@@ -19,7 +19,7 @@ class CSnapSearch {
 public:
     CSnapSearch(CPaper& paper, PointF cursor, int mode, double tolerance);
 
-    void Visit(const CDataCollection& nodes);
+    void Visit(CDataCollection& nodes);
     // Writes the best point and returns its kind, or returns 0 when nothing was near enough.
     int Finish(PointF& out);
 
@@ -31,8 +31,8 @@ private:
         int curve = -1;
     };
 
-    void Evaluate(const CData& node);
-    void CollectSegments(const CData& node);
+    void Evaluate(CData& node);
+    void CollectSegments(CData& node);
     void Offer(PointF q, int kind);
     void IntersectCandidates();
 

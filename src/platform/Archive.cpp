@@ -144,8 +144,17 @@ void CArchive::WriteClassReference(const CRuntimeClass& cls) {
 }
 
 void CArchive::WriteObject(const CObject* object) {
+    if (failed_) {
+        return;
+    }
     if (object == nullptr) {
         Write<std::uint16_t>(kNullTag);
+        return;
+    }
+    // The same limit as loading, counted the same way, so that storing and loading agree on
+    // every tree.
+    if (depth_ >= kMaxObjectDepth) {
+        Fail("objects nested too deeply");
         return;
     }
     const auto known = storedIndex_.find(object);
@@ -161,7 +170,9 @@ void CArchive::WriteObject(const CObject* object) {
     WriteClassReference(*object->GetRuntimeClass());
     storedIndex_[object] = NextIndex();
     // Serialize serves both directions and is therefore non-const; storing does not modify.
+    ++depth_;
     const_cast<CObject*>(object)->Serialize(*this);
+    --depth_;
 }
 
 const CRuntimeClass* CArchive::ReadNewClass() {
@@ -216,12 +227,12 @@ const CRuntimeClass* CArchive::ReadClassReference(std::uint16_t tag) {
 }
 
 std::unique_ptr<CObject> CArchive::ReadObject(const CRuntimeClass* required) {
-    if (depth_ >= kMaxObjectDepth) {
-        Fail("objects nested too deeply");
-        return nullptr;
-    }
     const std::uint16_t tag = Read<std::uint16_t>();
     if (failed_ || tag == kNullTag) {
+        return nullptr;
+    }
+    if (depth_ >= kMaxObjectDepth) {
+        Fail("objects nested too deeply");
         return nullptr;
     }
     const CRuntimeClass* cls = ReadClassReference(tag);

@@ -30,7 +30,8 @@ concept ArchiveScalar = std::is_arithmetic_v<T> && !std::same_as<T, bool>;
 //
 // Loading treats its input as hostile. Nothing is thrown: the first problem puts the archive into
 // a failed state that remembers what went wrong and where; from then on reads return zeros and
-// object reads return null, so callers check IsFailed() once at the end.
+// object reads return null, so callers check IsFailed() once at the end. Storing fails only on
+// objects nested too deeply; its bytes are then incomplete and must not be used.
 class CArchive {
 public:
     static constexpr std::uint16_t kNullTag = 0;
@@ -39,7 +40,8 @@ public:
     static constexpr std::uint16_t kBigObjectTag = 0x7FFF;
     static constexpr std::uint32_t kBigClassTag = 0x80000000u;
     static constexpr std::uint32_t kNoSchema = 0xFFFFFFFFu;
-    // Nested objects deeper than this are treated as damage rather than risking the stack.
+    // Objects nested deeper than this are damage when loading, rather than a risk to the stack,
+    // and are refused when storing, so that everything stored loads again.
     static constexpr int kMaxObjectDepth = 200;
 
     // An archive for storing; the bytes accumulate in Bytes().
@@ -88,7 +90,8 @@ public:
     void WriteCount(std::uint32_t count);
     std::uint32_t ReadCount();
 
-    // Writes `object` with its framing; null is written as the null tag.
+    // Writes `object` with its framing; null is written as the null tag. Nothing is written once
+    // the archive has failed.
     void WriteObject(const CObject* object);
     // Reads one framed object. With `required`, an object of another class is damage.
     std::unique_ptr<CObject> ReadObject(const CRuntimeClass* required = nullptr);

@@ -101,7 +101,13 @@ TEST(PaperSnap, GridAndPoints) {
     const struct {
         float x;
         float expected;
-    } grid[] = {{3.7f, 2.5f}, {3.8f, 5.0f}, {0.0f, 0.0f}, {198.8f, 200.0f}};
+    } grid[] = {{3.7f, 2.5f},
+                {3.8f, 5.0f},
+                {0.0f, 0.0f},
+                {198.8f, 200.0f},
+                // a half is added and the result truncated towards zero, not rounded down
+                {-2.0f, 0.0f},
+                {-4.0f, -2.5f}};
     for (const auto& g : grid) {
         const PointF snapped = paper->SnapToGrid(paper->WorldToDevice({g.x, 7.33f}));
         EXPECT_FLOAT_EQ(snapped.x, g.expected) << g.x;
@@ -129,6 +135,48 @@ TEST(PaperSnap, GridAndPoints) {
             << c.mode << " " << c.cursor.x;
         EXPECT_NEAR(out.x, c.point.x, 1e-3);
         EXPECT_NEAR(out.y, c.point.y, 1e-3);
+    }
+}
+
+// Of two end points equally near the first in list order wins, whatever their positions. A node a
+// tool carries under the cursor (floating) is never a candidate, nor anything inside it: its
+// points follow the cursor and it would snap to itself.
+TEST(PaperSnap, TiesGoToTheFirstAndCarriedNodesAreSkipped) {
+    struct Case {
+        const char* what;
+        std::vector<std::array<float, 4>> lines;
+        int floating;  // index of the line a tool carries, -1 for none
+        bool carriedInGroup;
+        int kind;
+        PointF point;
+    };
+    const Case cases[] = {
+        {"tie, left first", {{-20, 0, 0, 0}, {10, 0, 30, 0}}, -1, false, kSnapEndPoint, {0, 0}},
+        {"tie, right first", {{10, 0, 30, 0}, {-20, 0, 0, 0}}, -1, false, kSnapEndPoint, {10, 0}},
+        {"carried nearest", {{5, 1, 40, 40}, {10, 0, 30, 0}}, 0, false, kSnapEndPoint, {10, 0}},
+        {"carried in a group", {{5, 1, 40, 40}, {10, 0, 30, 0}}, 0, true, kSnapEndPoint, {10, 0}},
+        {"only the carried one", {{5, 1, 40, 40}}, 0, false, 0, {5, 0}},
+    };
+    for (const Case& c : cases) {
+        auto paper = test::MakePaper();
+        for (std::size_t i = 0; i < c.lines.size(); ++i) {
+            const auto& l = c.lines[i];
+            auto node = std::make_unique<CData>(kNodeLine);
+            node->CreateLine(l[0], l[1], l[2], l[3], 0, 0.25f, 0, 1);
+            if (static_cast<int>(i) == c.floating && c.carriedInGroup) {
+                auto group = std::make_unique<CData>(kNodeGroup);
+                group->AddChild(std::move(node));
+                node = std::move(group);
+            }
+            node->SetFloating(static_cast<int>(i) == c.floating);
+            paper->AddNode(std::move(node));
+        }
+        PointF out;
+        EXPECT_EQ(
+            paper->SnapToPoints(kSnapEndPoint | kSnapMidPoint, paper->WorldToDevice({5, 0}), out),
+            c.kind)
+            << c.what;
+        EXPECT_EQ(out, c.point) << c.what;
     }
 }
 

@@ -19,11 +19,11 @@ struct Checker {
         problems.push_back("node of type " + std::to_string(node->GetType()) + ": " + what);
     }
 
-    void Visit(const CDataCollection& nodes, const CData* owner) {
-        for (const auto& node : nodes) {
+    void Visit(CDataCollection& nodes, const CData* owner) {
+        for (CData* node : nodes) {
             Check(*node, owner);
             if (node->GetChildren() != nullptr) {
-                Visit(*node->GetChildren(), node.get());
+                Visit(*node->GetChildren(), node);
             }
         }
     }
