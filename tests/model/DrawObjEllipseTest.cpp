@@ -5,6 +5,7 @@
 #include "model/DrawObjEllipse.h"
 #include "support/PaperFixture.h"
 #include "support/RecordingDrawContext.h"
+#include "support/ScopedSwitches.h"
 
 namespace korvo {
 namespace {
@@ -148,11 +149,13 @@ TEST(DrawObjEllipse, ScaleIsTheAffineImage) {
 
 TEST(DrawObjEllipse, StyledDashesFollowTheOutline) {
     auto paper = MakePaper(4);
-    g_bStyledDrawing = true;
     CDrawObjEllipse circle(100, 100, 10, 10, 0, 360, 0, 1, 500, 0xFF, 1);
     RecordingDrawContext dc;
-    circle.Draw(*paper, &dc, nullptr);
-    g_bStyledDrawing = false;
+    {
+        test::ScopedSwitches switches;
+        switches.StyledDrawing(true);
+        circle.Draw(*paper, &dc, nullptr);
+    }
     // 2*pi*10 units of outline in 16-step (4-unit) dashes: 15.7 patterns, 16 dash runs.
     ASSERT_EQ(dc.Calls().size(), 16u);
     for (const auto& call : dc.Calls()) {

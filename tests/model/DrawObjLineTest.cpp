@@ -5,6 +5,7 @@
 #include "model/DrawObjLine.h"
 #include "support/PaperFixture.h"
 #include "support/RecordingDrawContext.h"
+#include "support/ScopedSwitches.h"
 
 namespace korvo {
 namespace {
@@ -111,11 +112,13 @@ TEST(DrawObjLine, InvisibleLevelsAndCulling) {
 TEST(DrawObjLine, StyledStrokeWidthAndDotPattern) {
     auto paper = MakePaper(4);
     ASSERT_DOUBLE_EQ(paper->GetScale(), 4.0);
-    g_bStyledDrawing = true;
     CDrawObjLine line(10, 10, 14, 10, 2, 500, 0xFF, 1);
     RecordingDrawContext dc;
-    line.Draw(*paper, &dc, nullptr);
-    g_bStyledDrawing = false;
+    {
+        test::ScopedSwitches switches;
+        switches.StyledDrawing(true);
+        line.Draw(*paper, &dc, nullptr);
+    }
 
     // Two dashes: steps 0..3 and 8..11, each drawn as one polyline of four step points.
     ASSERT_EQ(dc.Calls().size(), 2u);

@@ -13,6 +13,7 @@
 #include "support/LittleEndian.h"
 #include "support/PaperFixture.h"
 #include "support/RecordingDrawContext.h"
+#include "support/ScopedSwitches.h"
 
 namespace korvo {
 namespace {
@@ -277,10 +278,12 @@ TEST_F(VectorText, DrawMarksStyledModeAndPrint) {
     CDrawObjVectorText wide = Text(":");
     wide.SetWidth(3000);
     auto marked = MakeNode(std::make_unique<CDrawObjVectorText>(wide), kNodeText, kMarkSelected);
-    g_bStyledDrawing = true;
     RecordingDrawContext styled;
-    wide.Draw(*paper_, &styled, nullptr);
-    g_bStyledDrawing = false;
+    {
+        test::ScopedSwitches switches;
+        switches.StyledDrawing(true);
+        wide.Draw(*paper_, &styled, nullptr);
+    }
     RecordingDrawContext printer(true);
     EXPECT_TRUE(marked->GetElement()->Print(*paper_, &printer, marked.get()));
     for (const RecordingDrawContext* dc : {&styled, &printer}) {

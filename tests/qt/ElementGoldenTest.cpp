@@ -13,6 +13,7 @@
 #include "model/DrawObjPolygon.h"
 #include "model/Paper.h"
 #include "support/GoldenImage.h"
+#include "support/ScopedSwitches.h"
 
 namespace korvo {
 namespace {
@@ -52,11 +53,11 @@ QImage Render(bool styled) {
     QPainter painter(&image);
     {
         CQtDrawContext dc(painter, false);
-        g_bStyledDrawing = styled;
+        test::ScopedSwitches switches;
+        switches.StyledDrawing(styled);
         for (const auto& node : Elements()) {
             node->Draw(*paper, &dc);
         }
-        g_bStyledDrawing = false;
     }
     painter.end();
     return image;
