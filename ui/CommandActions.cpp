@@ -72,17 +72,18 @@ QIcon CCommandActions::IconOf(const CommandInfo& command) {
     return bundled;
 }
 
-void CCommandActions::FillMenuBar(QMenuBar& bar, std::span<const MenuDef> menus,
-                                  Placeholder& recent, Placeholder& windows) const {
+QMenu* CCommandActions::FillMenuBar(QMenuBar& bar, std::span<const MenuDef> menus) const {
     bar.clear();
+    QMenu* windows = nullptr;
     for (const MenuDef& def : menus) {
         QMenu* menu = bar.addMenu(ToQString(def.title));
-        FillMenu(*menu, def.entries, &recent, &windows);
+        FillMenu(*menu, def.entries, &windows);
     }
+    return windows;
 }
 
-void CCommandActions::FillMenu(QMenu& menu, std::span<const MenuEntry> entries, Placeholder* recent,
-                               Placeholder* windows) const {
+void CCommandActions::FillMenu(QMenu& menu, std::span<const MenuEntry> entries,
+                               QMenu** windows) const {
     for (const MenuEntry& entry : entries) {
         switch (entry.kind) {
             case MenuEntryKind::Command:
@@ -94,19 +95,16 @@ void CCommandActions::FillMenu(QMenu& menu, std::span<const MenuEntry> entries, 
                 menu.addSeparator();
                 break;
             case MenuEntryKind::Submenu:
-                FillMenu(*menu.addMenu(ToQString(entry.text)), entry.children, recent, windows);
+                FillMenu(*menu.addMenu(ToQString(entry.text)), entry.children, windows);
                 break;
             case MenuEntryKind::RecentFiles:
                 for (int index = 0; index < kRecentFileCount; ++index) {
                     menu.addAction(Action(ID_FILE_MRU_FILE1 + index));
                 }
-                if (recent != nullptr) {
-                    *recent = {&menu};
-                }
                 break;
             case MenuEntryKind::WindowList:
                 if (windows != nullptr) {
-                    *windows = {&menu};
+                    *windows = &menu;
                 }
                 break;
         }

@@ -31,17 +31,13 @@ public:
     // theme has none) the one bundled with the editor; an empty icon when it has neither.
     static QIcon IconOf(const CommandInfo& command);
 
-    // Fills `bar` with the menus of a menu bar. The recent-file entries are the actions
-    // ID_FILE_MRU_FILE1 ...; `recent` and `windows` learn which menus hold the recent files and
-    // the window list, whose entries the frame keeps up to date.
-    struct Placeholder {
-        QMenu* menu = nullptr;
-    };
-    void FillMenuBar(QMenuBar& bar, std::span<const MenuDef> menus, Placeholder& recent,
-                     Placeholder& windows) const;
-    // A menu of entries (also the grid-size drop-down).
-    void FillMenu(QMenu& menu, std::span<const MenuEntry> entries, Placeholder* recent,
-                  Placeholder* windows) const;
+    // Fills `bar` with the menus of a menu bar; the recent-file entries are the actions
+    // ID_FILE_MRU_FILE1 ..., whose texts the frame keeps up to date. Returns the menu that ends
+    // with the window list (null when the bar has none).
+    QMenu* FillMenuBar(QMenuBar& bar, std::span<const MenuDef> menus) const;
+    // A menu of entries (also the grid-size drop-down); `windows` learns which menu holds the
+    // window list.
+    void FillMenu(QMenu& menu, std::span<const MenuEntry> entries, QMenu** windows) const;
 
 signals:
     void Triggered(int id);

@@ -75,7 +75,7 @@ CMainFrame::CMainFrame(CKorvoFEApp& app) : app_(app), actions_(this) {
 
     connect(&actions_, &CCommandActions::Triggered, this, &CMainFrame::OnCommand);
     gridMenu_ = new QMenu(this);
-    actions_.FillMenu(*gridMenu_, GridSizeMenu(), nullptr, nullptr);
+    actions_.FillMenu(*gridMenu_, GridSizeMenu(), nullptr);
     connect(gridMenu_, &QMenu::aboutToShow, this, &CMainFrame::BeforeMenuShown);
 
     RebuildMenus();
@@ -144,16 +144,6 @@ void CMainFrame::CreateStatusBar() {
     connect(actions_.Action(ID_VIEW_STATUS_BAR), &QAction::triggered, bar, &QStatusBar::setVisible);
 }
 
-QToolBar* CMainFrame::Toolbar(int windowId) const {
-    const auto defs = Toolbars();
-    for (std::size_t index = 0; index < defs.size() && index < toolbars_.size(); ++index) {
-        if (defs[index].windowId == windowId) {
-            return toolbars_[index];
-        }
-    }
-    return nullptr;
-}
-
 QString CMainFrame::PaneText(int pane) const {
     switch (pane) {
         case 1:
@@ -180,11 +170,15 @@ void CMainFrame::RebuildMenus() {
     }
     documentlessMenus_ = documentless;
     menusBuilt_ = true;
+    // The old menus may be the ones whose entry led here (File Close), so they go later.
+    const QList<QMenu*> old = menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly);
+    for (QMenu* menu : old) {
+        menu->setParent(nullptr);
+        menu->deleteLater();
+    }
     windowEntries_.clear();
-    recent_ = {};
-    windows_ = {};
-    actions_.FillMenuBar(*menuBar(), documentless ? FrameMenuBar() : DocumentMenuBar(), recent_,
-                         windows_);
+    windowMenu_ =
+        actions_.FillMenuBar(*menuBar(), documentless ? FrameMenuBar() : DocumentMenuBar());
     ConnectMenus();
     RefreshRecentFiles();
 }
@@ -194,8 +188,8 @@ void CMainFrame::ConnectMenus() {
     for (QMenu* menu : menus) {
         connect(menu, &QMenu::aboutToShow, this, &CMainFrame::BeforeMenuShown);
     }
-    if (windows_.menu != nullptr) {
-        connect(windows_.menu, &QMenu::aboutToShow, this, &CMainFrame::RefreshWindowList);
+    if (windowMenu_ != nullptr) {
+        connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::RefreshWindowList);
     }
 }
 
@@ -220,11 +214,11 @@ void CMainFrame::RefreshRecentFiles() {
 }
 
 void CMainFrame::RefreshWindowList() {
-    if (windows_.menu == nullptr) {
+    if (windowMenu_ == nullptr) {
         return;
     }
     for (QAction* entry : windowEntries_) {
-        windows_.menu->removeAction(entry);
+        windowMenu_->removeAction(entry);
         entry->deleteLater();
     }
     windowEntries_.clear();
@@ -233,8 +227,7 @@ void CMainFrame::RefreshWindowList() {
         QMdiSubWindow* window = windows[index];
         QString title = window->windowTitle().remove(QStringLiteral("[*]"));
         title.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        QAction* entry =
-            windows_.menu->addAction(QStringLiteral("&%1 %2").arg(index + 1).arg(title));
+        QAction* entry = windowMenu_->addAction(QStringLiteral("&%1 %2").arg(index + 1).arg(title));
         entry->setCheckable(true);
         entry->setChecked(window == mdi_->activeSubWindow());
         connect(entry, &QAction::triggered, this,

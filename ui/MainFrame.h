@@ -43,7 +43,6 @@ public:
 
     CCommandActions& Actions() { return actions_; }
     CORVGridBtn& GridButton() const { return *gridButton_; }
-    QToolBar* Toolbar(int windowId) const;
     QString PaneText(int pane) const;
     // True while the menu bar is the one without a document (File, View, Help).
     bool ShowsDocumentlessMenus() const { return documentlessMenus_; }
@@ -86,8 +85,7 @@ private:
     QLabel* readyPane_ = nullptr;
     QLabel* toolPane_ = nullptr;
     QLabel* countPane_ = nullptr;
-    CCommandActions::Placeholder recent_;
-    CCommandActions::Placeholder windows_;
+    QMenu* windowMenu_ = nullptr;
     std::vector<QAction*> windowEntries_;
     QTimer idleTimer_;
     bool documentlessMenus_ = true;

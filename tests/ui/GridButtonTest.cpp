@@ -12,7 +12,7 @@
 #include "ScriptedQtDialogHost.h"
 #include "model/Paper.h"
 #include "resources/CommandTable.h"
-#include "view/ViewSwitches.h"
+#include "support/ScopedSwitches.h"
 
 namespace korvo {
 namespace {
@@ -23,17 +23,13 @@ using test::ScriptedQtDialogHost;
 class GridButtonTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        gridCommand_ = g_nGridCmd;
         app_ = std::make_unique<CKorvoFEApp>();
         app_->SetDialogHostFactory([this](QWidget* parent) {
             return std::make_unique<ScriptedQtDialogHost>(parent, script_);
         });
         ASSERT_TRUE(app_->InitInstance({}, false));
     }
-    void TearDown() override {
-        app_.reset();
-        g_nGridCmd = gridCommand_;
-    }
+    void TearDown() override { app_.reset(); }
 
     CMainFrame& Frame() const { return app_->MainFrame(); }
 
@@ -51,9 +47,9 @@ protected:
     // What the frame does before the grid's drop-down opens.
     void OpenGridMenu() const { emit Frame().GridButton().menu()->aboutToShow(); }
 
+    test::ScopedSwitches switches_;
     DialogScript script_;
     std::unique_ptr<CKorvoFEApp> app_;
-    int gridCommand_ = 0;
 };
 
 TEST_F(GridButtonTest, TextPressedStateAndCheckedSizeFollowTheActiveFont) {

@@ -22,9 +22,9 @@
 #include "font/KorvoFont.h"
 #include "model/DataCollection.h"
 #include "model/Paper.h"
+#include "support/ScopedSwitches.h"
 #include "support/ScriptedMessageHost.h"
 #include "support/TempDir.h"
-#include "view/ViewSwitches.h"
 
 namespace korvo {
 namespace {
@@ -61,15 +61,7 @@ int InkPixels(CDrawingView& view) {
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        gridCommand_ = g_nGridCmd;
-        snapMode_ = g_nSnapMode;
-    }
-    void TearDown() override {
-        app_.reset();
-        g_nGridCmd = gridCommand_;
-        g_nSnapMode = snapMode_;
-    }
+    void TearDown() override { app_.reset(); }
 
     CMainFrame& Start(const QStringList& arguments, bool started = true) {
         app_.reset();
@@ -99,10 +91,9 @@ protected:
         QApplication::processEvents();
     }
 
+    test::ScopedSwitches switches_;
     DialogScript script_;
     std::unique_ptr<CKorvoFEApp> app_;
-    int gridCommand_ = 0;
-    int snapMode_ = 0;
 };
 
 TEST_F(MainWindowTest, LoadZoomStoreAndSaveAGlyphThroughTheWindow) {
