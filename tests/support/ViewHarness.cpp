@@ -8,24 +8,8 @@
 #include "model/DrawObjLine.h"
 #include "platform/KeyCodes.h"
 #include "support/DocumentInvariants.h"
-#include "view/ViewSwitches.h"
 
 namespace korvo::test {
-
-SwitchGuard::SwitchGuard()
-    : snapMode_(g_nSnapMode),
-      snapHit_(g_nSnapHit),
-      trackers_(g_bTrackers),
-      styled_(g_bStyledDrawing),
-      gridCmd_(g_nGridCmd) {}
-
-SwitchGuard::~SwitchGuard() {
-    g_nSnapMode = snapMode_;
-    g_nSnapHit = snapHit_;
-    g_bTrackers = trackers_;
-    g_bStyledDrawing = styled_;
-    g_nGridCmd = gridCmd_;
-}
 
 void HarnessDocumentHost::UpdateAllViews(int hint) {
     ScriptedDocumentHost::UpdateAllViews(hint);

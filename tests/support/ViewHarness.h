@@ -9,27 +9,12 @@
 #include "geometry/PlaneGeometry.h"
 #include "model/Paper.h"
 #include "support/FakeViewHost.h"
+#include "support/ScopedSwitches.h"
 #include "support/ScriptedDocumentHost.h"
 #include "tools/ToolFactory.h"
 #include "view/KorvoFEView.h"
 
 namespace korvo::test {
-
-// Puts every process-wide switch back as it was when the guard was made.
-class SwitchGuard {
-public:
-    SwitchGuard();
-    ~SwitchGuard();
-    SwitchGuard(const SwitchGuard&) = delete;
-    SwitchGuard& operator=(const SwitchGuard&) = delete;
-
-private:
-    int snapMode_;
-    int snapHit_;
-    bool trackers_;
-    bool styled_;
-    int gridCmd_;
-};
 
 // The document host of a harness: scripted like ScriptedDocumentHost, and its views really
 // receive the document's update hints.
@@ -97,7 +82,7 @@ private:
     void AfterStep(const std::string& step);
     void MovePointerTo(DevicePoint p, unsigned flags);
 
-    SwitchGuard switches_;
+    ScopedSwitches switches_;
     std::unique_ptr<CKorvoFEView> view_;
     std::unique_ptr<IDrawSurface> window_;
     std::vector<std::string> violations_;
