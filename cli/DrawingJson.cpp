@@ -15,6 +15,7 @@
 #include "model/DrawObjPolygon.h"
 #include "model/DrawObjVectorText.h"
 #include "model/Paper.h"
+#include "resources/CodePages.h"
 
 namespace korvo {
 
@@ -206,21 +207,12 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
-// Texts are kept in the display code page, Windows-1252; JSON wants UTF-8. Above 0x9F the code
-// page is Latin-1; the five bytes it leaves unassigned pass as the control characters of the same
-// number, as Windows converts them.
+// Texts are kept in the display code page; JSON wants UTF-8. Windows-1252 has nothing beyond
+// the basic plane, so every UTF-16 unit is a whole character.
 std::string DisplayTextToUtf8(std::string_view text) {
-    // clang-format off
-    static constexpr std::array<char16_t, 32> kC1{
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-    // clang-format on
     std::string out;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        AppendUtf8(out, byte >= 0x80 && byte < 0xA0 ? kC1[byte - 0x80] : byte);
+    for (const char16_t c : AnsiToUtf16(text)) {
+        AppendUtf8(out, c);
     }
     return out;
 }

@@ -4,9 +4,11 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 #include "platform/KeyCodes.h"
+#include "resources/CommandTable.h"
 
 namespace korvo {
 
@@ -133,6 +135,41 @@ bool ParseSize(const Words& words, SessionLine& line, std::string& error) {
     return true;
 }
 
+// Commands of the main window rather than of a font's view: a session has one view of one font
+// and saves it with -o.
+bool IsFrameCommand(int id) {
+    switch (id) {
+        case ID_FILE_NEW:
+        case ID_FILE_OPEN:
+        case ID_FILE_CLOSE:
+        case ID_FILE_SAVE:
+        case ID_FILE_SAVE_AS:
+        case ID_APP_ABOUT:
+        case ID_APP_EXIT:
+        case ID_WINDOW_CASCADE:
+        case ID_WINDOW_TILE_HORZ:
+        case ID_WINDOW_LIST:
+            return true;
+        default:
+            return (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + kRecentFileCount) ||
+                   (id >= ID_VIEW_TOOLBAR && id <= ID_VIEW_CHAR_BAR);
+    }
+}
+
+bool CheckCommand(int id, std::string& error) {
+    if (FindCommand(id) == nullptr) {
+        error = "no menu, toolbar or key gives the command " + std::to_string(id);
+        return false;
+    }
+    if (IsFrameCommand(id)) {
+        error = "command " + std::to_string(id) +
+                " belongs to the main window; a session edits one font in one view and saves it "
+                "with -o";
+        return false;
+    }
+    return true;
+}
+
 bool ParseCommand(const Words& words, SessionLine& line, std::string& error) {
     const auto id = words.size() == 2 ? ReadInt(words[1], 0, kMaxCommandId) : std::nullopt;
     if (!id) {
@@ -140,7 +177,65 @@ bool ParseCommand(const Words& words, SessionLine& line, std::string& error) {
         return false;
     }
     line.id = *id;
-    return true;
+    return CheckCommand(line.id, error);
+}
+
+// The name the command table gives a key in its key sequences ("L", "Del", "Esc"); empty for
+// keys no command is bound to.
+std::string KeyNameOf(int key) {
+    if (key >= 'A' && key <= 'Z') {
+        return std::string(1, static_cast<char>(key));
+    }
+    switch (key) {
+        case kVkDelete:
+            return "Del";
+        case kVkEscape:
+            return "Esc";
+        case kVkSpace:
+            return "Space";
+        default:
+            return {};
+    }
+}
+
+bool SequenceMatches(std::string_view sequence, std::string_view name, bool shift, bool ctrl) {
+    bool wantShift = false;
+    bool wantCtrl = false;
+    while (true) {
+        const std::size_t plus = sequence.find('+');
+        // A '+' at the very end is the key itself.
+        if (plus == std::string_view::npos || plus + 1 == sequence.size()) {
+            return sequence == name && wantShift == shift && wantCtrl == ctrl;
+        }
+        const std::string_view modifier = sequence.substr(0, plus);
+        if (modifier == "Shift") {
+            wantShift = true;
+        } else if (modifier == "Ctrl") {
+            wantCtrl = true;
+        } else {
+            return false;
+        }
+        sequence.remove_prefix(plus + 1);
+    }
+}
+
+// The command whose key this is, as the window's menus and toolbars bind it; 0 for none.
+int AcceleratorOf(int key, bool shift, bool ctrl) {
+    const std::string name = KeyNameOf(key);
+    if (name.empty()) {
+        return 0;
+    }
+    for (const CommandInfo& command : AllCommands()) {
+        std::string_view keys = command.keys;
+        while (!keys.empty()) {
+            const std::size_t end = std::min(keys.find("; "), keys.size());
+            if (SequenceMatches(keys.substr(0, end), name, shift, ctrl)) {
+                return command.id;
+            }
+            keys.remove_prefix(std::min(end + 2, keys.size()));
+        }
+    }
+    return 0;
 }
 
 bool ParsePointer(const Words& words, SessionLine& line, std::string& error) {
@@ -151,7 +246,10 @@ bool ParsePointer(const Words& words, SessionLine& line, std::string& error) {
     const auto delta = wheel && words.size() >= numbers
                            ? ReadInt(words[3], kMinWheelDelta, kMaxWheelDelta)
                            : std::optional<int>(0);
-    if (!x || !y || !delta) {
+    const auto fits = [](const std::optional<double>& v) {
+        return v && std::fabs(*v) <= std::numeric_limits<float>::max();
+    };
+    if (!fits(x) || !fits(y) || !delta) {
         error = std::string(words[0]) + " wants X Y" +
                 (wheel ? " and a whole DELTA from -32768 to 32767 (120 is one notch)" : "") +
                 " in drawing units, then optionally shift and ctrl";
@@ -179,7 +277,11 @@ bool ParseKey(const Words& words, SessionLine& line, std::string& error) {
             "kp_divide, oem_102 or a letter, then optionally shift and ctrl";
         return false;
     }
-    return ReadModifiers(words, 2, line, error);
+    if (!ReadModifiers(words, 2, line, error)) {
+        return false;
+    }
+    line.id = AcceleratorOf(line.key, line.shift, line.ctrl);
+    return line.id == 0 || CheckCommand(line.id, error);
 }
 
 bool ParseAnswer(const Words& words, SessionLine& line, std::string& error) {
@@ -268,13 +370,18 @@ SessionScript ParseSessionScript(std::string_view text) {
 std::string DescribeSessionScript() {
     return "Script lines (# starts a comment): size W H; command ID; move|down|up|click|dblclick|"
            "rdown|rup|rclick|rdblclick|mdown X Y [shift] [ctrl]; wheel X Y DELTA [shift] [ctrl] "
-           "(X and Y in drawing units, DELTA 120 per notch away from the user); key NAME [shift] "
-           "[ctrl] with NAME one of space, ctrl, escape, delete, kp_add, kp_subtract, "
-           "kp_multiply, kp_divide, oem_102 or a letter; answer yes|no|ok|cancel|max|FIELDS... "
-           "queues the answer for the next message box or dialog, so it comes before the line "
-           "that asks (the character dialog takes a code, the convert-to-lines dialog a number "
-           "or max, the user grid X Y, the help lines a check box 0 or 1 and a position for each "
-           "of the seven rows, the value input its visible fields).";
+           "(X and Y in drawing units, each taken to the nearest pixel of the view as it is then, "
+           "DELTA 120 per notch away from the user; the pointer moves there before a button goes "
+           "down); key NAME [shift] [ctrl] with NAME one of space, ctrl, escape, delete, kp_add, "
+           "kp_subtract, kp_multiply, kp_divide, oem_102 or a letter (a key that a menu command "
+           "is bound to, like l for Load Char, runs that command while it is enabled, as in the "
+           "window); shift and ctrl are held for that line only; answer yes|no|ok|cancel|max|"
+           "FIELDS... queues the answer for the next message box or dialog, so it comes before "
+           "the line that asks (the character dialog takes a code, the convert-to-lines dialog a "
+           "number or max, the user grid X Y, the help lines a check box 0 or 1 and a position "
+           "for each of the seven rows, the value input its visible fields; ok keeps what a "
+           "dialog shows). A value out of a dialog's range shows its range message, and the "
+           "dialog takes the next answer.";
 }
 
 }  // namespace korvo

@@ -42,7 +42,7 @@ struct SessionLine {
     double y = 0.0;
     int width = 0;  // size
     int height = 0;
-    int id = 0;     // command
+    int id = 0;     // command; for a key, the command bound to it (0 for none)
     int delta = 0;  // wheel
     int key = 0;    // virtual key
     bool shift = false;

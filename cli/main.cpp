@@ -8,6 +8,7 @@
 #include "GlyphCommands.h"
 #include "JhfImport.h"
 #include "PictureCommands.h"
+#include "SessionCommand.h"
 
 namespace {
 
@@ -171,6 +172,9 @@ int main(int argc, char** argv) {
     put->add_option("-o,--output", glyphOptions.outPath,
                     "font file to write (default: replace FONT)");
 
+    korvo::SessionOptions sessionOptions;
+    CLI::App* session = korvo::AddSessionCommand(app, sessionOptions);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -200,6 +204,9 @@ int main(int argc, char** argv) {
         }
         if (*decode) {
             return korvo::RunDecode(glyphOptions.fontPath, glyphOptions.code, glyphOptions.outPath);
+        }
+        if (*session) {
+            return korvo::RunSession(sessionOptions);
         }
         if (*encode || *put) {
             glyphOptions.lineCount =

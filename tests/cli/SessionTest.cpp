@@ -3,7 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <nlohmann/json.hpp>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,7 @@
 #include "model/DrawObjPolygon.h"
 #include "model/Paper.h"
 #include "platform/KeyCodes.h"
+#include "support/KorvofontRun.h"
 
 namespace korvo {
 namespace {
@@ -22,6 +25,10 @@ using nlohmann::json;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using Outcome = CSessionAnswers::Outcome;
+using test::CommandRun;
+using test::Korvofont;
+using test::Sample;
+using test::TempDir;
 
 TEST(SessionScript, ReadsEveryKindOfLine) {
     const SessionScript script = ParseSessionScript(
@@ -62,6 +69,21 @@ TEST(SessionScript, ReadsEveryKindOfLine) {
     EXPECT_EQ(l[8].verb, SessionVerb::RDblClick);
     EXPECT_EQ(l[8].x, 100.0);
     EXPECT_EQ(l[8].number, 11);
+}
+
+// A key runs the command the window binds it to (while that command is enabled).
+TEST(SessionScript, KeysKnowTheirCommands) {
+    const std::pair<std::string, int> cases[] = {
+        {"key l", 32824},        {"key L", 32824},      {"key c", 32826},
+        {"key c shift", 41026},  {"key c ctrl", 57634}, {"key b ctrl", 41025},
+        {"key b ctrl shift", 0}, {"key delete", 41033}, {"key escape", 32768},
+        {"key space", 0},        {"key x", 0},          {"key kp_add", 0},
+    };
+    for (const auto& [text, command] : cases) {
+        const SessionScript script = ParseSessionScript(text);
+        ASSERT_EQ(script.lines.size(), 1u) << text;
+        EXPECT_EQ(script.lines[0].id, command) << text;
+    }
 }
 
 TEST(SessionScript, InvalidLinesAreNamedAndNothingIsKept) {
@@ -303,6 +325,168 @@ TEST(SessionDrawingJson, EveryElementWithItsMark) {
     const json plain = json::parse(WriteDrawingJson(paper));
     ASSERT_EQ(plain["elements"].size(), 3u);
     EXPECT_FALSE(plain["elements"][0].contains("mark"));
+}
+
+// --- whole sessions through the executable -------------------------------------------------------
+
+struct Session {
+    TempDir dir;
+    std::string font = dir.File("font.dat");
+
+    Session() { std::filesystem::copy_file(Sample("futural.dat"), font); }
+
+    CommandRun Run(const std::string& script, std::vector<std::string> options = {}) {
+        test::WriteText(dir.File("script.txt"), script);
+        std::vector<std::string> args = {"session", font, dir.File("script.txt")};
+        args.insert(args.end(), options.begin(), options.end());
+        return Korvofont(dir, args);
+    }
+    json Glyphs(const std::string& path) {
+        return json::parse(Korvofont(dir, {"dump", path}).out)["glyphs"];
+    }
+    json Decoded(int code) {
+        return json::parse(Korvofont(dir, {"decode", font, std::to_string(code)}).out)["elements"];
+    }
+};
+
+json GlyphOf(const json& glyphs, int code) {
+    for (const json& glyph : glyphs) {
+        if (glyph["code"] == code) {
+            return glyph;
+        }
+    }
+    return nullptr;
+}
+
+// The pairs column of korvofont info for one code.
+int PairsOf(const std::string& info, int code) {
+    std::smatch match;
+    const std::regex row("\n +" + std::to_string(code) + " +\\S +(\\d+) ");
+    return std::regex_search(info, match, row) ? std::stoi(match[1]) : -1;
+}
+
+TEST(Session, InvalidScriptsStopBeforeAnythingIsWritten) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"answer 65\ncommand 32824\nclick 1\n", "script.txt: line 3: click wants X Y"},
+        {"# fine\nsize 800 600\ncommand 99999\n", "line 3: command wants one command id"},
+        {"command 12345\n", "line 1: no menu, toolbar or key gives the command 12345"},
+        {"command 57603\n", "line 1: command 57603 belongs to the main window"},
+        {"key s ctrl\n", "line 1: command 57603 belongs to the main window"},
+        // Found only when the character dialog asks: the answer cannot answer it.
+        {"answer 65\ncommand 32824\nanswer yes\ncommand 32825\n",
+         "line 3: \"answer yes\" cannot answer the character dialog"},
+        // The second Load Char asks for the code, then whether to clear the drawing.
+        {"answer 65\ncommand 32824\nanswer 66\nanswer 67\ncommand 32824\n",
+         "line 4: \"answer 67\" cannot answer a message box of yes or no"},
+    };
+    for (const auto& [script, message] : cases) {
+        Session session;
+        const CommandRun run = session.Run(
+            script, {"-o", session.dir.File("out.dat"), "--drawing", session.dir.File("d.json")});
+        EXPECT_EQ(run.status, 2) << script;
+        EXPECT_THAT(run.err, HasSubstr(message)) << script;
+        EXPECT_EQ(run.out, "") << script;
+        EXPECT_FALSE(std::filesystem::exists(session.dir.File("out.dat"))) << script;
+        EXPECT_FALSE(std::filesystem::exists(session.dir.File("d.json"))) << script;
+        EXPECT_TRUE(test::ReadBytes(session.font) == test::ReadBytes(Sample("futural.dat")));
+    }
+    Session session;
+    EXPECT_EQ(
+        Korvofont(session.dir, {"session", session.font, session.dir.File("none.txt")}).status, 1);
+}
+
+TEST(Session, LoadZoomStoreAndSave) {
+    Session session;
+    const std::string out = session.dir.File("out.dat");
+    const CommandRun run = session.Run(
+        "answer 65\n"
+        "command 32824            # Load Char\n"
+        "wheel 100 100 120 ctrl   # one notch in\n"
+        "wheel 60 150 120 ctrl\n"
+        "answer 66\n"
+        "command 32825            # Save Char\n",
+        {"-o", out});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(test::ReadBytes(session.font) == test::ReadBytes(Sample("futural.dat")));
+    json before = session.Glyphs(session.font);
+    json after = session.Glyphs(out);
+    json a = GlyphOf(before, 65);
+    json b = GlyphOf(after, 66);
+    ASSERT_FALSE(b.is_null());
+    b["code"] = 65;
+    EXPECT_EQ(b, a) << "Save Char stores what Load Char loaded, whatever the zoom";
+    // Every other glyph is as it was.
+    auto without66 = [](json glyphs) {
+        json kept = json::array();
+        for (const json& glyph : glyphs) {
+            if (glyph["code"] != 66) {
+                kept.push_back(glyph);
+            }
+        }
+        return kept;
+    };
+    EXPECT_EQ(without66(after), without66(before));
+}
+
+TEST(Session, QuestionsWithoutAnAnswerAreCancelledAndReported) {
+    Session session;
+    const std::string out = session.dir.File("out.dat");
+    const std::string drawing = session.dir.File("d.json");
+    const CommandRun run = session.Run(
+        "answer 65\n"
+        "command 32824\n"
+        "answer 66\n"
+        "command 32824   # the clear question finds no answer: B comes on top of A\n"
+        "command 32825   # the character dialog finds none: nothing is stored\n"
+        "answer 70\n"
+        "command 41033   # Erase selected is greyed while nothing is selected\n",
+        {"--trace", "-o", out, "--drawing", drawing});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_THAT(run.err, HasSubstr("korvofont: line 4: no answer queued for the message "
+                                   "\"Drawing-area is not empty \\n Clear drawing-area ?\"; it "
+                                   "is closed with no\n"));
+    EXPECT_THAT(run.err, HasSubstr("korvofont: line 5: no answer queued for the character "
+                                   "dialog; it is cancelled\n"));
+    EXPECT_THAT(run.err, HasSubstr("korvofont: line 6: this answer was never asked for\n"));
+    EXPECT_THAT(run.err,
+                HasSubstr("korvofont: line 7: command 41033 is greyed out now; nothing happens\n"));
+    EXPECT_THAT(run.out, HasSubstr("message: Drawing-area is not empty \\n Clear drawing-area ? "
+                                   "-> no\n"));
+    EXPECT_TRUE(test::ReadBytes(out) == test::ReadBytes(session.font));
+    const json elements = json::parse(test::ReadText(drawing))["elements"];
+    EXPECT_EQ(elements.size(), session.Decoded(65).size() + session.Decoded(66).size());
+}
+
+TEST(Session, TraceShowsEveryChangeOfTheElementCount) {
+    Session session;
+    const std::string info = Korvofont(session.dir, {"info", session.font}).out;
+    const CommandRun run = session.Run(
+        "answer 66\n"
+        "command 32824\n"
+        "command 32824   # the same dialog is cancelled: no change, nothing traced\n"
+        "command 32826   # Clear Char\n"
+        "answer 65\n"
+        "key l           # the key of Load Char\n",
+        {"--trace"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    auto count = [](int n) { return "status 2: Elements = " + std::to_string(n) + "  (< 256)\n"; };
+    EXPECT_EQ(run.out, count(0) + count(PairsOf(info, 66)) + count(0) + count(PairsOf(info, 65)));
+}
+
+TEST(Session, DrawingListsTheLoadedLinesWithTheirMarks) {
+    Session session;
+    const std::string drawing = session.dir.File("d.json");
+    const CommandRun run = session.Run(
+        "answer 65\ncommand 32824\n"
+        "dblclick 150 150 shift   # selects every element\n",
+        {"--drawing", drawing});
+    ASSERT_EQ(run.status, 0) << run.err;
+    json expected = session.Decoded(65);
+    ASSERT_FALSE(expected.empty());
+    for (json& element : expected) {
+        element["mark"] = 1;
+    }
+    EXPECT_EQ(json::parse(test::ReadText(drawing))["elements"], expected);
 }
 
 }  // namespace
