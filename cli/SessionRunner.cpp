@@ -25,9 +25,10 @@ CSessionRunner::CSessionRunner(CKorvoFEDoc& document, CSessionHost& host, IToolF
 }
 
 CSessionRunner::~CSessionRunner() {
-    // The view's tools end while the host can still answer them.
-    view_.reset();
+    // The view's tools end while the host can still answer them, but nothing is delivered to a
+    // view that is going.
     host_.Attach(nullptr);
+    view_.reset();
 }
 
 void CSessionRunner::Show() {
