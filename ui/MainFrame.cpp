@@ -63,6 +63,7 @@ bool IsFrameCommand(int id) {
 }  // namespace
 
 CMainFrame::CMainFrame(CKorvoFEApp& app) : app_(app), actions_(this) {
+    // A maximised font window adds its name: "KorvoFE - [futural.dat]".
     setWindowTitle(QStringLiteral("KorvoFE"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/korvofe.svg")));
     setAcceptDrops(true);
@@ -281,7 +282,6 @@ void CMainFrame::OnChildActivated(QMdiSubWindow* window) {
         child->SyncGridCommand();
         child->RefreshStatus();
     }
-    UpdateTitle();
     UpdateCommandUi();
 }
 
@@ -291,14 +291,7 @@ void CMainFrame::OnChildClosed() {
         toolPane_->clear();
         countPane_->clear();
     }
-    UpdateTitle();
     UpdateCommandUi();
-}
-
-void CMainFrame::UpdateTitle() {
-    const CChildFrame* child = ActiveChild();
-    setWindowTitle(child == nullptr ? QStringLiteral("KorvoFE")
-                                    : QStringLiteral("KorvoFE - %1[*]").arg(child->Title()));
 }
 
 // --- commands ------------------------------------------------------------------------------------
@@ -335,7 +328,6 @@ bool CMainFrame::FrameCommand(int id) {
             if (child->Save(id == ID_FILE_SAVE_AS)) {
                 app_.AddToRecentFileList(child->PathName());
             }
-            UpdateTitle();
             break;
         case ID_APP_EXIT:
             close();
@@ -403,7 +395,6 @@ void CMainFrame::UpdateCommandUi() {
     if (child != nullptr) {
         child->setWindowModified(child->IsModified());
     }
-    setWindowModified(child != nullptr && child->IsModified());
 }
 
 void CMainFrame::RefreshToolbarButtons(int commandId) {

@@ -69,7 +69,6 @@ private:
     void RefreshWindowList();
     void OnChildActivated(QMdiSubWindow* window);
     void OnChildClosed();
-    void UpdateTitle();
     bool FrameCommand(int id);
     bool CloseAllChildren();
     void ShowWindowList();

@@ -109,7 +109,7 @@ TEST_F(MainWindowTest, LoadZoomStoreAndSaveAGlyphThroughTheWindow) {
     CChildFrame& child = *frame.Children().front();
     EXPECT_TRUE(child.isMaximized());
     EXPECT_FALSE(frame.ShowsDocumentlessMenus());
-    EXPECT_EQ(frame.windowTitle(), QStringLiteral("KorvoFE - futural.dat[*]"));
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("KorvoFE - [futural.dat[*]]"));
     CPaper& paper = *child.Paper();
     QTest::qWait(50);
     const int emptyInk = InkPixels(child.ViewWidget());
