@@ -6,8 +6,10 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTest>
 #include <QUrl>
+#include <QWheelEvent>
 #include <filesystem>
 #include <memory>
 
@@ -207,6 +209,48 @@ TEST_F(MainWindowTest, WithoutAnArgumentNoFontOpensAndTheMenusAreTheDocumentless
     ASSERT_EQ(again.Children().size(), 1u);
     EXPECT_EQ(again.Children().front()->PathName(),
               QFileInfo(QString::fromStdString(kSample)).absoluteFilePath());
+}
+
+// The window's own ways of moving over the paper reach the view as it expects them: Ctrl + wheel
+// zooms by one notch, the plain wheel scrolls three lines, a scroll-bar arrow one line, and
+// Shift + middle button shows the whole drawing area.
+TEST_F(MainWindowTest, WheelScrollBarsAndMiddleButtonMoveTheWindow) {
+    CMainFrame& frame = Start({QString::fromStdString(kSample)});
+    CChildFrame& child = *frame.Children().front();
+    CPaper& paper = *child.Paper();
+    QWidget* viewport = child.ViewWidget().viewport();
+    const QPointF centre = QRectF(viewport->rect()).center();
+    const auto wheel = [&](int delta, Qt::KeyboardModifiers modifiers) {
+        QWheelEvent event(centre, viewport->mapToGlobal(centre), QPoint(), QPoint(0, delta),
+                          Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &event);
+        QTest::qWait(20);  // the paint sets the scroll bars
+    };
+    const PointF area = paper.GetExtension();
+
+    for (int notch = 0; notch < 3; ++notch) {
+        const PointF before = paper.GetWindowSize();
+        wheel(120, Qt::ControlModifier);
+        EXPECT_FLOAT_EQ(paper.GetWindowSize().x, static_cast<float>(before.x * (1.0 / 1.2)));
+        EXPECT_FLOAT_EQ(paper.GetWindowSize().y, static_cast<float>(before.y * (1.0 / 1.2)));
+    }
+    ASSERT_TRUE(child.ViewWidget().verticalScrollBar()->isVisible());
+
+    const PointF zoomed = paper.GetWindowSize();
+    const PointF origin = paper.GetWindowOrigin();
+    wheel(-120, Qt::NoModifier);
+    EXPECT_EQ(paper.GetWindowSize(), zoomed);
+    EXPECT_NEAR(paper.GetWindowOrigin().y, origin.y - 3 * 0.01f * area.y, 1e-3);
+    EXPECT_FLOAT_EQ(paper.GetWindowOrigin().x, origin.x);
+
+    child.ViewWidget().horizontalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_NEAR(paper.GetWindowOrigin().x, origin.x + 0.01f * area.x, 1e-3);
+
+    QTest::mouseClick(viewport, Qt::MiddleButton, Qt::ShiftModifier, centre.toPoint());
+    QTest::qWait(20);
+    EXPECT_EQ(paper.GetWindowOrigin(), (PointF{0.0f, 0.0f}));
+    EXPECT_EQ(paper.GetWindowSize(), area);
+    EXPECT_FALSE(child.ViewWidget().verticalScrollBar()->isVisible());
 }
 
 // A file that cannot be read, a damaged font and a file that may be no font at all, named on the
