@@ -4,7 +4,13 @@
 #include <array>
 #include <new>
 
+#include "tools/FuncToolArc.h"
+#include "tools/FuncToolCircle.h"
+#include "tools/FuncToolEllipse.h"
+#include "tools/FuncToolLine.h"
 #include "tools/FuncToolPlaceholder.h"
+#include "tools/FuncToolPoint.h"
+#include "tools/FuncToolRectangle.h"
 #include "tools/FuncToolRedraw.h"
 #include "tools/FuncToolZoomExtents.h"
 #include "tools/FuncToolZoomWindow.h"
@@ -13,6 +19,14 @@
 namespace korvo {
 
 namespace {
+
+// The drawing tools.
+constexpr int kToolLine = 19060;
+constexpr int kToolArc = 19061;
+constexpr int kToolCircle = 19062;
+constexpr int kToolEllipse = 19063;
+constexpr int kToolRectangle = 19066;
+constexpr int kToolPoint = 32827;
 
 constexpr std::array<int, 31> kAcceptedWithoutTool{
     19064, 19065, 19070, 19071, 19079, 19080, 19081, 19083, 19084, 19085, 19089,
@@ -43,6 +57,18 @@ IToolFactory::Made CToolFactory::Make(int toolId, CKorvoFEView& view) {
             return MakeTool<CFuncToolZoomExtents>(Kind::Temporary, view);
         case kToolZoomWindow:
             return MakeTool<CFuncToolZoomWindow>(Kind::Temporary, view);
+        case kToolLine:
+            return MakeTool<CFuncToolLine>(Kind::Main, view);
+        case kToolArc:
+            return MakeTool<CFuncToolArc>(Kind::Main, view);
+        case kToolCircle:
+            return MakeTool<CFuncToolCircle>(Kind::Main, view);
+        case kToolEllipse:
+            return MakeTool<CFuncToolEllipse>(Kind::Main, view);
+        case kToolRectangle:
+            return MakeTool<CFuncToolRectangle>(Kind::Main, view);
+        case kToolPoint:
+            return MakeTool<CFuncToolPoint>(Kind::Main, view);
         default:
             break;
     }

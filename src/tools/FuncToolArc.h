@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+
+#include "tools/FuncToolDraw.h"
+
+namespace korvo {
+
+// Draws a circular arc with three clicks: the centre, a point that gives the radius and the start
+// direction, and a point that gives the end direction. The arc runs counter-clockwise from the
+// start to the end direction.
+class CFuncToolArc : public CFuncToolDraw {
+public:
+    enum class Step : std::uint8_t { Centre, Radius, EndAngle };
+
+    using CFuncToolDraw::CFuncToolDraw;
+
+    void Start() override;
+    void End() override;
+    void DrawFeedback(IDrawContext& dc) override;
+    void OnLButtonDown(unsigned flags, int x, int y) override;
+    void OnMouseMove(unsigned flags, int x, int y) override;
+    void OnRButtonDown(unsigned flags, int x, int y) override;
+    void ResetInput(unsigned, int, int) override { step_ = Step::Centre; }
+    void OnKillFocus() override { Suspend(); }
+    void OnKeyDown(int key, int repeat, unsigned flags) override;
+
+    Step GetStep() const { return step_; }
+
+private:
+    // The direction of the snap point seen from the centre, in degrees.
+    double SnapDirection() const;
+    void FixStart(float angle);
+    void Cancel();
+    bool AskRadiusAndStart();
+
+    Step step_ = Step::Centre;
+    PointF centre_;
+    float radius_ = 0.0f;
+    float start_ = 0.0f;
+    float end_ = 360.0f;
+};
+
+}  // namespace korvo

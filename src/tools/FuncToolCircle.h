@@ -1,0 +1,23 @@
+#pragma once
+
+#include "tools/FuncToolCentreAxes.h"
+
+namespace korvo {
+
+// Draws a whole circle: the centre, then the radius. The radius is the larger of the cursor's
+// two axis distances from the centre, so the circle fits the square the cursor spans.
+class CFuncToolCircle : public CFuncToolCentreAxes {
+public:
+    using CFuncToolCentreAxes::CFuncToolCentreAxes;
+
+    void End() override;
+    void ResetInput(unsigned, int, int) override { SetStep(Step::Centre); }
+    void OnKillFocus() override { Suspend(); }
+
+protected:
+    bool TrackAxes(PointF snap) override;
+    void ShowAxesStatus() const override;
+    bool AskAxes() override;
+};
+
+}  // namespace korvo

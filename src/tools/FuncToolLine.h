@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstdint>
+
+#include "tools/FuncToolDraw.h"
+
+namespace korvo {
+
+// Draws a chain of connected lines: every click after the first ends one segment and starts the
+// next where it ended, until the right button (or Escape) ends the chain. Space types the next
+// point (absolute, then relative), Ctrl types it too, as angle and length from the last point.
+class CFuncToolLine : public CFuncToolDraw {
+public:
+    enum class Step : std::uint8_t { FirstPoint, NextPoint };
+
+    // The labels of the polar entry's two fields.
+    static constexpr std::string_view kAngleLabel = "Angle";
+    static constexpr std::string_view kLengthLabel = "Length";
+
+    using CFuncToolDraw::CFuncToolDraw;
+
+    void Start() override;
+    void End() override;
+    void DrawFeedback(IDrawContext& dc) override;
+    void OnLButtonDown(unsigned flags, int x, int y) override;
+    void OnMouseMove(unsigned flags, int x, int y) override;
+    void OnRButtonDown(unsigned flags, int x, int y) override;
+    void ResetInput(unsigned flags, int x, int y) override;
+    void OnKillFocus() override { Suspend(); }
+    void OnKeyDown(int key, int repeat, unsigned flags) override;
+
+    Step GetStep() const { return step_; }
+
+private:
+    void EndChain();
+    bool AskPoint();
+    bool AskOffset();
+    bool AskPolar();
+
+    Step step_ = Step::FirstPoint;
+    PointF start_;
+    PointF end_;
+};
+
+}  // namespace korvo

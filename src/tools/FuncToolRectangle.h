@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+
+#include "tools/FuncToolDraw.h"
+
+namespace korvo {
+
+// Draws an axis-parallel rectangle as four lines between two clicked (or typed) corners.
+class CFuncToolRectangle : public CFuncToolDraw {
+public:
+    enum class Step : std::uint8_t { FirstCorner, SecondCorner };
+
+    using CFuncToolDraw::CFuncToolDraw;
+
+    void Start() override;
+    void DrawFeedback(IDrawContext& dc) override;
+    void OnLButtonDown(unsigned flags, int x, int y) override;
+    void OnMouseMove(unsigned flags, int x, int y) override;
+    void OnRButtonDown(unsigned flags, int x, int y) override;
+    void OnKeyDown(int key, int repeat, unsigned flags) override;
+
+    Step GetStep() const { return step_; }
+
+private:
+    void AddRectangle();
+    void Cancel();
+
+    Step step_ = Step::FirstCorner;
+    PointF first_;
+    PointF second_;
+};
+
+}  // namespace korvo
