@@ -241,23 +241,27 @@ int AcceleratorOf(int key, bool shift, bool ctrl) {
 bool ParsePointer(const Words& words, SessionLine& line, std::string& error) {
     const bool wheel = line.verb == SessionVerb::Wheel;
     const std::size_t numbers = wheel ? 4 : 3;
-    const auto x = words.size() >= numbers ? ReadNumber(words[1]) : std::nullopt;
-    const auto y = words.size() >= numbers ? ReadNumber(words[2]) : std::nullopt;
-    const auto delta = wheel && words.size() >= numbers
-                           ? ReadInt(words[3], kMinWheelDelta, kMaxWheelDelta)
-                           : std::optional<int>(0);
+    // Plain values rather than optionals: GCC's -O2 flow analysis cannot see through the
+    // conditional optionals and warns of uninitialised reads.
+    const bool enough = words.size() >= numbers;
+    const std::optional<double> x = enough ? ReadNumber(words[1]) : std::nullopt;
+    const std::optional<double> y = enough ? ReadNumber(words[2]) : std::nullopt;
+    std::optional<int> delta(0);
+    if (wheel) {
+        delta = enough ? ReadInt(words[3], kMinWheelDelta, kMaxWheelDelta) : std::nullopt;
+    }
     const auto fits = [](const std::optional<double>& v) {
-        return v && std::fabs(*v) <= std::numeric_limits<float>::max();
+        return v.has_value() && std::fabs(v.value_or(0.0)) <= std::numeric_limits<float>::max();
     };
-    if (!fits(x) || !fits(y) || !delta) {
+    if (!fits(x) || !fits(y) || !delta.has_value()) {
         error = std::string(words[0]) + " wants X Y" +
                 (wheel ? " and a whole DELTA from -32768 to 32767 (120 is one notch)" : "") +
                 " in drawing units, then optionally shift and ctrl";
         return false;
     }
-    line.x = *x;
-    line.y = *y;
-    line.delta = *delta;
+    line.x = x.value_or(0.0);
+    line.y = y.value_or(0.0);
+    line.delta = delta.value_or(0);
     return ReadModifiers(words, numbers, line, error);
 }
 
