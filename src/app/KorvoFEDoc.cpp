@@ -22,7 +22,8 @@ CKorvoFEDoc::~CKorvoFEDoc() = default;
 
 std::unique_ptr<CPaper> CKorvoFEDoc::MakePaper() {
     auto paper =
-        std::make_unique<CPaper>(0.0f, 0.0f, 620.0f, 350.0f, 5.0f, 5.0f, 5.0f, 5.0f, 2.5f, 2.5f);
+        std::make_unique<CPaper>(0.0f, 0.0f, kSheetWidth, kSheetHeight, kSheetMargin, kSheetMargin,
+                                 kSheetMargin, kSheetMargin, kSheetGrid, kSheetGrid);
     paper->SetFont(&font_);
     return paper;
 }
