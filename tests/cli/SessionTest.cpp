@@ -489,5 +489,57 @@ TEST(Session, DrawingListsTheLoadedLinesWithTheirMarks) {
     EXPECT_EQ(json::parse(test::ReadText(drawing))["elements"], expected);
 }
 
+// The drawing tools through their commands, clicks and typed values, at 4 pixels per unit so the
+// clicks land on the very points named.
+TEST(Session, DrawingToolsTakeClicksAndTypedValues) {
+    Session session;
+    const std::string drawing = session.dir.File("d.json");
+    const CommandRun run = session.Run(
+        "size 2490 1410\n"
+        "command 41030     # Zoom original\n"
+        "command 41040     # Line\n"
+        "click 10 10\n"
+        "click 30 10\n"
+        "answer 90 20      # angle and length\n"
+        "key ctrl\n"
+        "rclick 0 0\n"
+        "command 41026     # Circle\n"
+        "click 100 100\n"
+        "answer 7\n"
+        "key space\n"
+        "command 41027     # Arc: centre, start, end\n"
+        "click 150 100\n"
+        "click 160 100\n"
+        "click 150 110\n"
+        "command 41041     # Rectangle, typed\n"
+        "answer 10 10\n"
+        "key space\n"
+        "answer 5 5\n"
+        "key space\n"
+        "command 41239     # Point\n"
+        "click 60 60\n"
+        "rclick 60 60\n",
+        {"--drawing", drawing});
+    ASSERT_EQ(run.status, 0) << run.err;
+    auto line = [](double x1, double y1, double x2, double y2) {
+        return json{{"type", "line"}, {"x1", x1},   {"y1", y1}, {"x2", x2},
+                    {"y2", y2},       {"level", 1}, {"mark", 0}};
+    };
+    auto curve = [](double cx, double cy, double r, double start, double end) {
+        return json{{"type", "ellipse"}, {"cx", cx},       {"cy", cy},   {"a", r},     {"b", r},
+                    {"rotation", 0},     {"start", start}, {"end", end}, {"level", 1}, {"mark", 0}};
+    };
+    const json expected = {line(10, 10, 30, 10),
+                           line(30, 10, 30, 30),
+                           curve(100, 100, 7, 0, 360),
+                           curve(150, 100, 10, 0, 90),
+                           line(10, 10, 15, 10),
+                           line(15, 10, 15, 15),
+                           line(15, 15, 10, 15),
+                           line(10, 15, 10, 10),
+                           {{"type", "point"}, {"x", 60}, {"y", 60}, {"level", 1}, {"mark", 0}}};
+    EXPECT_EQ(json::parse(test::ReadText(drawing))["elements"], expected);
+}
+
 }  // namespace
 }  // namespace korvo

@@ -378,5 +378,44 @@ TEST_F(DrawingToolsTest, RightClickAndEscapeStepBackBeforeLeavingTheTool) {
     EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
+// Losing the focus takes the rubber band off the screen where the tool suspends itself, and
+// ResetInput returns to the first step only where the tool has one to return to.
+TEST_F(DrawingToolsTest, FocusLossAndResetInputKeepOrDropTheInput) {
+    const struct {
+        int command;
+        bool suspends;
+        bool resets;
+    } cases[] = {
+        {kCmdLine, true, true},      {kCmdRectangle, false, false}, {kCmdCircle, true, true},
+        {kCmdEllipse, false, false}, {kCmdArc, true, true},
+    };
+    auto atFirstStep = [&] {
+        IViewTool* tool = h.View().GetTool();
+        if (auto* line = dynamic_cast<CFuncToolLine*>(tool)) {
+            return line->GetStep() == CFuncToolLine::Step::FirstPoint;
+        }
+        if (auto* rectangle = dynamic_cast<CFuncToolRectangle*>(tool)) {
+            return rectangle->GetStep() == CFuncToolRectangle::Step::FirstCorner;
+        }
+        if (auto* arc = dynamic_cast<CFuncToolArc*>(tool)) {
+            return arc->GetStep() == CFuncToolArc::Step::Centre;
+        }
+        return ToolAs<CFuncToolCentreAxes>().GetStep() == CFuncToolCentreAxes::Step::Centre;
+    };
+    for (const auto& c : cases) {
+        h.Command(c.command);
+        h.Click({100, 100});
+        const int paints = h.Paints();
+        h.View().OnKillFocus();
+        h.Pump();
+        EXPECT_EQ(h.Paints() > paints, c.suspends) << c.command;
+        EXPECT_FALSE(atFirstStep()) << "focus loss keeps the input " << c.command;
+        h.View().GetTool()->ResetInput(0, 0, 0);
+        EXPECT_EQ(atFirstStep(), c.resets) << c.command;
+    }
+    EXPECT_THAT(Drawing(), IsEmpty());
+    EXPECT_THAT(h.Violations(), IsEmpty());
+}
+
 }  // namespace
 }  // namespace korvo::test
