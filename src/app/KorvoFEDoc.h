@@ -2,16 +2,18 @@
 
 #include <array>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
 #include "font/FontFile.h"
-#include "font/GlyphDrawing.h"
+#include "app/GlyphDrawing.h"
 #include "font/KorvoFont.h"
 
 namespace korvo {
 
 class CData;
+class CDrawObjTransformation;
 class CPaper;
 class IDocumentHost;
 
@@ -71,6 +73,10 @@ public:
     int UpdateFontTablePrompt();
     void UpdateAllViews(int flag);
     static bool MaySelect(const CData* node);
+    // The selection tool reports each element it selects, and each change its trackers make to
+    // the selection (the nodes already carry it); this editor keeps nothing of either.
+    void OnSelectionChanged(const CData*) {}
+    void ApplyTransformation(const CDrawObjTransformation&, std::span<CData* const>) {}
 
     // --- glyph drawing commands ----------------------------------------------------------------
     int EncodeGlyph(CFontTable* table, int code);

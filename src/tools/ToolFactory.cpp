@@ -8,10 +8,13 @@
 #include "tools/FuncToolCircle.h"
 #include "tools/FuncToolEllipse.h"
 #include "tools/FuncToolLine.h"
-#include "tools/FuncToolPlaceholder.h"
 #include "tools/FuncToolPoint.h"
 #include "tools/FuncToolRectangle.h"
 #include "tools/FuncToolRedraw.h"
+#include "tools/FuncToolSelectAll.h"
+#include "tools/FuncToolSelectSingle.h"
+#include "tools/FuncToolSelectTool.h"
+#include "tools/FuncToolSelectWindow.h"
 #include "tools/FuncToolZoomExtents.h"
 #include "tools/FuncToolZoomWindow.h"
 #include "view/ViewCommands.h"
@@ -39,6 +42,21 @@ IToolFactory::Made MakeTool(IToolFactory::Kind kind, CKorvoFEView& view) {
     return {kind, std::unique_ptr<IViewTool>(new (std::nothrow) Tool(view))};
 }
 
+// A selection tool that sets (select) or clears (deselect) what it finds.
+template <class Tool>
+IToolFactory::Made MakeSelecting(CKorvoFEView& view, SelectionMode mode) {
+    return {IToolFactory::Kind::Main,
+            std::unique_ptr<IViewTool>(new (std::nothrow) Tool(view, mode))};
+}
+
+// The selection tools.
+constexpr int kToolDeselectAll = 19067;
+constexpr int kToolSelectSingle = 19068;
+constexpr int kToolDeselectSingle = 19069;
+constexpr int kToolSelectWindow = 19072;
+constexpr int kToolDeselectWindow = 19073;
+constexpr int kToolSelectAll = 19092;
+
 }  // namespace
 
 bool CToolFactory::IsAcceptedWithoutTool(int toolId) {
@@ -50,7 +68,19 @@ IToolFactory::Made CToolFactory::Make(int toolId, CKorvoFEView& view) {
     switch (toolId) {
         case kToolSelection:
         case kToolSelectionTool:
-            return MakeTool<CFuncToolPlaceholder>(Kind::Main, view);
+            return MakeTool<CFuncToolSelectTool>(Kind::Main, view);
+        case kToolSelectAll:
+            return MakeSelecting<CFuncToolSelectAll>(view, SelectionMode::Select);
+        case kToolDeselectAll:
+            return MakeSelecting<CFuncToolSelectAll>(view, SelectionMode::Deselect);
+        case kToolSelectSingle:
+            return MakeSelecting<CFuncToolSelectSingle>(view, SelectionMode::Select);
+        case kToolDeselectSingle:
+            return MakeSelecting<CFuncToolSelectSingle>(view, SelectionMode::Deselect);
+        case kToolSelectWindow:
+            return MakeSelecting<CFuncToolSelectWindow>(view, SelectionMode::Select);
+        case kToolDeselectWindow:
+            return MakeSelecting<CFuncToolSelectWindow>(view, SelectionMode::Deselect);
         case kToolRedraw:
             return MakeTool<CFuncToolRedraw>(Kind::Temporary, view);
         case kToolZoomExtents:

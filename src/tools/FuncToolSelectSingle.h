@@ -1,0 +1,26 @@
+#pragma once
+
+#include "tools/FuncTool.h"
+#include "tools/SelectionMode.h"
+
+namespace korvo {
+
+// Select single (19068) and Deselect single (19069): each left click picks one element. In
+// select mode Shift toggles it, Ctrl adds it, a plain click makes it the only selected one; in
+// deselect mode a click clears the flag of the element picked. The tool stays until a right
+// click returns to the default tool.
+class CFuncToolSelectSingle final : public CFuncTool {
+public:
+    CFuncToolSelectSingle(CKorvoFEView& view, SelectionMode mode) : CFuncTool(view), mode_(mode) {}
+
+    void Start() override;
+    void OnLButtonDown(unsigned flags, int x, int y) override;
+    void OnRButtonDown(unsigned flags, int x, int y) override;
+
+private:
+    void Select(CData& node, unsigned flags);
+
+    SelectionMode mode_;
+};
+
+}  // namespace korvo

@@ -1,0 +1,337 @@
+#include "tools/FuncToolSelectTool.h"
+
+#include <algorithm>
+
+#include "app/KorvoFEDoc.h"
+#include "model/DataCollection.h"
+#include "model/Paper.h"
+#include "platform/KeyCodes.h"
+#include "view/KorvoFEView.h"
+#include "view/RedrawBatch.h"
+#include "view/ViewCommands.h"
+#include "view/ViewSwitches.h"
+
+namespace korvo {
+
+namespace {
+
+constexpr unsigned kShiftCtrl = kMkShift | kMkControl;
+
+bool Held(unsigned flags, unsigned keys) {
+    return (flags & keys) == keys;
+}
+
+void DeselectInto(CDataCollection& nodes, CRedrawBatch& batch) {
+    for (CData* node : nodes) {
+        if (node->GetMark() != kMarkNormal) {
+            node->SetMark(kMarkNormal);
+            batch.DrawNode(*node);
+        } else if (CDataCollection* children = node->GetChildren()) {
+            DeselectInto(*children, batch);
+        }
+    }
+}
+
+}  // namespace
+
+void CFuncToolSelectTool::Start() {
+    SetCursor(CursorShape::Arrow);
+    SetFeedback(false);
+    SetDragging(false);
+    armed_ = false;
+    RebuildTrackers();
+    if (trackers_.HasGrips()) {
+        MarkScreen();
+    }
+}
+
+void CFuncToolSelectTool::End() {
+    // The grips are feedback too: they go with the tool.
+    if (trackers_.HasGrips()) {
+        MarkScreen();
+    }
+    CFuncToolRubberWindow::End();
+}
+
+CFuncToolSelectTool::Step CFuncToolSelectTool::GetStep() const {
+    if (IsDragging()) {
+        return Step::Window;
+    }
+    if (trackers_.IsLive()) {
+        return Step::GripDrag;
+    }
+    return armed_ ? Step::DragArmed : Step::Idle;
+}
+
+CData* CFuncToolSelectTool::PickTarget(unsigned flags, CData* node) {
+    if (node == nullptr) {
+        return nullptr;
+    }
+    if (Held(flags, kShiftCtrl) && node->GetParent() != nullptr) {
+        return node->GetParent();
+    }
+    while (node->GetParent() != nullptr) {
+        node = node->GetParent();
+    }
+    return node;
+}
+
+void CFuncToolSelectTool::RebuildTrackers() {
+    if (CPaper* paper = Paper()) {
+        trackers_.Build(*paper, g_bTrackers);
+    }
+}
+
+void CFuncToolSelectTool::DeselectAll() {
+    CRedrawBatch batch(View());
+    DeselectInto(*Paper()->GetCollection(), batch);
+}
+
+void CFuncToolSelectTool::OnLButtonDown(unsigned flags, int x, int y) {
+    CPaper* paper = Paper();
+    if (IsDragging() || paper == nullptr) {
+        return;
+    }
+    if (trackers_.HasGrips()) {
+        if (const int grip = trackers_.HitTest(*paper, {x, y}); grip != 0) {
+            BeginGripDrag(grip);
+            return;
+        }
+    }
+    if (SelectAt(flags, x, y)) {
+        return;
+    }
+    if ((flags & kShiftCtrl) == 0) {
+        CRedrawBatch batch(View());
+        DeselectAll();
+        trackers_.Clear();
+        batch.AddScreenRect();
+    }
+    // Not dragging, so the base starts a window at the click.
+    CFuncToolRubberWindow::OnLButtonDown(flags, x, y);
+}
+
+bool CFuncToolSelectTool::SelectAt(unsigned flags, int x, int y) {
+    armed_ = false;
+    if (Held(flags, kShiftCtrl)) {
+        return false;
+    }
+    CPaper& paper = *Paper();
+    CData* target = PickTarget(flags, paper.PickElement({x, y}, 0));
+    if (target == nullptr || !target->IsVisible() || !CKorvoFEDoc::MaySelect(target)) {
+        return false;
+    }
+    CRedrawBatch batch(View());
+    if ((flags & kMkShift) != 0) {
+        target->SetMark(target->GetMark() != kMarkNormal ? kMarkNormal : kMarkSelected);
+    } else {
+        if ((flags & kMkControl) == 0) {
+            if (target->GetMark() == kMarkNormal) {
+                DeselectAll();
+                trackers_.Clear();
+            } else if (trackers_.HasGrips()) {
+                trackers_.ToggleMode();
+            }
+        }
+        target->SetMark(kMarkSelected);
+    }
+    batch.DrawNode(*target);
+    batch.AddScreenRect();
+    RebuildTrackers();
+    View().GetDocument().OnSelectionChanged(target);
+    armed_ = true;
+    press_ = GetSnapPoint();
+    return true;
+}
+
+void CFuncToolSelectTool::OnMouseMove(unsigned flags, int x, int y) {
+    // The base tracks the cursor and drags the corner of a window under way.
+    CFuncToolRubberWindow::OnMouseMove(flags, x, y);
+    if (IsDragging() || Paper() == nullptr) {
+        return;
+    }
+    if ((trackers_.HasGrips() || trackers_.IsLive()) && TrackerMouseMove(flags, x, y)) {
+        return;
+    }
+    const PointF snap = GetSnapPoint();
+    if (armed_ && (flags & kMkLButton) != 0 && (snap.x != press_.x || snap.y != press_.y)) {
+        CKorvoFEView& view = View();
+        StartSelectionDrag(press_);
+        if (view.GetTool() == this) {
+            armed_ = false;
+        }
+    }
+}
+
+void CFuncToolSelectTool::StartSelectionDrag(PointF) {}
+
+void CFuncToolSelectTool::BeginGripDrag(int grip) {
+    CPaper& paper = *Paper();
+    const bool snapped = trackers_.GetLayout() != CTrackerSet::Layout::Rotate || grip == 1;
+    trackers_.BeginDrag(paper, grip, snapped ? GetSnapPoint() : GetRawPoint());
+    SetCursor(CursorShape::Cross);
+    CRedrawBatch batch(View());
+    batch.AddWorldRect(trackers_.GetExtents());
+    batch.AddScreenRect();
+}
+
+bool CFuncToolSelectTool::TrackerMouseMove(unsigned flags, int x, int y) {
+    CPaper& paper = *Paper();
+    if ((flags & kMkLButton) != 0 && trackers_.IsLive()) {
+        const PointF p = trackers_.FollowsSnapPoint() ? GetSnapPoint() : GetRawPoint();
+        if (const std::optional<RectF> area = trackers_.DragTo(paper, p)) {
+            CRedrawBatch batch(View());
+            if (area->IsValid()) {
+                batch.AddWorldRect(*area);
+            }
+            batch.AddScreenRect();
+        }
+        return true;
+    }
+    if (trackers_.IsLive()) {
+        // The button went up outside the view: the drag ends where it is.
+        EndGripDrag();
+    }
+    SetCursor(trackers_.HitTest(paper, {x, y}) != 0 ? CursorShape::Cross : CursorShape::Arrow);
+    return false;
+}
+
+void CFuncToolSelectTool::EndGripDrag() {
+    CPaper& paper = *Paper();
+    CRedrawBatch batch(View());
+    batch.AddWorldRect(trackers_.GetExtents());
+    trackers_.EndDrag(paper, g_bTrackers);
+    batch.AddWorldRect(trackers_.GetExtents());
+    batch.AddScreenRect();
+}
+
+void CFuncToolSelectTool::OnLButtonUp(unsigned flags, int, int) {
+    armed_ = false;
+    if (IsDragging()) {
+        SetDragging(false);
+        MarkScreen();
+        SelectByWindow(flags);
+    }
+    if (trackers_.IsLive()) {
+        // The nodes already carry the change; the document hears what it was.
+        View().GetDocument().ApplyTransformation(trackers_.Transformation(), trackers_.Nodes());
+        EndGripDrag();
+        RebuildTrackers();
+        SetCursor(CursorShape::Arrow);
+        MarkScreen();
+    }
+}
+
+void CFuncToolSelectTool::SelectByWindow(unsigned flags) {
+    CPaper* paper = Paper();
+    const PointF a = GetFirstCorner();
+    const PointF b = GetSecondCorner();
+    if (paper == nullptr || PointsEqualF(a.x, a.y, b.x, b.y)) {
+        return;
+    }
+    const RectF window{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x),
+                       std::max(a.y, b.y)};
+    CRedrawBatch batch(View());
+    if ((flags & kShiftCtrl) == 0) {
+        DeselectAll();
+        trackers_.Clear();
+    }
+    for (CData* node : *paper->GetCollection()) {
+        const RectF r = node->GetExtents(*paper);
+        if (!r.IsValid() || r.minX < window.minX || r.maxX > window.maxX || r.minY < window.minY ||
+            r.maxY > window.maxY) {
+            continue;
+        }
+        if (node->IsVisible()) {
+            if ((flags & kMkShift) != 0) {
+                node->SetMark(node->GetMark() != kMarkNormal ? kMarkNormal : kMarkSelected);
+            } else {
+                node->SetMark(kMarkSelected);
+            }
+        }
+        batch.DrawNode(*node);
+    }
+    batch.AddScreenRect();
+    RebuildTrackers();
+}
+
+void CFuncToolSelectTool::OnLButtonDblClk(unsigned, int x, int y) {
+    CPaper* paper = Paper();
+    if (paper == nullptr) {
+        return;
+    }
+    const PointF p = ToWorld(x, y);
+    const int code = CKorvoFEDoc::CharacterAtTablePoint(p.x, p.y);
+    CKorvoFEView& view = View();
+    if (code < 0) {
+        if (CData* node = paper->PickElement({x, y}, 0)) {
+            view.SelectOnly(node);
+            if (view.GetTool() == this) {
+                RebuildTrackers();
+                MarkScreen();
+            }
+        }
+        return;
+    }
+    CKorvoFEDoc& document = view.GetDocument();
+    CRedrawBatch batch(view);
+    view.ClearDrawing(true);
+    // This ends the tool: from here on only the view and the document are used.
+    view.CreateTool(kToolSelection);
+    document.DecodeGlyph(document.GetFont().Table(), code);
+    document.SetCurrentChar(code);
+    batch.AddWorldRect();
+}
+
+void CFuncToolSelectTool::OnRButtonDblClk(unsigned, int x, int y) {
+    if (Paper() == nullptr) {
+        return;
+    }
+    const PointF p = ToWorld(x, y);
+    const int code = CKorvoFEDoc::CharacterAtTablePoint(p.x, p.y);
+    if (code < 0) {
+        return;
+    }
+    CKorvoFEView& view = View();
+    CKorvoFEDoc& document = view.GetDocument();
+    CRedrawBatch batch(view);
+    // A refusal (more than 255 pairs) has been shown by the document and keeps everything.
+    if (document.EncodeGlyph(document.GetFont().Table(), code) != 0) {
+        document.SetCurrentChar(code);
+        view.ClearDrawing(false);
+        // This ends the tool.
+        view.CreateTool(kToolSelection);
+    }
+    batch.AddWorldRect();
+}
+
+void CFuncToolSelectTool::OnRButtonDown(unsigned flags, int x, int y) {
+    if (IsDragging()) {
+        CFuncToolRubberWindow::OnRButtonDown(flags, x, y);
+        return;
+    }
+    // A fresh tool: its trackers are built anew from the selection.
+    View().CreateTool(kToolSelection);
+}
+
+void CFuncToolSelectTool::OnScroll(int, int, ScrollBar) {
+    // The selection tool shows no feedback that scrolling would leave behind.
+}
+
+void CFuncToolSelectTool::OnTrackersSwitched(bool on) {
+    if (on) {
+        RebuildTrackers();
+    } else {
+        trackers_.Clear();
+    }
+    MarkScreen();
+}
+
+void CFuncToolSelectTool::DrawFeedback(IDrawContext& dc) {
+    CFuncToolRubberWindow::DrawFeedback(dc);
+    if (!IsDragging() && trackers_.HasGrips()) {
+        trackers_.Draw(*Paper(), dc);
+    }
+}
+
+}  // namespace korvo
