@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "font/FontFile.h"
-#include "font/GlyphDrawing.h"
+#include "app/GlyphDrawing.h"
 #include "font/KorvoFont.h"
 
 namespace korvo {

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "app/KorvoFEDoc.h"
-#include "font/GlyphDrawing.h"
+#include "app/GlyphDrawing.h"
 #include "model/DataCollection.h"
 #include "model/Paper.h"
 #include "platform/DialogHost.h"

@@ -1,4 +1,4 @@
-#include "font/GlyphDrawing.h"
+#include "app/GlyphDrawing.h"
 
 #include <algorithm>
 #include <cmath>

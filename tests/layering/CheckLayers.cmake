@@ -1,0 +1,33 @@
+# Fails when a source file of the core includes a header of a layer above its own. The layers,
+# from the bottom: platform and resources, geometry, font, model, app, view, tools. Static
+# libraries catch most upward calls at link time; this catches the ones that only use headers.
+set(layers platform resources geometry font model app view tools)
+set(rank_platform 0)
+set(rank_resources 0)
+set(rank_geometry 1)
+set(rank_font 2)
+set(rank_model 3)
+set(rank_app 4)
+set(rank_view 5)
+set(rank_tools 6)
+
+set(violations "")
+foreach(layer IN LISTS layers)
+  file(GLOB sources "${SOURCE_DIR}/src/${layer}/*.h" "${SOURCE_DIR}/src/${layer}/*.cpp")
+  foreach(source IN LISTS sources)
+    file(STRINGS "${source}" includes REGEX "^#include \"[a-z]+/")
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^#include \"([a-z]+)/.*" "\\1" used "${line}")
+      if(DEFINED rank_${used} AND rank_${used} GREATER rank_${layer})
+        file(RELATIVE_PATH shown "${SOURCE_DIR}" "${source}")
+        list(APPEND violations "${shown}: ${line}")
+      endif()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(violations)
+  list(JOIN violations "\n  " text)
+  message(FATAL_ERROR "includes that reach a higher layer:\n  ${text}")
+endif()
+message(STATUS "every core layer includes only its own and lower layers")
