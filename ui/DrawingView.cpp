@@ -23,10 +23,6 @@ namespace korvo {
 
 namespace {
 
-// One notch of a mouse wheel, as the view counts it.
-constexpr int kWheelNotch = 120;
-// Lines scrolled by one notch of a wheel turned without Ctrl.
-constexpr int kWheelLines = 3;
 // The evdev scan code of the extra key left of Z on European keyboards ("<>|").
 constexpr quint32 kScanCodeLessGreater = 94;
 // Bit 14 of a key message: the key was already down (auto-repeat).
@@ -382,38 +378,11 @@ void CDrawingView::enterEvent(QEnterEvent* event) {
 }
 
 void CDrawingView::wheelEvent(QWheelEvent* event) {
-    // Fine-grained wheels and touchpads report fractions of a notch; the view zooms by notches.
-    wheelRemainder_ +=
+    const int delta =
         event->angleDelta().y() != 0 ? event->angleDelta().y() : event->angleDelta().x();
-    const unsigned flags = FlagsOf(event->buttons(), event->modifiers());
     const QPoint p = event->position().toPoint();
-    while (wheelRemainder_ >= kWheelNotch || wheelRemainder_ <= -kWheelNotch) {
-        const int notch = wheelRemainder_ > 0 ? kWheelNotch : -kWheelNotch;
-        wheelRemainder_ -= notch;
-        view_->OnMouseWheel(flags, notch, p.x(), p.y());
-        if ((flags & kMkControl) == 0) {
-            ScrollByWheel(notch, (flags & kMkShift) != 0);
-        }
-    }
+    view_->OnMouseWheel(FlagsOf(event->buttons(), event->modifiers()), delta, p.x(), p.y());
     event->accept();
-}
-
-void CDrawingView::ScrollByWheel(int delta, bool horizontal) {
-    const ScrollBar bar = horizontal ? ScrollBar::Horizontal : ScrollBar::Vertical;
-    const Qt::ScrollBarPolicy policy =
-        horizontal ? horizontalScrollBarPolicy() : verticalScrollBarPolicy();
-    if (policy == Qt::ScrollBarAlwaysOff) {
-        return;
-    }
-    // Turning the wheel towards the user moves down (or right), as in every document window.
-    const int code = delta < 0 ? kSbLineDown : kSbLineUp;
-    for (int line = 0; line < kWheelLines; ++line) {
-        if (horizontal) {
-            view_->OnHScroll(code, GetScrollPos(bar));
-        } else {
-            view_->OnVScroll(code, GetScrollPos(bar));
-        }
-    }
 }
 
 int CDrawingView::VirtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers, quint32 nativeScanCode) {

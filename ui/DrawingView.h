@@ -98,7 +98,6 @@ protected:
 private:
     static unsigned FlagsOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     void OnScrollAction(ScrollBar bar, int action);
-    void ScrollByWheel(int delta, bool horizontal);
     QScrollBar* Bar(ScrollBar bar) const;
 
     IDialogHost& dialogs_;
@@ -108,7 +107,6 @@ private:
     QSet<int> keysDown_;
     bool initialised_ = false;
     bool captured_ = false;
-    int wheelRemainder_ = 0;
 };
 
 }  // namespace korvo

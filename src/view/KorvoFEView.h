@@ -154,6 +154,7 @@ private:
     void ScrollHorizontal(int code, int position);
     void ScrollVertical(int code, int position);
     void WheelZoom(int delta, int x, int y);
+    void ScrollByWheel(int notch, bool horizontal);
     void RefreshCursor();
     void DropTools();
     void ReleaseRetiredTools();
@@ -196,6 +197,8 @@ private:
     int tempToolId_ = 0;
     std::vector<std::unique_ptr<IViewTool>> retired_;
     int dispatchDepth_ = 0;
+    // Wheel turns not yet adding up to a whole notch.
+    int wheelRemainder_ = 0;
 
     std::unique_ptr<IDrawSurface> backBuffer_;
     std::unique_ptr<CBackgroundLayer> background_;

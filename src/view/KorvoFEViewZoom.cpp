@@ -16,6 +16,9 @@ namespace {
 // One wheel notch shows this much more (toward the user) or less of the drawing.
 constexpr double kWheelZoomOut = 1.2;
 constexpr double kWheelZoomIn = 1.0 / 1.2;
+// One notch of a mouse wheel, and the lines one notch scrolls when Ctrl is not held.
+constexpr int kWheelNotch = 120;
+constexpr int kWheelLines = 3;
 // Beyond these window sizes the mapping stops being useful (pixels would overflow or collapse).
 constexpr float kMinWindowSize = 1.0e-3f;
 constexpr float kMaxWindowSize = 1.0e7f;
@@ -91,8 +94,32 @@ void CKorvoFEView::ZoomToRect(PointF a, PointF b) {
 
 void CKorvoFEView::OnMouseWheel(unsigned flags, int delta, int x, int y) {
     DispatchScope scope(*this, false);
-    if ((flags & kMkControl) != 0 && GetPaper() != nullptr) {
-        WheelZoom(delta, x, y);
+    // Fine wheels and touchpads report fractions of a notch; zoom and scroll go by whole ones.
+    wheelRemainder_ += delta;
+    while (wheelRemainder_ >= kWheelNotch || wheelRemainder_ <= -kWheelNotch) {
+        const int notch = wheelRemainder_ > 0 ? kWheelNotch : -kWheelNotch;
+        wheelRemainder_ -= notch;
+        if ((flags & kMkControl) != 0) {
+            if (GetPaper() != nullptr) {
+                WheelZoom(notch, x, y);
+            }
+        } else {
+            ScrollByWheel(notch, (flags & kMkShift) != 0);
+        }
+    }
+}
+
+void CKorvoFEView::ScrollByWheel(int notch, bool horizontal) {
+    const CPaper* paper = GetPaper();
+    // Without scroll bars (the whole drawing area shown) there is nowhere to scroll to.
+    if (paper == nullptr || paper->GetWindowSize() == paper->GetExtension()) {
+        return;
+    }
+    const ScrollBar bar = horizontal ? ScrollBar::Horizontal : ScrollBar::Vertical;
+    // Turning the wheel towards the user moves down (or right), as in every document window.
+    const int code = notch < 0 ? kSbLineDown : kSbLineUp;
+    for (int line = 0; line < kWheelLines; ++line) {
+        Scroll(bar, code, host_.GetScrollPos(bar));
     }
 }
 

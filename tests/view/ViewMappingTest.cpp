@@ -55,6 +55,37 @@ TEST(ViewMappingTest, WheelZoomKeepsThePointUnderThePointerAndOneNotchEachWayRet
     EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
+TEST(ViewMappingTest, WheelGoesByWholeNotchesAndScrollsThreeLinesWithoutCtrl) {
+    ViewHarness h({1001, 701});
+    h.Command(kCmdZoomOriginal);
+    const PointF whole = h.Paper().GetWindowSize();
+    // Zooming about the middle keeps the window inside the drawing area, clear of both ends.
+    const PointF target{whole.x / 2, whole.y / 2};
+
+    // At zoom original there is nothing to scroll to.
+    h.Wheel(target, -120, 0);
+    EXPECT_EQ(h.Paper().GetWindowOrigin(), (PointF{0.0f, 0.0f}));
+
+    // Two half notches of a fine wheel make one zoom step; a double notch makes two.
+    h.Wheel(target, 60, kMkControl);
+    EXPECT_EQ(h.Paper().GetWindowSize(), whole);
+    h.Wheel(target, 60, kMkControl);
+    EXPECT_FLOAT_EQ(h.Paper().GetWindowSize().x, static_cast<float>(whole.x / 1.2));
+    h.Wheel(target, 240, kMkControl);
+    const PointF zoomed = h.Paper().GetWindowSize();
+    EXPECT_NEAR(zoomed.x, whole.x / (1.2 * 1.2 * 1.2), 1e-3);
+
+    // Towards the user: three line steps down (1 % of the height each), or right with Shift.
+    const PointF origin = h.Paper().GetWindowOrigin();
+    h.Wheel(target, -120, 0);
+    EXPECT_NEAR(h.Paper().GetWindowOrigin().y, origin.y - 3 * 0.01f * whole.y, 1e-3);
+    EXPECT_FLOAT_EQ(h.Paper().GetWindowOrigin().x, origin.x);
+    h.Wheel(target, -120, kMkShift);
+    EXPECT_NEAR(h.Paper().GetWindowOrigin().x, origin.x + 3 * 0.01f * whole.x, 1e-3);
+    EXPECT_EQ(h.Paper().GetWindowSize(), zoomed);
+    EXPECT_THAT(h.Violations(), IsEmpty());
+}
+
 TEST(ViewMappingTest, ZoomWindowGivesTheSameWindowWhicheverWayItIsDragged) {
     const PointF lowLeft{20.0f, 30.0f};
     const PointF upRight{120.0f, 90.0f};
