@@ -8,6 +8,7 @@
 #include "font/GlyphCommand.h"
 #include "geometry/PlaneGeometry.h"
 #include "model/DataCollection.h"
+#include "model/DrawObj.h"
 #include "model/Paper.h"
 #include "platform/DocumentHost.h"
 #include "resources/StringTable.h"
@@ -52,32 +53,6 @@ std::uint8_t ToGrid(double v) {
 
 GlyphCommand Command(GlyphOp op, PointF p) {
     return {op, ToGrid(p.x), ToGrid(p.y)};
-}
-
-// Lines chain with their neighbour in list order when they meet it exactly, either way round.
-std::vector<GlyphCommand> BuildCommands(const std::vector<CData*>& list) {
-    std::vector<GlyphCommand> commands;
-    PointF last{-1.0e8f, -1.0e8f};
-    for (const CData* node : list) {
-        if (node->GetType() == kNodePoint) {
-            commands.push_back(Command(GlyphOp::Point, StartOf(*node)));
-            continue;
-        }
-        const PointF s = StartOf(*node);
-        const PointF e = EndOf(*node);
-        if (last == s) {
-            commands.push_back(Command(GlyphOp::Draw, e));
-            last = e;
-        } else if (last == e) {
-            commands.push_back(Command(GlyphOp::Draw, s));
-            last = s;
-        } else {
-            commands.push_back(Command(GlyphOp::Move, s));
-            commands.push_back(Command(GlyphOp::Draw, e));
-            last = e;
-        }
-    }
-    return commands;
 }
 
 // Moves `p` along the line towards `other` until it lies within 0 ... 200 in x, then in y. Once
@@ -136,6 +111,97 @@ bool TouchesArea(PointF s, PointF e) {
            std::max(s.y, e.y) >= 0.0f && std::min(s.y, e.y) <= 200.0f;
 }
 
+bool InArea(PointF p) {
+    return InRange(p.x) && InRange(p.y);
+}
+
+// An element's ends, read once: behind every coordinate getter is a virtual call.
+struct AreaEntry {
+    CData* node;
+    PointF s;
+    PointF e;
+};
+
+// What storing needs from the drawing, gathered in one walk in the collection's own order (each
+// node before its children): the lines and the points inside the drawing area, and whether a
+// curve or a line that crosses the area's edge asks for the slower conversion and trimming road.
+struct DrawingScan {
+    std::vector<AreaEntry> lines;
+    std::vector<AreaEntry> points;
+    bool hasCurves = false;
+    bool hasLinesToTrim = false;
+};
+
+void ScanNode(CData& node, DrawingScan& scan) {
+    const std::int32_t type = node.GetType();
+    if (type != kNodeLine && type != kNodePoint && type != kNodeEllipse) {
+        return;
+    }
+    const CDrawObj* element = node.GetElement();
+    if (element == nullptr || element->GetLevel() == kConstructionLevel) {
+        return;
+    }
+    if (type == kNodeEllipse) {
+        scan.hasCurves = true;
+        return;
+    }
+    const PointF s{element->GetX1(), element->GetY1()};
+    if (type == kNodePoint) {
+        if (InArea(s)) {
+            scan.points.push_back({&node, s, s});
+        }
+        return;
+    }
+    const PointF e{element->GetX2(), element->GetY2()};
+    if (InArea(s) && InArea(e)) {
+        scan.lines.push_back({&node, s, e});
+    } else if (TouchesArea(s, e)) {
+        scan.hasLinesToTrim = true;
+    }
+}
+
+void ScanNodes(CDataCollection& nodes, DrawingScan& scan) {
+    const std::size_t count = nodes.GetCount();
+    for (std::size_t i = 0; i < count; ++i) {
+        CData& node = *nodes.GetAt(i);
+        ScanNode(node, scan);
+        if (CDataCollection* children = node.GetChildren()) {
+            ScanNodes(*children, scan);
+        }
+    }
+}
+
+DrawingScan ScanDrawing(CPaper& paper) {
+    DrawingScan scan;
+    ScanNodes(*paper.GetCollection(), scan);
+    return scan;
+}
+
+// Lines chain with their neighbour in list order when they meet it exactly, either way round.
+// Every command stores one coordinate pair, so the length is also the count of needed pairs.
+std::vector<GlyphCommand> BuildCommands(const DrawingScan& scan) {
+    std::vector<GlyphCommand> commands;
+    commands.reserve(2 * scan.lines.size() + scan.points.size());
+    PointF last{-1.0e8f, -1.0e8f};
+    for (const AreaEntry& line : scan.lines) {
+        if (last == line.s) {
+            commands.push_back(Command(GlyphOp::Draw, line.e));
+            last = line.e;
+        } else if (last == line.e) {
+            commands.push_back(Command(GlyphOp::Draw, line.s));
+            last = line.s;
+        } else {
+            commands.push_back(Command(GlyphOp::Move, line.s));
+            commands.push_back(Command(GlyphOp::Draw, line.e));
+            last = line.e;
+        }
+    }
+    for (const AreaEntry& point : scan.points) {
+        commands.push_back(Command(GlyphOp::Point, point.s));
+    }
+    return commands;
+}
+
 // Takes a converted curve out of the drawing. Nodes below it take its place in the list that held
 // it, so that converting a curve never deletes anything with it, and curves among them are still
 // there to be converted in their turn.
@@ -178,19 +244,15 @@ bool CGlyphDrawing::IsInDrawingArea(double x, double y) {
 
 int CGlyphDrawing::CollectAreaElements(std::vector<CData*>& list, int mode) const {
     list.clear();
+    const DrawingScan scan = ScanDrawing(paper_);
     if (mode == kAreaLinesAndPoints || mode == kAreaLines) {
-        for (CData* node : NodesOfType(paper_, kNodeLine)) {
-            if (IsInDrawingArea(node->GetX1(), node->GetY1()) &&
-                IsInDrawingArea(node->GetX2(), node->GetY2())) {
-                list.push_back(node);
-            }
+        for (const AreaEntry& line : scan.lines) {
+            list.push_back(line.node);
         }
     }
     if (mode == kAreaLinesAndPoints || mode == kAreaPoints) {
-        for (CData* node : NodesOfType(paper_, kNodePoint)) {
-            if (IsInDrawingArea(node->GetX1(), node->GetY1())) {
-                list.push_back(node);
-            }
+        for (const AreaEntry& point : scan.points) {
+            list.push_back(point.node);
         }
     }
     return static_cast<int>(list.size());
@@ -220,26 +282,34 @@ int CGlyphDrawing::EncodeGlyph(CFontTable* table, int code) {
     if (table == nullptr || table->OwnsEntries() == 0) {
         return 0;
     }
-    std::vector<CData*> list;
-    CollectAreaElements(list, kAreaLinesAndPoints);
-    int needed = CountNeededPairs(list);
-    if (needed > kMaxGlyphPairs) {
+    // Every command stores one pair, so the stream's length is the count the user is told.
+    auto tooManyPairs = [this](const std::vector<GlyphCommand>& commands) {
+        const int needed = static_cast<int>(commands.size());
+        if (needed <= kMaxGlyphPairs) {
+            return false;
+        }
         ReportTooMany(needed);
+        return true;
+    };
+    const DrawingScan scan = ScanDrawing(paper_);
+    std::vector<GlyphCommand> commands = BuildCommands(scan);
+    if (tooManyPairs(commands)) {
         return 0;
     }
-    const Conversion converted = ConvertCurves();
-    if (converted == Conversion::kRefused) {
-        return 0;
-    }
-    if (TrimLinesToArea(1) == 1 || converted == Conversion::kConverted) {
-        CollectAreaElements(list, kAreaLinesAndPoints);
-        needed = CountNeededPairs(list);
-        if (needed > kMaxGlyphPairs) {
-            ReportTooMany(needed);
+    // Without curves or lines across the area's edge there is nothing to convert or trim, and the
+    // drawing is stored as it was read; otherwise it is read again after the changes.
+    if (scan.hasCurves || scan.hasLinesToTrim) {
+        const Conversion converted = ConvertCurves();
+        if (converted == Conversion::kRefused) {
             return 0;
         }
+        if (TrimLinesToArea(1) == 1 || converted == Conversion::kConverted) {
+            commands = BuildCommands(ScanDrawing(paper_));
+            if (tooManyPairs(commands)) {
+                return 0;
+            }
+        }
     }
-    const std::vector<GlyphCommand> commands = BuildCommands(list);
     if (!table->StoreGlyph(code & 0xFF, commands)) {
         return 0;
     }

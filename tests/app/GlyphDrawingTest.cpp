@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
+#include <random>
 #include <set>
 #include <vector>
 
@@ -350,6 +352,72 @@ TEST(GlyphDrawing, RefusesMoreThan255Pairs) {
     EXPECT_EQ(after.host.Messages().back().text,
               FormatMessage(LoadString(IDS_TOO_MANY_COMMANDS), 256));
     EXPECT_EQ(after.Lines().back()[0], 0.0f);
+}
+
+// The storing rules read plainly from the drawing as it is after storing (trimmed, converted):
+// lines inside the area in the collection's order, chained with the one before when they meet,
+// then the points; coordinates truncated.
+std::vector<GlyphCommand> PlainCommands(const CPaper& paper) {
+    const CDataCollection& all = *paper.GetCollection();
+    auto takesPart = [](const CData* n) {
+        return n->GetElement() != nullptr && n->GetLevel() != kConstructionLevel;
+    };
+    auto grid = [](float v) { return std::uint8_t(std::clamp(int(v), 0, 200)); };
+    std::vector<GlyphCommand> out;
+    PointF last{-1.0e8f, -1.0e8f};
+    for (const CData* n : all.CollectByType(kNodeLine, kNodeLine, true)) {
+        const PointF s{float(n->GetX1()), float(n->GetY1())};
+        const PointF e{float(n->GetX2()), float(n->GetY2())};
+        if (!takesPart(n) || !CKorvoFEDoc::IsInDrawingArea(s.x, s.y) ||
+            !CKorvoFEDoc::IsInDrawingArea(e.x, e.y)) {
+            continue;
+        }
+        if (!(last == s) && !(last == e)) {
+            out.push_back({GlyphOp::Move, grid(s.x), grid(s.y)});
+        }
+        const PointF to = last == s ? e : (last == e ? s : e);
+        out.push_back({GlyphOp::Draw, grid(to.x), grid(to.y)});
+        last = to;
+    }
+    for (const CData* n : all.CollectByType(kNodePoint, kNodePoint, true)) {
+        if (takesPart(n) && CKorvoFEDoc::IsInDrawingArea(n->GetX1(), n->GetY1())) {
+            out.push_back({GlyphOp::Point, grid(float(n->GetX1())), grid(float(n->GetY1()))});
+        }
+    }
+    return out;
+}
+
+// Random drawings on a coarse set of coordinates, so lines meet, cross the area's edge and sit
+// on its tolerance; some are nested in others, on the construction level, or curves.
+TEST(GlyphDrawing, StoredStreamMatchesThePlainReadingOfTheDrawing) {
+    const float coords[] = {-0.000005f, 0, 3, 3.7f, 100, 199.5f, 200, 200.000005f, -5, 230};
+    std::mt19937 random(11);
+    auto coord = [&] { return coords[random() % std::size(coords)]; };
+    for (int round = 0; round < 300; ++round) {
+        SCOPED_TRACE(round);
+        Drawing d({});
+        d.host.Answer(round % 2 == 0 ? MessageAnswer::Yes : MessageAnswer::No);
+        CData* parent = nullptr;
+        const int count = static_cast<int>(random() % 40);
+        for (int i = 0; i < count; ++i) {
+            const unsigned kind = random() % 10;
+            El e{kind < 6 ? 'l' : (kind < 9 ? 'p' : 'e'), {coord(), coord(), coord(), coord()}};
+            if (e.kind == 'e') {
+                e.v = {100, 100, 20, 10, 0, 90};
+            }
+            e.level = random() % 8 == 0 ? kConstructionLevel : 1;
+            if (parent != nullptr && random() % 4 == 0) {
+                parent->AddChild(Drawing::Make(e));
+            } else {
+                parent = d.Add(e);
+            }
+        }
+        const int needed = d.Needed();
+        EXPECT_EQ(needed, int(PlainCommands(*d.doc.GetPaper()).size()));
+        const auto stream = d.Store();
+        ASSERT_TRUE(stream.has_value());
+        EXPECT_EQ(ReadGlyphCommands(*stream), PlainCommands(*d.doc.GetPaper()));
+    }
 }
 
 }  // namespace
