@@ -169,34 +169,6 @@ TEST(Archive, SchemasAreCheckedUnlessVersionable) {
     }
 }
 
-// Storing refuses exactly the nesting that loading would refuse, so whatever is stored loads.
-TEST(Archive, StoringAndLoadingAgreeOnNesting) {
-    constexpr int kLimit = CArchive::kMaxObjectDepth;
-    for (const int depth : {kLimit - 1, kLimit, kLimit + 1}) {
-        CTestItem root;
-        CTestItem* tail = &root;
-        for (int i = 1; i < depth; ++i) {
-            tail->child = std::make_unique<CTestItem>();
-            tail = tail->child.get();
-        }
-        CArchive out;
-        out.WriteObject(&root);
-        EXPECT_EQ(out.IsFailed(), depth > kLimit) << depth;
-        if (out.IsFailed()) {
-            EXPECT_EQ(out.Error(), "objects nested too deeply");
-            continue;
-        }
-        CArchive in(out.Bytes(), TestClasses());
-        std::unique_ptr<CTestItem> loaded = in.ReadObjectOf<CTestItem>();
-        ASSERT_NE(loaded, nullptr) << depth << ": " << in.Error();
-        int loadedDepth = 0;
-        for (const CTestItem* item = loaded.get(); item != nullptr; item = item->child.get()) {
-            ++loadedDepth;
-        }
-        EXPECT_EQ(loadedDepth, depth);
-    }
-}
-
 TEST(Archive, HostileInputFailsCleanly) {
     ByteWriter deep;
     deep.NewClass("CTestItem", 3).U16(0);
