@@ -107,8 +107,6 @@ TEST_F(VectorText, StoredEncodings) {
     CDrawObjVectorText t = Text("");
     t.SetAngle(12.34f);
     EXPECT_FLOAT_EQ(t.GetAngle(), 12.3f);
-    t.SetRelSize1(8.0f);
-    EXPECT_FLOAT_EQ(t.GetRelSize1(), 8.0f);
     t.SetStyle(2);
     EXPECT_EQ(t.GetStyle(), 0);
     t.SetText("caf\xE9");  // the display code page's é is stored as CP850's

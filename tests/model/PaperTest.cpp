@@ -55,7 +55,6 @@ TEST(Paper, PenTableFindsAgainAndReplacesWhite) {
     EXPECT_EQ(paper.PenAt(a).style, PenStyle::Dash);
     // White means the background; the background pen already is that pen.
     EXPECT_EQ(paper.PenAt(paper.FindPen(0, 250, 0xFFFFFF)), paper.BackgroundPen());
-    EXPECT_EQ(paper.MarkedPen().color, 0x0000FFu);
 }
 
 TEST(Paper, PrinterMapping) {
@@ -69,13 +68,17 @@ TEST(Paper, PrinterMapping) {
     EXPECT_FALSE(paper.IsPrintMode());
 }
 
+std::unique_ptr<CData> LineNode(const std::array<float, 4>& l) {
+    auto node = std::make_unique<CData>(kNodeLine);
+    node->CreateLine(l[0], l[1], l[2], l[3], 0, 0.25f, 0, 1);
+    return node;
+}
+
 // A sheet at one pixel per unit holding the given lines, in order.
 std::unique_ptr<CPaper> SheetWith(std::initializer_list<std::array<float, 4>> lines) {
     auto paper = test::MakePaper();
     for (const auto& l : lines) {
-        auto node = std::make_unique<CData>(kNodeLine);
-        node->CreateLine(l[0], l[1], l[2], l[3], 0, 0.25f, 0, 1);
-        paper->AddNode(std::move(node));
+        paper->AddNode(LineNode(l));
     }
     return paper;
 }
@@ -160,9 +163,7 @@ TEST(PaperSnap, TiesGoToTheFirstAndCarriedNodesAreSkipped) {
     for (const Case& c : cases) {
         auto paper = test::MakePaper();
         for (std::size_t i = 0; i < c.lines.size(); ++i) {
-            const auto& l = c.lines[i];
-            auto node = std::make_unique<CData>(kNodeLine);
-            node->CreateLine(l[0], l[1], l[2], l[3], 0, 0.25f, 0, 1);
+            auto node = LineNode(c.lines[i]);
             if (static_cast<int>(i) == c.floating && c.carriedInGroup) {
                 auto group = std::make_unique<CData>(kNodeGroup);
                 group->AddChild(std::move(node));
