@@ -19,9 +19,7 @@ namespace {
 
 class SilentHost : public IMessageHost {
 public:
-    MessageAnswer ShowMessage(std::string_view, MessageButtons) override {
-        return MessageAnswer::Ok;
-    }
+    MessageAnswer ShowMessage(const MessageRequest&) override { return MessageAnswer::Ok; }
 };
 
 void FillDense(CFontTable& table) {

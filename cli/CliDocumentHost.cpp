@@ -6,28 +6,18 @@
 
 namespace korvo {
 
-namespace {
-
-// The refusal carries the needed count, so only the text before the number identifies it.
-bool IsTooManyPairs(std::string_view text) {
-    const std::string_view format = LoadString(IDS_TOO_MANY_COMMANDS);
-    const std::string_view fixed = format.substr(0, format.find('%'));
-    return !fixed.empty() && text.starts_with(fixed);
-}
-
-}  // namespace
-
-MessageAnswer CCliDocumentHost::ShowMessage(std::string_view text, MessageButtons buttons) {
-    if (text == LoadString(IDS_TRIM_LINES) && buttons == MessageButtons::YesNo) {
+MessageAnswer CCliDocumentHost::ShowMessage(const MessageRequest& request) {
+    if (request.id == MessageId::String(IDS_TRIM_LINES) &&
+        request.buttons == MessageButtons::YesNo) {
         // Say what was decided, so that clipped lines never come as a surprise.
-        std::cerr << "korvofont: " << text << ' '
+        std::cerr << "korvofont: " << FormatMessageText(request) << ' '
                   << (answers_.trim == MessageAnswer::No ? "no" : "yes") << '\n';
         return answers_.trim;
     }
-    if (IsTooManyPairs(text)) {
+    if (request.id == MessageId::String(IDS_TOO_MANY_COMMANDS)) {
         tooManyPairs_ = true;
     }
-    return stderr_.ShowMessage(text, buttons);
+    return stderr_.ShowMessage(request);
 }
 
 bool CCliDocumentHost::AskCharacter(int& code) {

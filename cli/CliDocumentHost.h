@@ -25,7 +25,7 @@ class CCliDocumentHost : public IDocumentHost {
 public:
     explicit CCliDocumentHost(CliAnswers answers = {}) : answers_(answers) {}
 
-    MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons) override;
+    MessageAnswer ShowMessage(const MessageRequest& request) override;
     bool AskCharacter(int& code) override;
     bool AskLineCount(int& count) override;
     bool AskHelpLines(HelpLineValues&) override { return false; }

@@ -279,10 +279,6 @@ MessageAnswer CSessionHost::ShowMessage(const MessageRequest& request) {
     return Message(FormatMessageText(request), request.buttons);
 }
 
-MessageAnswer CSessionHost::ShowMessage(std::string_view text, MessageButtons buttons) {
-    return Message(std::string(text), buttons);
-}
-
 MessageAnswer CSessionHost::AskSaveModified(std::string_view documentName) {
     return Message("Save changes to " + std::string(documentName) + "?",
                    MessageButtons::YesNoCancel);

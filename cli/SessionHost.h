@@ -98,13 +98,12 @@ public:
     std::optional<std::vector<std::byte>> GetClipboardData(std::string_view format) const override;
     IDialogHost& Dialogs() override { return *this; }
 
-    // --- IDialogHost -------------------------------------------------------------------------
+    // --- IDialogHost (its ShowMessage answers the document's messages too) --------------------
     MessageAnswer ShowMessage(const MessageRequest& request) override;
     bool AskUserGrid(float& x, float& y) override;
     bool AskValues(ValueInputRows& rows) override;
 
     // --- IDocumentHost -----------------------------------------------------------------------
-    MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons) override;
     bool AskCharacter(int& code) override;
     bool AskLineCount(int& count) override;
     bool AskHelpLines(HelpLineValues& values) override;

@@ -4,10 +4,10 @@
 
 namespace korvo {
 
-MessageAnswer CStderrMessageHost::ShowMessage(std::string_view text, MessageButtons buttons) {
+MessageAnswer CStderrMessageHost::ShowMessage(const MessageRequest& request) {
     ++count_;
-    std::cerr << "korvofont: " << text << '\n';
-    switch (buttons) {
+    std::cerr << "korvofont: " << FormatMessageText(request) << '\n';
+    switch (request.buttons) {
         case MessageButtons::YesNo:
         case MessageButtons::YesNoCancel:
             return MessageAnswer::Yes;

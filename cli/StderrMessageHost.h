@@ -8,7 +8,7 @@ namespace korvo {
 // answer is always the first button.
 class CStderrMessageHost : public IMessageHost {
 public:
-    MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons) override;
+    MessageAnswer ShowMessage(const MessageRequest& request) override;
     int MessageCount() const { return count_; }
 
 private:

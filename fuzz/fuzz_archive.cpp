@@ -31,8 +31,9 @@ namespace {
 // Says yes to every question and asks for as many lines per curve as fit.
 class CAgreeingHost : public IDocumentHost {
 public:
-    MessageAnswer ShowMessage(std::string_view, MessageButtons buttons) override {
-        return buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel
+    MessageAnswer ShowMessage(const MessageRequest& request) override {
+        return request.buttons == MessageButtons::YesNo ||
+                       request.buttons == MessageButtons::YesNoCancel
                    ? MessageAnswer::Yes
                    : MessageAnswer::Ok;
     }

@@ -12,11 +12,11 @@ namespace korvo {
 // The editor's answers to the questions of the core: message boxes titled "KorvoFE" with the
 // buttons the request names, and the modal dialogs of ui/dialogs, all over `parent`.
 //
-// It answers a view's questions as its IDialogHost. The document's questions (character,
-// convert-to-lines, help lines, the save question and text messages) are here under the names
-// and signatures of IDocumentHost, so the document's host forwards them one to one and adds
-// what only the windows know: UpdateAllViews. Every answer is virtual, so a test or a scripted
-// session can stand in for the user.
+// It answers a view's questions as its IDialogHost; its ShowMessage answers the document's
+// messages too. The document's other questions (character, convert-to-lines, help lines, the
+// save question) are here under the names and signatures of IDocumentHost, so the document's
+// host forwards them one to one and adds what only the windows know: UpdateAllViews. Every
+// answer is virtual, so a test or a scripted session can stand in for the user.
 class CQtDialogHost : public IDialogHost {
 public:
     explicit CQtDialogHost(QWidget* parent);
@@ -27,7 +27,7 @@ public:
     bool AskValues(ValueInputRows& rows) override;
 
     // --- the document's questions (IDocumentHost) -------------------------------------------
-    // A message that comes as text (IDocumentHost::ShowMessage).
+    // A message the windows compose themselves from the reader's descriptions of a font file.
     virtual MessageAnswer ShowText(std::string_view text, MessageButtons buttons);
     virtual bool AskCharacter(int& code);
     virtual bool AskLineCount(int& count);

@@ -17,8 +17,8 @@ void CQtDocumentHost::RemoveView(CKorvoFEView& view) {
     std::erase(views_, &view);
 }
 
-MessageAnswer CQtDocumentHost::ShowMessage(std::string_view text, MessageButtons buttons) {
-    return dialogs_.ShowText(text, buttons);
+MessageAnswer CQtDocumentHost::ShowMessage(const MessageRequest& request) {
+    return dialogs_.ShowMessage(request);
 }
 
 bool CQtDocumentHost::AskCharacter(int& code) {

@@ -18,7 +18,7 @@ public:
     void AddView(CKorvoFEView& view);
     void RemoveView(CKorvoFEView& view);
 
-    MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons) override;
+    MessageAnswer ShowMessage(const MessageRequest& request) override;
     bool AskCharacter(int& code) override;
     bool AskLineCount(int& count) override;
     bool AskHelpLines(HelpLineValues& values) override;

@@ -275,7 +275,7 @@ int CGlyphDrawing::CountNeededPairs(const std::vector<CData*>& list) {
 }
 
 void CGlyphDrawing::ReportTooMany(int needed) const {
-    host_.ShowMessage(FormatMessage(LoadString(IDS_TOO_MANY_COMMANDS), needed), MessageButtons::Ok);
+    host_.ShowMessage({MessageId::String(IDS_TOO_MANY_COMMANDS), {needed}, MessageButtons::Ok});
 }
 
 int CGlyphDrawing::EncodeGlyph(CFontTable* table, int code) {
@@ -473,7 +473,7 @@ int CGlyphDrawing::TrimLinesToArea(int ask) {
             continue;
         }
         if (ask == 1 && !asked) {
-            if (host_.ShowMessage(LoadString(IDS_TRIM_LINES), MessageButtons::YesNo) ==
+            if (host_.ShowMessage({MessageId::String(IDS_TRIM_LINES), {}, MessageButtons::YesNo}) ==
                 MessageAnswer::No) {
                 return result;
             }

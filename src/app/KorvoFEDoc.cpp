@@ -101,7 +101,8 @@ int CKorvoFEDoc::UpdateFontTablePrompt() {
     if (CollectAreaElements(list, kAreaLinesAndPoints) == 0) {
         return 1;
     }
-    switch (host_.ShowMessage(LoadString(IDS_UPDATE_FONT_TABLE), MessageButtons::YesNoCancel)) {
+    switch (host_.ShowMessage(
+        {MessageId::String(IDS_UPDATE_FONT_TABLE), {}, MessageButtons::YesNoCancel})) {
         case MessageAnswer::Cancel:
             return 0;
         case MessageAnswer::Yes:

@@ -212,20 +212,28 @@ std::vector<std::uint8_t> EncodeFontFile(const CFontTable& table) {
     return out;  // the end block is the zeros left at the end
 }
 
-std::string DescribeDamage(const std::string& path, const FontReadOutcome& outcome) {
+std::optional<MessageRequest> DamageMessage(const std::string& path,
+                                            const FontReadOutcome& outcome) {
     if (!outcome.damage) {
-        return {};
+        return std::nullopt;
     }
     const FontFileDamage& damage = *outcome.damage;
-    const std::string kept = std::to_string(outcome.recordsRead);
+    const auto offset = static_cast<long long>(damage.offset);
+    const long long kept = outcome.recordsRead;
     if (damage.endMissing) {
-        return "Font file " + path + " is damaged: it ends after " + std::to_string(damage.offset) +
-               " bytes, without its end block.\nThe " + kept +
-               " characters in it were read; anything after them is missing.";
+        return MessageRequest{MessageId::Fixed(FixedText::FontFileCutShort),
+                              {path, offset, kept},
+                              MessageButtons::Ok};
     }
-    return "Font file " + path + " is damaged: character record " + std::to_string(damage.record) +
-           " (byte offset " + std::to_string(damage.offset) + ") " + damage.reason + ".\nThe " +
-           kept + " characters before it were read; the rest of the file was left out.";
+    return MessageRequest{
+        MessageId::Fixed(FixedText::FontFileDamaged),
+        {path, static_cast<long long>(damage.record), offset, damage.reason, kept},
+        MessageButtons::Ok};
+}
+
+std::string DescribeDamage(const std::string& path, const FontReadOutcome& outcome) {
+    const std::optional<MessageRequest> message = DamageMessage(path, outcome);
+    return message ? FormatMessageText(*message) : std::string();
 }
 
 std::string DescribeForeignHeader(const std::string& path, const FontReadOutcome& outcome) {
@@ -251,7 +259,8 @@ FontReadOutcome ReadFontFile(CFontTable& table, const std::string& path, int own
     std::vector<std::uint8_t> bytes;
     const FileLoadResult loaded = LoadWholeFile(path, bytes);
     if (loaded == FileLoadResult::CannotOpen) {
-        host.ShowMessage(FormatMessage(kMsgFontFileNotFound, path), MessageButtons::Ok);
+        host.ShowMessage(
+            {MessageId::Fixed(FixedText::FontFileNotFound), {path}, MessageButtons::Ok});
         outcome.result = FontReadResult::CannotOpen;
         return outcome;
     }
@@ -259,13 +268,13 @@ FontReadOutcome ReadFontFile(CFontTable& table, const std::string& path, int own
         table.Clear();
         table.Init(owns);
         table.SetFontName(FontNameFromPath(path));
-        host.ShowMessage(LoadString(IDS_ERROR_IN_FONT), MessageButtons::Ok);
+        host.ShowMessage({MessageId::String(IDS_ERROR_IN_FONT), {}, MessageButtons::Ok});
         outcome.result = FontReadResult::CannotLoad;
         return outcome;
     }
     outcome = ParseFontFile(table, bytes, owns, FontNameFromPath(path));
-    if (outcome.damage) {
-        host.ShowMessage(DescribeDamage(path, outcome), MessageButtons::Ok);
+    if (const std::optional<MessageRequest> damage = DamageMessage(path, outcome)) {
+        host.ShowMessage(*damage);
     }
     return outcome;
 }
@@ -280,7 +289,7 @@ FontWriteResult WriteFontFile(const CFontTable& table, const std::string& path,
         case FileSaveResult::WriteFailed:
             break;
     }
-    host.ShowMessage(kMsgErrorCreatingFontFile, MessageButtons::Ok);
+    host.ShowMessage({MessageId::Fixed(FixedText::ErrorCreatingFontFile), {}, MessageButtons::Ok});
     return FontWriteResult::WriteFailed;
 }
 

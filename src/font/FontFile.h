@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Message.h"
+
 namespace korvo {
 
 class CFontTable;
@@ -75,6 +77,11 @@ FontReadOutcome ReadFontFile(CFontTable& table, const std::string& path, int own
 
 // Writes `table` to `path`, replacing the file there only once the new one is complete.
 FontWriteResult WriteFontFile(const CFontTable& table, const std::string& path, IMessageHost& host);
+
+// The message that tells where a font file is damaged and how much of it was kept; nullopt when
+// it is whole.
+std::optional<MessageRequest> DamageMessage(const std::string& path,
+                                            const FontReadOutcome& outcome);
 
 // What tells the user that a font file is damaged, that it may be no font, and which of its
 // glyphs saving would change; empty when there is nothing to say.

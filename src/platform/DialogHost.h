@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "platform/Message.h"
+#include "platform/MessageHost.h"
 
 namespace korvo {
 
@@ -23,11 +23,8 @@ inline constexpr double kUserGridMax = 1.0e10;
 // The messages and modal dialogs a view and its tools ask. The editor answers with message boxes
 // and dialogs, the session from its script, the tests from theirs. The character, convert-to-
 // lines and help-lines dialogs belong to the document and are asked through its IDocumentHost.
-class IDialogHost {
+class IDialogHost : public IMessageHost {
 public:
-    virtual ~IDialogHost() = default;
-
-    virtual MessageAnswer ShowMessage(const MessageRequest& request) = 0;
     // Dialog 19252 "Set user grid size", prefilled with x and y; false when cancelled, else both
     // hold the accepted values (each within the range above).
     virtual bool AskUserGrid(float& x, float& y) = 0;

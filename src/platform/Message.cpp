@@ -21,6 +21,12 @@ std::string_view FixedTextOf(FixedText id) {
             return "Error creating compatible device context !!!";
         case FixedText::ErrorStoringBackgroundBitmap:
             return "Error storing background bitmap !!!";
+        case FixedText::FontFileDamaged:
+            return "Font file %s is damaged: character record %d (byte offset %d) %s.\nThe %d "
+                   "characters before it were read; the rest of the file was left out.";
+        case FixedText::FontFileCutShort:
+            return "Font file %s is damaged: it ends after %d bytes, without its end block.\nThe "
+                   "%d characters in it were read; anything after them is missing.";
         case FixedText::None:
             break;
     }

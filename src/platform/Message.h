@@ -5,19 +5,22 @@
 #include <variant>
 #include <vector>
 
-#include "platform/MessageHost.h"  // MessageButtons, MessageAnswer
-
 namespace korvo {
+
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
 
 // Texts a user sees as they stand rather than by a string-table number.
 enum class FixedText {
     None,
-    FontFileNotFound,             // "Font file %s not found !"
-    ErrorCreatingFontFile,        // "Error creating Font-file"
-    NeitherLineNorEllipse,        // "Global error: neither line nor ellipse !!!"
-    OneIsNeitherLineNorEllipse,   // "Global error: at least one is neither line nor ellipse !!!"
-    ErrorCreatingDeviceContext,   // "Error creating compatible device context !!!"
-    ErrorStoringBackgroundBitmap  // "Error storing background bitmap !!!"
+    FontFileNotFound,              // "Font file %s not found !"
+    ErrorCreatingFontFile,         // "Error creating Font-file"
+    NeitherLineNorEllipse,         // "Global error: neither line nor ellipse !!!"
+    OneIsNeitherLineNorEllipse,    // "Global error: at least one is neither line nor ellipse !!!"
+    ErrorCreatingDeviceContext,    // "Error creating compatible device context !!!"
+    ErrorStoringBackgroundBitmap,  // "Error storing background bitmap !!!"
+    FontFileDamaged,               // path, record, byte offset, reason, characters kept
+    FontFileCutShort               // path, bytes read, characters kept
 };
 
 // The exact text of a fixed message (with its printf-style placeholders), empty for None.

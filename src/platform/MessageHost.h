@@ -1,18 +1,16 @@
 #pragma once
 
-#include <string_view>
+#include "platform/Message.h"
 
 namespace korvo {
 
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class MessageAnswer { Ok, Cancel, Yes, No };
-
-// Where the core shows the messages a user must see. The editor answers with a message box; the
-// command-line tool prints to standard error; tests script the answers.
+// Where the core shows the messages a user must see, each by its identity and arguments. The
+// editor answers with a message box; the command-line tool prints the text to standard error;
+// tests script the answers and compare the ids.
 class IMessageHost {
 public:
     virtual ~IMessageHost() = default;
-    virtual MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons) = 0;
+    virtual MessageAnswer ShowMessage(const MessageRequest& request) = 0;
 };
 
 }  // namespace korvo

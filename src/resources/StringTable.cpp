@@ -26,16 +26,6 @@ constexpr std::array<std::pair<int, std::string_view>, 14> kStrings{{
     {IDS_ERROR_IN_FONT, "Error in Korvo Font"},
 }};
 
-std::string ReplaceFirst(std::string_view format, std::string_view placeholder,
-                         std::string_view text) {
-    std::string result(format);
-    const std::size_t at = result.find(placeholder);
-    if (at != std::string::npos) {
-        result.replace(at, placeholder.size(), text);
-    }
-    return result;
-}
-
 }  // namespace
 
 std::string_view LoadString(int id) {
@@ -45,14 +35,6 @@ std::string_view LoadString(int id) {
         }
     }
     return {};
-}
-
-std::string FormatMessage(std::string_view format, std::string_view text) {
-    return ReplaceFirst(format, "%s", text);
-}
-
-std::string FormatMessage(std::string_view format, long long number) {
-    return ReplaceFirst(format, "%d", std::to_string(number));
 }
 
 }  // namespace korvo

@@ -25,12 +25,4 @@ inline constexpr int IDS_ERROR_IN_FONT = 19013;
 // The text of a numbered string, or an empty view for a number the table does not hold.
 std::string_view LoadString(int id);
 
-// Texts that are shown as they stand rather than by number.
-inline constexpr std::string_view kMsgFontFileNotFound = "Font file %s not found !";
-inline constexpr std::string_view kMsgErrorCreatingFontFile = "Error creating Font-file";
-
-// Replaces the first "%s" in `format` with `text`, and "%d" with `number` where there is one.
-std::string FormatMessage(std::string_view format, std::string_view text);
-std::string FormatMessage(std::string_view format, long long number);
-
 }  // namespace korvo

@@ -194,7 +194,8 @@ TEST(GlyphDrawing, TrimsLinesAtTheDrawingArea) {
     no.host.Answer(MessageAnswer::No);
     const auto stream = no.Store();
     ASSERT_EQ(no.host.Messages().size(), 1u);
-    EXPECT_EQ(no.host.Messages()[0].text, LoadString(IDS_TRIM_LINES));
+    EXPECT_EQ(no.host.Messages()[0].id, MessageId::String(IDS_TRIM_LINES));
+    EXPECT_EQ(no.host.Messages()[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(no.Lines().at(0)[0], -50.0f);
     EXPECT_EQ(*stream, (std::vector<std::uint8_t>{201, 10, 10, 20, 20, 203}));
 }
@@ -240,8 +241,8 @@ TEST(GlyphDrawing, ConvertsArcsWithinTheLimit) {
     ASSERT_EQ(full.Needed(), 254);
     EXPECT_FALSE(full.Store().has_value());
     ASSERT_EQ(full.host.Messages().size(), 1u);
-    EXPECT_NE(full.host.Messages()[0].text.find("They need 258 drawing-commands"),
-              std::string::npos);
+    EXPECT_EQ(full.host.Messages()[0].id, MessageId::String(IDS_TOO_MANY_COMMANDS));
+    EXPECT_EQ(full.host.Messages()[0].args, std::vector<MessageArg>{258LL});
     EXPECT_EQ(full.doc.GetPaper()->GetCollection()->CollectByType(2, 2, true).size(), 2u);
     EXPECT_FALSE(full.doc.IsModified());
 
@@ -338,8 +339,11 @@ TEST(GlyphDrawing, RefusesMoreThan255Pairs) {
     Drawing before(many);
     EXPECT_FALSE(before.Store().has_value());
     ASSERT_EQ(before.host.Messages().size(), 1u);
-    EXPECT_EQ(before.host.Messages()[0].text,
-              FormatMessage(LoadString(IDS_TOO_MANY_COMMANDS), 256));
+    EXPECT_EQ(before.host.Messages()[0].id, MessageId::String(IDS_TOO_MANY_COMMANDS));
+    EXPECT_EQ(before.host.Messages()[0].args, std::vector<MessageArg>{256LL});
+    EXPECT_EQ(FormatMessageText(before.host.Messages()[0]),
+              "The drawing-area has too many lines and points.\nThey need 256 drawing-commands to "
+              "store. \nOnly 255 drawing-commands are possible. ");
     EXPECT_FALSE(before.doc.GetFont().Table()->Entry(65).HasCommands());
 
     // Within the limit until trimming brings a line into the area: refused after preparing,
@@ -349,8 +353,8 @@ TEST(GlyphDrawing, RefusesMoreThan255Pairs) {
     Drawing after(almost);
     ASSERT_EQ(after.Needed(), 254);
     EXPECT_FALSE(after.Store().has_value());
-    EXPECT_EQ(after.host.Messages().back().text,
-              FormatMessage(LoadString(IDS_TOO_MANY_COMMANDS), 256));
+    EXPECT_EQ(after.host.Messages().back().id, MessageId::String(IDS_TOO_MANY_COMMANDS));
+    EXPECT_EQ(after.host.Messages().back().args, std::vector<MessageArg>{256LL});
     EXPECT_EQ(after.Lines().back()[0], 0.0f);
 }
 

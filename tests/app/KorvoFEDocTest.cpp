@@ -61,7 +61,7 @@ TEST(KorvoFEDoc, UpdateFontTablePromptBeforeClosing) {
         d.host.AnswerCharacter(c.character);
         EXPECT_EQ(d.doc.SaveModified(), c.closes);
         ASSERT_FALSE(d.host.Messages().empty());
-        EXPECT_EQ(d.host.Messages()[0].text, LoadString(IDS_UPDATE_FONT_TABLE));
+        EXPECT_EQ(d.host.Messages()[0].id, MessageId::String(IDS_UPDATE_FONT_TABLE));
         EXPECT_EQ(d.host.Messages()[0].buttons, MessageButtons::YesNoCancel);
         EXPECT_EQ(d.doc.GetFont().Table()->Entry(66).HasCommands(), c.stored);
         if (c.answer == MessageAnswer::Yes) {

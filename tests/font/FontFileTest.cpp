@@ -19,7 +19,6 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using test::ScriptedMessageHost;
 using test::TempDir;
-using ::testing::HasSubstr;
 
 const Bytes kHeader(kFontFileHeader.begin(), kFontFileHeader.end());
 const Bytes kEndBlock(16, 0);
@@ -295,18 +294,33 @@ TEST(FontFile, DamagedFilesKeepWhatCameBefore) {
             EXPECT_TRUE(table.Entry(65).HasCommands());
         }
     }
-    // Loading the font shows the damage to the user.
+    // Loading the font shows the damage to the user, by identity with where and how much, and
+    // the text reads as it always has, whatever the path holds.
     TempDir dir;
-    test::WriteBytes(dir.File("broken.dat"), cases[0].file);
-    test::WriteBytes(dir.File("cut.dat"), Concat({kHeader, good}));
+    const std::string broken = dir.File("50% %d broken.dat");
+    const std::string cut = dir.File("cut.dat");
+    test::WriteBytes(broken, cases[0].file);
+    test::WriteBytes(cut, Concat({kHeader, good}));
     CKorvoFont font;
     ScriptedMessageHost host;
-    EXPECT_TRUE(font.LoadFontFile(dir.File("broken.dat"), 1, host).IsRead());
-    EXPECT_TRUE(font.LoadFontFile(dir.File("cut.dat"), 1, host).IsRead());
+    EXPECT_TRUE(font.LoadFontFile(broken, 1, host).IsRead());
+    EXPECT_TRUE(font.LoadFontFile(cut, 1, host).IsRead());
     ASSERT_EQ(host.Messages().size(), 2u);
-    EXPECT_THAT(host.Messages()[0].text, HasSubstr("character record 2 (byte offset 34)"));
-    EXPECT_THAT(host.Messages()[0].text, HasSubstr("The 1 characters before it were read"));
-    EXPECT_THAT(host.Messages()[1].text, HasSubstr("cut.dat is damaged: it ends after 32 bytes"));
+    const MessageRequest& damaged = host.Messages()[0];
+    EXPECT_EQ(damaged.id, MessageId::Fixed(FixedText::FontFileDamaged));
+    EXPECT_EQ(damaged.args,
+              (std::vector<MessageArg>{broken, 2LL, 34LL, "claims to fill 0 blocks", 1LL}));
+    EXPECT_EQ(FormatMessageText(damaged),
+              "Font file " + broken +
+                  " is damaged: character record 2 (byte offset 34) claims to fill 0 blocks.\nThe "
+                  "1 characters before it were read; the rest of the file was left out.");
+    const MessageRequest& cutShort = host.Messages()[1];
+    EXPECT_EQ(cutShort.id, MessageId::Fixed(FixedText::FontFileCutShort));
+    EXPECT_EQ(cutShort.args, (std::vector<MessageArg>{cut, 32LL, 1LL}));
+    EXPECT_EQ(DescribeDamage(cut, font.LoadFontFile(cut, 1, host)),
+              "Font file " + cut +
+                  " is damaged: it ends after 32 bytes, without its end block.\nThe 1 characters "
+                  "in it were read; anything after them is missing.");
     EXPECT_EQ(font.Table()->DefinedCount(), 1);
 }
 
@@ -318,7 +332,9 @@ TEST(FontFile, MissingFilesAndFailedWrites) {
     EXPECT_EQ(font.LoadFontFile("/nonexistent/folder/font.dat", 1, host).result,
               FontReadResult::CannotOpen);
     ASSERT_EQ(host.Messages().size(), 1u);
-    EXPECT_EQ(host.Messages()[0].text, "Font file /nonexistent/folder/font.dat not found !");
+    EXPECT_EQ(host.Messages()[0].id, MessageId::Fixed(FixedText::FontFileNotFound));
+    EXPECT_EQ(host.Messages()[0].args,
+              std::vector<MessageArg>{std::string("/nonexistent/folder/font.dat")});
     EXPECT_EQ(host.Messages()[0].buttons, MessageButtons::Ok);
     ASSERT_NE(font.Table(), nullptr);
     EXPECT_EQ(font.Table()->DefinedCount(), 0);

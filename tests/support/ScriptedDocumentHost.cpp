@@ -16,12 +16,12 @@ std::optional<T> Next(std::deque<T>& script) {
 
 }  // namespace
 
-MessageAnswer ScriptedDocumentHost::ShowMessage(std::string_view text, MessageButtons buttons) {
-    shown_.push_back({std::string(text), buttons});
+MessageAnswer ScriptedDocumentHost::ShowMessage(const MessageRequest& request) {
+    shown_.push_back(request);
     if (const auto answer = Next(answers_)) {
         return *answer;
     }
-    return buttons == MessageButtons::Ok || buttons == MessageButtons::OkCancel
+    return request.buttons == MessageButtons::Ok || request.buttons == MessageButtons::OkCancel
                ? MessageAnswer::Ok
                : MessageAnswer::Yes;
 }

@@ -15,24 +15,20 @@ namespace korvo::test {
 // unchanged.
 class ScriptedDocumentHost : public IDocumentHost {
 public:
-    struct Shown {
-        std::string text;
-        MessageButtons buttons;
-    };
-
     void Answer(MessageAnswer answer) { answers_.push_back(answer); }
     void AnswerCharacter(std::optional<int> code) { characters_.push_back(code); }
     void AnswerLineCount(std::optional<int> count) { lineCounts_.push_back(count); }
     void AnswerSaveModified(MessageAnswer answer) { saveAnswers_.push_back(answer); }
 
-    MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons) override;
+    MessageAnswer ShowMessage(const MessageRequest& request) override;
     bool AskCharacter(int& code) override;
     bool AskLineCount(int& count) override;
     bool AskHelpLines(HelpLineValues& values) override;
     MessageAnswer AskSaveModified(std::string_view documentName) override;
     void UpdateAllViews(int hint) override { hints_.push_back(hint); }
 
-    const std::vector<Shown>& Messages() const { return shown_; }
+    // Every message asked, by identity and arguments, in order.
+    const std::vector<MessageRequest>& Messages() const { return shown_; }
     // What each dialog was preset to, in the order they were shown.
     const std::vector<int>& CharacterPresets() const { return characterPresets_; }
     const std::vector<int>& LineCountPresets() const { return lineCountPresets_; }
@@ -48,7 +44,7 @@ private:
     std::deque<std::optional<int>> characters_;
     std::deque<std::optional<int>> lineCounts_;
     std::deque<MessageAnswer> saveAnswers_;
-    std::vector<Shown> shown_;
+    std::vector<MessageRequest> shown_;
     std::vector<int> characterPresets_;
     std::vector<int> lineCountPresets_;
     int saveQuestions_ = 0;

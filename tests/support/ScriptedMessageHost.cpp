@@ -2,8 +2,8 @@
 
 namespace korvo::test {
 
-MessageAnswer ScriptedMessageHost::ShowMessage(std::string_view text, MessageButtons buttons) {
-    shown_.push_back({std::string(text), buttons});
+MessageAnswer ScriptedMessageHost::ShowMessage(const MessageRequest& request) {
+    shown_.push_back(request);
     if (answers_.empty()) {
         return MessageAnswer::Ok;
     }

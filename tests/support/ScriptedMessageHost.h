@@ -11,19 +11,15 @@ namespace korvo::test {
 // Records every message and answers from a script (Ok once the script runs out).
 class ScriptedMessageHost : public IMessageHost {
 public:
-    struct Shown {
-        std::string text;
-        MessageButtons buttons;
-    };
-
     void Answer(MessageAnswer answer) { answers_.push_back(answer); }
-    MessageAnswer ShowMessage(std::string_view text, MessageButtons buttons) override;
+    MessageAnswer ShowMessage(const MessageRequest& request) override;
 
-    const std::vector<Shown>& Messages() const { return shown_; }
+    // Every message asked, by identity and arguments, in order.
+    const std::vector<MessageRequest>& Messages() const { return shown_; }
 
 private:
     std::deque<MessageAnswer> answers_;
-    std::vector<Shown> shown_;
+    std::vector<MessageRequest> shown_;
 };
 
 }  // namespace korvo::test

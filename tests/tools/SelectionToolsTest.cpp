@@ -527,8 +527,7 @@ TEST(SelectionToolsTest, RightDoubleClickOnTheTableStoresTheDrawing) {
         h.Paper().GetCollection()->GetAt(3)->SetMark(kMarkSelected);
         RightDoubleClick(h, CellOf(66));
         ASSERT_EQ(h.docHost.Messages().size(), 1u);
-        EXPECT_NE(h.docHost.Messages()[0].text.find("Only 255 drawing-commands"),
-                  std::string::npos);
+        EXPECT_EQ(h.docHost.Messages()[0].id, MessageId::String(IDS_TOO_MANY_COMMANDS));
         EXPECT_EQ(h.doc.GetCurrentChar(), 40);
         EXPECT_EQ(h.Paper().GetCollection()->GetCount(), 130u);
         EXPECT_EQ(h.Paper().GetCollection()->GetAt(3)->GetMark(), kMarkSelected);

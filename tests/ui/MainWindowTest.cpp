@@ -265,23 +265,40 @@ TEST_F(MainWindowTest, ProblemFilesTellTheUserAndOpenWhatWasKept) {
     struct Case {
         const char* file;
         std::vector<MessageAnswer> answers;
-        const char* said;  // in the last message
+        FixedText reported;    // by the reader
+        const char* question;  // asked last by the window, if anything
         bool opens;
         bool keepsGlyphs;
     };
     const Case cases[] = {
-        {"missing.dat", {}, "not found !", true, false},
-        {"damaged.dat", {}, "is damaged", true, true},
-        {"notes.dat", {MessageAnswer::Ok, MessageAnswer::No}, "Open it anyway?", false, false},
-        {"notes.dat", {MessageAnswer::Ok, MessageAnswer::Yes}, "Open it anyway?", true, false},
+        {"missing.dat", {}, FixedText::FontFileNotFound, nullptr, true, false},
+        {"damaged.dat", {}, FixedText::FontFileDamaged, nullptr, true, true},
+        {"notes.dat",
+         {MessageAnswer::Ok, MessageAnswer::No},
+         FixedText::FontFileDamaged,
+         "Open it anyway?",
+         false,
+         false},
+        {"notes.dat",
+         {MessageAnswer::Ok, MessageAnswer::Yes},
+         FixedText::FontFileDamaged,
+         "Open it anyway?",
+         true,
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
         script_ = {};
         script_.answers.assign(c.answers.begin(), c.answers.end());
         CMainFrame& frame = Start({QString::fromStdString(dir.File(c.file))}, c.opens);
+        ASSERT_EQ(script_.messages.size(), 1u);
+        EXPECT_EQ(script_.messages[0].id, MessageId::Fixed(c.reported));
+        EXPECT_EQ(script_.messages[0].args.front(), MessageArg(dir.File(c.file)));
         ASSERT_FALSE(script_.asked.empty());
-        EXPECT_NE(script_.asked.back().find(c.said), std::string::npos) << script_.asked.back();
+        if (c.question != nullptr) {
+            EXPECT_NE(script_.asked.back().find(c.question), std::string::npos)
+                << script_.asked.back();
+        }
         ASSERT_EQ(frame.Children().size(), c.opens ? 1u : 0u);
         if (c.opens) {
             const CFontTable* table = frame.Children().front()->Document().GetFont().Table();

@@ -23,6 +23,7 @@ MessageAnswer ScriptedQtDialogHost::Answer(MessageButtons buttons) {
 
 MessageAnswer ScriptedQtDialogHost::ShowMessage(const MessageRequest& request) {
     script_.asked.push_back("message " + std::to_string(request.id.stringId));
+    script_.messages.push_back(request);
     return Answer(request.buttons);
 }
 

@@ -17,6 +17,8 @@ struct DialogScript {
     std::deque<std::pair<float, float>> userGrids;
     std::deque<MessageAnswer> answers;
     std::vector<std::string> asked;
+    // The messages among them, by identity and arguments.
+    std::vector<MessageRequest> messages;
 };
 
 // The editor's dialog host with the script in place of the user.
