@@ -150,17 +150,16 @@ TEST(QtDrawContext, RasterOperationsCombinePenAndPixelBitwise) {
         {RasterOp::NotXorPen, [](QRgb pen, QRgb pixel) { return ~(pen ^ pixel) | kBlackPixel; }},
         {RasterOp::Invert, [](QRgb, QRgb pixel) { return ~pixel | kBlackPixel; }},
     };
-    for (const auto format : {QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB888}) {
-        const QImage original = Patterned(24).convertToFormat(format);
-        for (const auto& c : cases) {
-            const QImage image = Render(original, [&](IDrawContext& dc) {
-                dc.SetRasterOp(c.op);
-                LineWith({PenStyle::Solid, kRed}, {0, 5}, {24, 5})(dc);
-            });
-            for (int x = 0; x < 24; ++x) {
-                EXPECT_EQ(image.pixel(x, 5), c.expected(qRgb(220, 30, 30), original.pixel(x, 5)))
-                    << "format " << format << ", operation " << static_cast<int>(c.op);
-            }
+    // 24-bit images paint the same bytes: ImageLinesTest compares both ways for every operation.
+    const QImage original = Patterned(24);
+    for (const auto& c : cases) {
+        const QImage image = Render(original, [&](IDrawContext& dc) {
+            dc.SetRasterOp(c.op);
+            LineWith({PenStyle::Solid, kRed}, {0, 5}, {24, 5})(dc);
+        });
+        for (int x = 0; x < 24; ++x) {
+            EXPECT_EQ(image.pixel(x, 5), c.expected(qRgb(220, 30, 30), original.pixel(x, 5)))
+                << "operation " << static_cast<int>(c.op);
         }
     }
 }
