@@ -131,20 +131,24 @@ bool CDrawObjCircle::Print(CPaper& paper, IDrawContext* dc, const CData* node) {
 }
 
 void CDrawObjCircle::MoveBack(float dx, float dy) {
+    InvalidateExtents();
     cx_ -= dx;
     cy_ -= dy;
 }
 
 void CDrawObjCircle::MoveBy(float dx, float dy) {
+    InvalidateExtents();
     cx_ += dx;
     cy_ += dy;
 }
 
 void CDrawObjCircle::Rotate(float cx, float cy, double angle) {
+    InvalidateExtents();
     RotatePointF(cx_, cy_, cx, cy, angle);
 }
 
 void CDrawObjCircle::Scale(float cx, float cy, double fx, double fy) {
+    InvalidateExtents();
     ScalePointF(cx_, cy_, cx, cy, fx, fy);
 }
 

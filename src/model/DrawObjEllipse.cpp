@@ -191,16 +191,19 @@ bool CDrawObjEllipse::Print(CPaper& paper, IDrawContext* dc, const CData* node) 
 }
 
 void CDrawObjEllipse::MoveBack(float dx, float dy) {
+    InvalidateExtents();
     cx_ -= dx;
     cy_ -= dy;
 }
 
 void CDrawObjEllipse::MoveBy(float dx, float dy) {
+    InvalidateExtents();
     cx_ += dx;
     cy_ += dy;
 }
 
 void CDrawObjEllipse::Rotate(float cx, float cy, double angle) {
+    InvalidateExtents();
     if (a_ != b_) {
         RotateTrueEllipse(cx, cy, angle);
     } else if (start_ == 0.0f && end_ == 360.0f) {
@@ -249,6 +252,7 @@ void CDrawObjEllipse::RotateCircularArc(float cx, float cy, double angle) {
 }
 
 void CDrawObjEllipse::Scale(float cx, float cy, double fx, double fy) {
+    InvalidateExtents();
     const bool whole = IsWholeEllipse();
     const bool circle = a_ == b_ && start_ == 0.0f && end_ == 360.0f;
     double ts = 0.0;

@@ -71,6 +71,7 @@ bool CDrawObjLine::Print(CPaper& paper, IDrawContext* dc, const CData* node) {
 }
 
 void CDrawObjLine::MoveBack(float dx, float dy) {
+    InvalidateExtents();
     x1_ -= dx;
     x2_ -= dx;
     y1_ -= dy;
@@ -78,6 +79,7 @@ void CDrawObjLine::MoveBack(float dx, float dy) {
 }
 
 void CDrawObjLine::MoveBy(float dx, float dy) {
+    InvalidateExtents();
     x1_ += dx;
     x2_ += dx;
     y1_ += dy;
@@ -85,11 +87,13 @@ void CDrawObjLine::MoveBy(float dx, float dy) {
 }
 
 void CDrawObjLine::Rotate(float cx, float cy, double angle) {
+    InvalidateExtents();
     RotatePointF(x1_, y1_, cx, cy, angle);
     RotatePointF(x2_, y2_, cx, cy, angle);
 }
 
 void CDrawObjLine::Scale(float cx, float cy, double fx, double fy) {
+    InvalidateExtents();
     ScalePointF(x1_, y1_, cx, cy, fx, fy);
     ScalePointF(x2_, y2_, cx, cy, fx, fy);
 }

@@ -141,6 +141,7 @@ void CDrawObjPolygon::AddPoints(const std::vector<PointF>* points) {
 }
 
 void CDrawObjPolygon::MoveBack(float dx, float dy) {
+    InvalidateExtents();
     for (PointF& p : points_) {
         p.x -= dx;
         p.y -= dy;
@@ -148,6 +149,7 @@ void CDrawObjPolygon::MoveBack(float dx, float dy) {
 }
 
 void CDrawObjPolygon::MoveBy(float dx, float dy) {
+    InvalidateExtents();
     for (PointF& p : points_) {
         p.x += dx;
         p.y += dy;
@@ -155,12 +157,14 @@ void CDrawObjPolygon::MoveBy(float dx, float dy) {
 }
 
 void CDrawObjPolygon::Rotate(float cx, float cy, double angle) {
+    InvalidateExtents();
     for (PointF& p : points_) {
         RotatePointF(p.x, p.y, cx, cy, angle);
     }
 }
 
 void CDrawObjPolygon::Scale(float cx, float cy, double fx, double fy) {
+    InvalidateExtents();
     for (PointF& p : points_) {
         ScalePointF(p.x, p.y, cx, cy, fx, fy);
     }

@@ -213,16 +213,19 @@ void CDrawObjVectorText::GetFont(std::int32_t& number, std::string& name) const 
 }
 
 void CDrawObjVectorText::MoveBack(float dx, float dy) {
+    InvalidateExtents();
     x_ -= dx;
     y_ -= dy;
 }
 
 void CDrawObjVectorText::MoveBy(float dx, float dy) {
+    InvalidateExtents();
     x_ += dx;
     y_ += dy;
 }
 
 void CDrawObjVectorText::Rotate(float cx, float cy, double angle) {
+    InvalidateExtents();
     RotatePointF(x_, y_, cx, cy, angle);
     if (!cacheValid_) {
         FillCache();
@@ -241,6 +244,7 @@ void CDrawObjVectorText::Rotate(float cx, float cy, double angle) {
 // so a text stretched sideways gets wider characters. A mirroring factor moves the placement
 // point but never turns the writing into mirror writing.
 void CDrawObjVectorText::Scale(float cx, float cy, double fx, double fy) {
+    InvalidateExtents();
     ScalePointF(x_, y_, cx, cy, fx, fy);
     const double charWidth = GetRelSize1() * std::fabs(fx);
     const double pitch = GetRelSize2() * std::fabs(fx);

@@ -28,6 +28,9 @@ protected:
     void EnsurePens(CPaper& paper);
     virtual bool PensValid() const { return penIndex_ != -1; }
     void InvalidatePen() { penIndex_ = -1; }
+    // After a move, turn or scale the cached extents no longer fit; the next GetExtents draws
+    // without a device to find them again, so culling and grips never use stale ones.
+    void InvalidateExtents() { extents_ = RectF::Empty(); }
     // Style, width and colour in the order every element stores them.
     void SerializePen(CArchive& ar);
 
