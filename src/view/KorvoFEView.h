@@ -151,8 +151,7 @@ private:
     void DispatchMouse(void (IViewTool::*handler)(unsigned, int, int), unsigned flags, int x,
                        int y);
     void Scroll(ScrollBar bar, int code, int position);
-    void ScrollHorizontal(int code, int position);
-    void ScrollVertical(int code, int position);
+    void ScrollAlong(ScrollBar bar, int code, int position);
     void WheelZoom(int delta, int x, int y);
     void ScrollByWheel(int notch, bool horizontal);
     void RefreshCursor();

@@ -156,125 +156,64 @@ void CKorvoFEView::Scroll(ScrollBar bar, int code, int position) {
         return;
     }
     DispatchScope scope(*this, true);
-    if (bar == ScrollBar::Horizontal) {
-        ScrollHorizontal(code, position);
-    } else {
-        ScrollVertical(code, position);
-    }
+    ScrollAlong(bar, code, position);
     if (IViewTool* tool = GetActiveTool()) {
         tool->OnScroll(code, position, bar);
     }
 }
 
-void CKorvoFEView::ScrollHorizontal(int code, int position) {
+void CKorvoFEView::ScrollAlong(ScrollBar bar, int code, int position) {
     CPaper& paper = *GetPaper();
-    const ScrollBar bar = ScrollBar::Horizontal;
+    const bool horizontal = bar == ScrollBar::Horizontal;
     const DevicePoint range = host_.GetScrollRange(bar);
     const int pos = host_.GetScrollPos(bar);
-    const float width = paper.GetExtension().x;
+    const float extent = horizontal ? paper.GetExtension().x : paper.GetExtension().y;
+    const float window = horizontal ? paper.GetWindowSize().x : paper.GetWindowSize().y;
     PointF origin = paper.GetWindowOrigin();
+    float& along = horizontal ? origin.x : origin.y;
+    // Down the vertical bar is down the drawing, whose y grows upwards.
+    const float sign = horizontal ? 1.0f : -1.0f;
+    int newPos = pos;
     const auto step = [&](float part, int direction) {
-        const float mm = width * part;
         if (direction < 0 ? pos <= range.x : pos >= range.y) {
             return false;
         }
-        host_.SetScrollPos(bar, pos + direction * static_cast<int>(mm));
-        origin.x += direction * mm;
+        const float mm = extent * part;
+        newPos = pos + direction * static_cast<int>(mm);
+        along += sign * static_cast<float>(direction) * mm;
         return true;
     };
-    bool moved = false;
     switch (code) {
         case kSbLineUp:
-            moved = step(kLineStep, -1);
-            break;
         case kSbLineDown:
-            moved = step(kLineStep, 1);
-            break;
         case kSbPageUp:
-            moved = step(kPageStep, -1);
+        case kSbPageDown: {
+            const bool line = code == kSbLineUp || code == kSbLineDown;
+            const int direction = code == kSbLineUp || code == kSbPageUp ? -1 : 1;
+            if (!step(line ? kLineStep : kPageStep, direction)) {
+                return;
+            }
             break;
-        case kSbPageDown:
-            moved = step(kPageStep, 1);
-            break;
-        case kSbThumbTrack:
-            host_.SetScrollPos(bar, position);
-            origin.x = static_cast<float>(position);
-            moved = true;
-            break;
-        case kSbTop:
-            host_.SetScrollPos(bar, range.x);
-            origin.x = 0.0f;
-            moved = true;
-            break;
-        case kSbBottom:
-            host_.SetScrollPos(bar, range.y);
-            origin.x = width - paper.GetWindowSize().x;
-            moved = true;
-            break;
-        default:
-            break;
-    }
-    if (moved) {
-        paper.SetWindowOrigin(origin.x, origin.y);
-        PrepareMapping();
-        AddWorldRect(std::nullopt);
-    }
-}
-
-void CKorvoFEView::ScrollVertical(int code, int position) {
-    CPaper& paper = *GetPaper();
-    const ScrollBar bar = ScrollBar::Vertical;
-    const DevicePoint range = host_.GetScrollRange(bar);
-    const int pos = host_.GetScrollPos(bar);
-    const float height = paper.GetExtension().y;
-    PointF origin = paper.GetWindowOrigin();
-    // Down the bar is down the drawing, whose y grows upwards.
-    const auto step = [&](float part, int direction) {
-        const float mm = height * part;
-        if (direction < 0 ? pos <= range.x : pos >= range.y) {
-            return false;
         }
-        host_.SetScrollPos(bar, pos + direction * static_cast<int>(mm));
-        origin.y -= direction * mm;
-        return true;
-    };
-    bool moved = false;
-    switch (code) {
-        case kSbLineUp:
-            moved = step(kLineStep, -1);
-            break;
-        case kSbLineDown:
-            moved = step(kLineStep, 1);
-            break;
-        case kSbPageUp:
-            moved = step(kPageStep, -1);
-            break;
-        case kSbPageDown:
-            moved = step(kPageStep, 1);
-            break;
         case kSbThumbTrack:
-            host_.SetScrollPos(bar, position);
-            origin.y = static_cast<float>(range.y - position);
-            moved = true;
+            newPos = position;
+            along = static_cast<float>(horizontal ? position : range.y - position);
             break;
         case kSbTop:
-            host_.SetScrollPos(bar, range.x);
-            origin.y = height - paper.GetWindowSize().y;
-            moved = true;
+            newPos = range.x;
+            along = horizontal ? 0.0f : extent - window;
             break;
         case kSbBottom:
-            host_.SetScrollPos(bar, range.y);
-            origin.y = 0.0f;
-            moved = true;
+            newPos = range.y;
+            along = horizontal ? extent - window : 0.0f;
             break;
         default:
-            break;
+            return;
     }
-    if (moved) {
-        paper.SetWindowOrigin(origin.x, origin.y);
-        PrepareMapping();
-        AddWorldRect(std::nullopt);
-    }
+    host_.SetScrollPos(bar, newPos);
+    paper.SetWindowOrigin(origin.x, origin.y);
+    PrepareMapping();
+    AddWorldRect(std::nullopt);
 }
 
 void CKorvoFEView::UpdateScrollBars() {
