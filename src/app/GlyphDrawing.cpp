@@ -7,6 +7,7 @@
 #include "font/FontTable.h"
 #include "font/GlyphCommand.h"
 #include "geometry/PlaneGeometry.h"
+#include "model/CharacterTable.h"
 #include "model/DataCollection.h"
 #include "model/DrawObj.h"
 #include "model/Paper.h"
@@ -18,7 +19,8 @@ namespace korvo {
 namespace {
 
 constexpr double kAreaTolerance = 0.00001;
-constexpr double kAreaSize = 200.0;
+constexpr double kAreaSize = kDrawingAreaSize;
+constexpr float kArea = kDrawingAreaSize;
 constexpr float kDefaultWidth = 0.25f;
 constexpr float kPointRadius = 1.0f;
 // Lines closer to vertical or horizontal than this are clipped by clamping alone.
@@ -74,14 +76,14 @@ PointF ClipEnd(PointF p, PointF other) {
     if (p.x < 0.0f) {
         alongX(0.0f);
     }
-    if (p.x > 200.0f) {
-        alongX(200.0f);
+    if (p.x > kArea) {
+        alongX(kArea);
     }
     if (p.y < 0.0f) {
         alongY(0.0f);
     }
-    if (p.y > 200.0f) {
-        alongY(200.0f);
+    if (p.y > kArea) {
+        alongY(kArea);
     }
     return p;
 }
@@ -89,7 +91,7 @@ PointF ClipEnd(PointF p, PointF other) {
 void ClipLine(CData& line) {
     PointF s = StartOf(line);
     PointF e = EndOf(line);
-    auto clamp = [](float v) { return std::clamp(v, 0.0f, 200.0f); };
+    auto clamp = [](float v) { return std::clamp(v, 0.0f, kArea); };
     if (std::fabs(s.x - e.x) < kAxisTolerance) {
         s.y = clamp(s.y);
         e.y = clamp(e.y);
@@ -107,8 +109,8 @@ void ClipLine(CData& line) {
 }
 
 bool TouchesArea(PointF s, PointF e) {
-    return std::max(s.x, e.x) >= 0.0f && std::min(s.x, e.x) <= 200.0f &&
-           std::max(s.y, e.y) >= 0.0f && std::min(s.y, e.y) <= 200.0f;
+    return std::max(s.x, e.x) >= 0.0f && std::min(s.x, e.x) <= kArea &&
+           std::max(s.y, e.y) >= 0.0f && std::min(s.y, e.y) <= kArea;
 }
 
 bool InArea(PointF p) {

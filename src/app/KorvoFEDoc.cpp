@@ -28,6 +28,12 @@ std::unique_ptr<CPaper> CKorvoFEDoc::MakePaper() {
     return paper;
 }
 
+void CKorvoFEDoc::EnsurePaper() {
+    if (!paper_) {
+        paper_ = MakePaper();
+    }
+}
+
 // The glyph commands work on the document's sheet and keep the line count the user last chose.
 CGlyphDrawing CKorvoFEDoc::Glyphs() {
     return CGlyphDrawing(*paper_, host_, lineCount_);

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "font/FontFile.h"
 #include "app/GlyphDrawing.h"
+#include "font/FontFile.h"
 #include "font/KorvoFont.h"
 
 namespace korvo {
@@ -56,6 +56,8 @@ public:
     CKorvoFont& GetFont() { return font_; }
     const CKorvoFont& GetFont() const { return font_; }
     CPaper* GetPaper() const { return paper_.get(); }
+    // A sheet laid out for glyph editing, made when the document has none yet.
+    void EnsurePaper();
     // Where the document's questions go; the views ask the document's dialogs through it too.
     IDocumentHost& GetHost() const { return host_; }
     // Makes `paper` the document's sheet and hands back the previous one, which the caller keeps

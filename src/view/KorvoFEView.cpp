@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/KorvoFEDoc.h"
 #include "app/GlyphDrawing.h"
+#include "app/KorvoFEDoc.h"
 #include "model/DataCollection.h"
 #include "model/Paper.h"
 #include "platform/DialogHost.h"
@@ -50,10 +50,7 @@ CPaper* CKorvoFEView::GetPaper() const {
 
 void CKorvoFEView::OnInitialUpdate() {
     DispatchScope scope(*this, false);
-    if (GetPaper() == nullptr) {
-        document_.SetPaper(std::make_unique<CPaper>(0.0f, 0.0f, 620.0f, 350.0f, 5.0f, 5.0f, 5.0f,
-                                                    5.0f, 2.5f, 2.5f));
-    }
+    document_.EnsurePaper();
     document_.UpdateAllViews(1);
     PrepareMapping();
     CreateTool(kToolSelection);

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/KorvoFEDoc.h"
+#include "model/CharacterTable.h"
 #include "model/DataCollection.h"
 #include "model/DrawObj.h"
 #include "model/Paper.h"
@@ -271,9 +272,9 @@ void CKorvoFEView::ShowFontTable() {
     paper->SetShowTable(show);
     host_.RefreshToolbarButtons(kCmdShowFontTable);
     if (show) {
-        paper->SetExtension(620.0f, 350.0f);
+        paper->SetExtension(kSheetWidth, kSheetHeight);
     } else {
-        paper->SetExtension(200.0f, 200.0f);
+        paper->SetExtension(kDrawingAreaSize, kDrawingAreaSize);
     }
     RenderNow();
     CreateTool(kToolZoomExtents);
