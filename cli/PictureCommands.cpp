@@ -1,6 +1,5 @@
 #include "PictureCommands.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSaveFile>
@@ -13,6 +12,7 @@
 #include <memory>
 
 #include "FontCommands.h"
+#include "GuiApplication.h"
 #include "QtDrawContext.h"
 #include "font/KorvoFont.h"
 #include "model/DrawObjVectorText.h"
@@ -37,21 +37,6 @@ using Painting = std::function<void(IDrawContext&)>;
 
 bool IsSvg(const std::string& path) {
     return QString::fromStdString(path).endsWith(".svg", Qt::CaseInsensitive);
-}
-
-// Fonts need a GUI application object even when no window is ever opened; a caller that has one
-// already keeps it.
-void EnsureApplication() {
-    if (QCoreApplication::instance() != nullptr) {
-        return;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "korvofont";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
 }
 
 int Fail(const std::string& what, const std::string& path) {
@@ -159,7 +144,7 @@ bool ParseSize(const std::string& text, int& width, int& height) {
 }
 
 int RunTable(const TableOptions& options) {
-    EnsureApplication();
+    EnsureGuiApplication();
     CKorvoFont font;
     const int status = OpenFont(options.fontPath, font);
     if (status == kExitFileError) {
@@ -175,7 +160,7 @@ int RunTable(const TableOptions& options) {
 }
 
 int RunRender(const RenderOptions& options) {
-    EnsureApplication();
+    EnsureGuiApplication();
     CKorvoFont font;
     const int status = OpenFont(options.fontPath, font);
     if (status == kExitFileError) {

@@ -1,12 +1,12 @@
 #include "SessionCommand.h"
 
 #include <CLI/CLI.hpp>
-#include <QGuiApplication>
 #include <iostream>
 #include <vector>
 
 #include "DrawingJson.h"
 #include "FontCommands.h"
+#include "GuiApplication.h"
 #include "SessionHost.h"
 #include "SessionRunner.h"
 #include "SessionScript.h"
@@ -21,21 +21,6 @@ namespace {
 
 // The client area of the session's one view, in pixels.
 constexpr DevicePoint kClientSize{1000, 700};
-
-// The view renders the sheet's texts in system fonts, which need a GUI application object even
-// when no window is ever opened.
-void EnsureApplication() {
-    if (QCoreApplication::instance() != nullptr) {
-        return;
-    }
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "korvofont";
-    static char* argv[] = {name, nullptr};
-    static QGuiApplication app(argc, argv);
-}
 
 int ReadScript(const std::string& path, SessionScript& script) {
     std::vector<std::uint8_t> bytes;
@@ -111,7 +96,7 @@ int RunSession(const SessionOptions& options) {
     if (const int status = ReadScript(options.scriptPath, script); status != kExitOk) {
         return status;
     }
-    EnsureApplication();
+    EnsureGuiApplication();
     CSessionHost host(kClientSize, std::cerr, options.trace ? &std::cout : nullptr);
     CKorvoFEDoc doc(host);
     const FontReadOutcome read = doc.OnOpenDocument(options.fontPath).font;
