@@ -229,16 +229,7 @@ void CKorvoFEView::DropTools() {
 
 int CKorvoFEView::SetTool(int id, std::unique_ptr<IViewTool> tool) {
     DispatchScope scope(*this, false);
-    if (tool_) {
-        tool_->End();
-        RetireTool(std::move(tool_));
-    }
-    toolId_ = id;
-    tool_ = std::move(tool);
-    if (tool_) {
-        tool_->Start();
-    }
-    RefreshCursor();
+    Install(tool_, toolId_, id, std::move(tool));
     return 1;
 }
 
@@ -247,17 +238,22 @@ int CKorvoFEView::SetTemporaryTool(int id, std::unique_ptr<IViewTool> tool) {
     if (tool_) {
         tool_->Suspend();
     }
-    if (tempTool_) {
-        tempTool_->End();
-        RetireTool(std::move(tempTool_));
+    Install(tempTool_, tempToolId_, id, std::move(tool));
+    return 1;
+}
+
+void CKorvoFEView::Install(std::unique_ptr<IViewTool>& slot, int& slotId, int id,
+                           std::unique_ptr<IViewTool> tool) {
+    if (slot) {
+        slot->End();
+        RetireTool(std::move(slot));
     }
-    tempToolId_ = id;
-    tempTool_ = std::move(tool);
-    if (tempTool_) {
-        tempTool_->Start();
+    slotId = id;
+    slot = std::move(tool);
+    if (slot) {
+        slot->Start();
     }
     RefreshCursor();
-    return 1;
 }
 
 void CKorvoFEView::RefreshCursor() {

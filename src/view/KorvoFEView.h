@@ -158,6 +158,9 @@ private:
     void DropTools();
     void ReleaseRetiredTools();
     void RetireTool(std::unique_ptr<IViewTool> tool);
+    // Ends the tool in `slot`, then starts `tool` there under `id`.
+    void Install(std::unique_ptr<IViewTool>& slot, int& slotId, int id,
+                 std::unique_ptr<IViewTool> tool);
 
     // commands
     void LoadChar();
