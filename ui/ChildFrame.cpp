@@ -1,6 +1,7 @@
 #include "ChildFrame.h"
 
 #include <QCloseEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -20,6 +21,23 @@ namespace {
 
 const QString kFileFilter = QStringLiteral("Korvo Font Files (*.dat)");
 const QString kExtension = QStringLiteral(".dat");
+
+// Whether a font file can be written at `path`, tried without truncating what is there: the
+// document clears its modified flag whatever the writer reports, so a place that cannot take the
+// file has to be refused before the document is asked to save.
+bool CanWriteFontFile(const QString& path, QString& reason) {
+    const bool existed = QFileInfo::exists(path);
+    QFile probe(path);
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        reason = probe.errorString();
+        return false;
+    }
+    probe.close();
+    if (!existed) {
+        probe.remove();
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -122,6 +140,13 @@ bool CChildFrame::Save(bool askName) {
         if (QFileInfo(path).suffix().isEmpty()) {
             path += kExtension;
         }
+    }
+    QString reason;
+    if (!CanWriteFontFile(path, reason)) {
+        dialogs_->ShowMessage({MessageId::Fixed(FixedText::FontFileNotSaved),
+                               {path.toStdString(), reason.toStdString()},
+                               MessageButtons::Ok});
+        return false;
     }
     document_->OnSaveDocument(QFileInfo(path).absoluteFilePath().toStdString());
     SetTitle(QFileInfo(path).fileName());

@@ -27,6 +27,9 @@ std::string_view FixedTextOf(FixedText id) {
         case FixedText::FontFileCutShort:
             return "Font file %s is damaged: it ends after %d bytes, without its end block.\nThe "
                    "%d characters in it were read; anything after them is missing.";
+        case FixedText::FontFileNotSaved:
+            return "The font cannot be saved as %s:\n%s.\nNothing was written and your changes "
+                   "are kept; choose another place with Save As.";
         case FixedText::None:
             break;
     }

@@ -149,6 +149,15 @@ TEST_F(MainWindowTest, LoadZoomStoreAndSaveAGlyphThroughTheWindow) {
     EXPECT_EQ(paper.GetCollection()->GetCount(), 0u);
     EXPECT_TRUE(child.IsModified());
 
+    // With its folder gone the font cannot be saved: the user is told and the changes stay.
+    const std::filesystem::path away = dir.Path().string() + ".away";
+    std::filesystem::rename(dir.Path(), away);
+    Press(child, Qt::Key_S, Qt::ControlModifier);
+    std::filesystem::rename(away, dir.Path());
+    ASSERT_EQ(script_.messages.size(), 1u);
+    EXPECT_EQ(script_.messages[0].id, MessageId::Fixed(FixedText::FontFileNotSaved));
+    EXPECT_TRUE(child.IsModified());
+
     // File Save (Ctrl+S) writes the file it came from, without asking.
     const std::size_t asked = script_.asked.size();
     Press(child, Qt::Key_S, Qt::ControlModifier);
