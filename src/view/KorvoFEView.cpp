@@ -247,6 +247,8 @@ void CKorvoFEView::Install(std::unique_ptr<IViewTool>& slot, int& slotId, int id
     if (slot) {
         slot->End();
         RetireTool(std::move(slot));
+        // The values pane spoke of the tool that just ended; the new one writes its own.
+        SetToolStatus({});
     }
     slotId = id;
     slot = std::move(tool);
