@@ -98,22 +98,6 @@ TEST_F(PickToolsTest, TrimKeepsItsCuttingLineForEveryFurtherClick) {
     EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
-TEST_F(PickToolsTest, TrimSplitsBetweenEllipseCrossingsAndThePieceCanBeTrimmedNext) {
-    auto circle = std::make_unique<CData>(kNodeEllipse);
-    circle->CreateEllipse(100, 100, 30, 30, 0, 360, 0, 0, 0.25f, 0, 1);
-    CData* ring = h.Paper().AddNode(std::move(circle));
-    CData* line = h.AddLine(20, 100, 180, 100);
-    h.Command(kCmdTrim);
-    h.Click({100, 130});  // the circle's top
-    h.Click({100, 100});  // the line inside it
-    ASSERT_EQ(h.Paper().GetCollection()->GetCount(), 3u);
-    ExpectSeg(line, {20, 100, 70, 100});
-    CData* piece = h.Paper().GetCollection()->GetAt(2);
-    ExpectSeg(piece, {130, 100, 180, 100});
-    EXPECT_EQ(PairTool(h)->GetFirst(), ring);
-    EXPECT_THAT(h.Violations(), IsEmpty());
-}
-
 TEST_F(PickToolsTest, ExtendLengthensTheClickedEndUpToTheBoundary) {
     CData* boundary = h.AddLine(150, 20, 150, 180);
     CData* line = h.AddLine(40, 100, 100, 100);
@@ -183,20 +167,6 @@ TEST_F(PickToolsTest, BreakTakesElementThenTwoPointsAndMarksThem) {
     EXPECT_EQ(HighlightStrokes(h), 0);
     h.RClick({0, 0});
     EXPECT_EQ(h.View().GetToolId(), kToolSelectionTool);
-    EXPECT_THAT(h.Violations(), IsEmpty());
-}
-
-TEST_F(PickToolsTest, BreakOfAFullEllipseLeavesOneArc) {
-    auto circle = std::make_unique<CData>(kNodeEllipse);
-    circle->CreateEllipse(100, 100, 40, 40, 0, 360, 0, 0, 0.25f, 0, 1);
-    CData* ring = h.Paper().AddNode(std::move(circle));
-    h.Command(kCmdBreak);
-    h.Click({140, 100});  // picks it
-    h.Click({100, 140});  // 90 degrees
-    h.Click({60, 100});   // 180 degrees
-    EXPECT_EQ(h.Paper().GetCollection()->GetCount(), 1u);
-    EXPECT_NEAR(ring->GetStartAngle(), 180.0, 1.0);
-    EXPECT_NEAR(ring->GetEndAngle(), 90.0, 1.0);
     EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
