@@ -170,6 +170,20 @@ TEST_F(PickToolsTest, BreakTakesElementThenTwoPointsAndMarksThem) {
     EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
+TEST_F(PickToolsTest, BreakRefusesBothEndsAndWaitsForAnotherSecondPoint) {
+    CData* line = h.AddLine(40, 100, 160, 100);
+    h.Command(kCmdSnap);
+    h.Command(kCmdBreak);
+    h.Click({100, 100});
+    h.Click({41, 101});   // snaps to the start
+    h.Click({159, 101});  // snaps to the end: the whole line would go
+    ExpectSeg(line, {40, 100, 160, 100});
+    EXPECT_EQ(h.Paper().GetCollection()->GetCount(), 1u);
+    h.Click({100, 100});  // still the second point
+    ExpectSeg(line, {100, 100, 160, 100});
+    EXPECT_THAT(h.Violations(), IsEmpty());
+}
+
 TEST_F(PickToolsTest, DeletedReferenceIsDroppedNotTouched) {
     CData* cutting = h.AddLine(100, 20, 100, 180);
     CData* line = h.AddLine(40, 100, 160, 100);
