@@ -5,8 +5,11 @@
 #include <new>
 
 #include "tools/FuncToolArc.h"
+#include "tools/FuncToolBreak.h"
 #include "tools/FuncToolCircle.h"
 #include "tools/FuncToolEllipse.h"
+#include "tools/FuncToolExtend.h"
+#include "tools/FuncToolJoin.h"
 #include "tools/FuncToolLine.h"
 #include "tools/FuncToolPoint.h"
 #include "tools/FuncToolRectangle.h"
@@ -15,6 +18,7 @@
 #include "tools/FuncToolSelectSingle.h"
 #include "tools/FuncToolSelectTool.h"
 #include "tools/FuncToolSelectWindow.h"
+#include "tools/FuncToolTrim.h"
 #include "tools/FuncToolZoomExtents.h"
 #include "tools/FuncToolZoomWindow.h"
 #include "view/ViewCommands.h"
@@ -56,6 +60,12 @@ constexpr int kToolDeselectSingle = 19069;
 constexpr int kToolSelectWindow = 19072;
 constexpr int kToolDeselectWindow = 19073;
 constexpr int kToolSelectAll = 19092;
+
+// The tools that trim, extend, break and join picked elements.
+constexpr int kToolJoin = 19088;
+constexpr int kToolTrim = 19171;
+constexpr int kToolBreak = 19172;
+constexpr int kToolExtend = 19173;
 
 }  // namespace
 
@@ -99,6 +109,15 @@ IToolFactory::Made CToolFactory::Make(int toolId, CKorvoFEView& view) {
             return MakeTool<CFuncToolRectangle>(Kind::Main, view);
         case kToolPoint:
             return MakeTool<CFuncToolPoint>(Kind::Main, view);
+        // Trim, extend, break and join.
+        case kToolTrim:
+            return MakeTool<CFuncToolTrim>(Kind::Main, view);
+        case kToolExtend:
+            return MakeTool<CFuncToolExtend>(Kind::Main, view);
+        case kToolBreak:
+            return MakeTool<CFuncToolBreak>(Kind::Main, view);
+        case kToolJoin:
+            return MakeTool<CFuncToolJoin>(Kind::Main, view);
         default:
             break;
     }

@@ -1,0 +1,21 @@
+#include "tools/FuncToolExtend.h"
+
+#include "edit/ExtendEdits.h"
+#include "tools/PickFeedback.h"
+#include "view/RedrawBatch.h"
+
+namespace korvo {
+
+void CFuncToolExtend::EditPair(CPaper& paper, CData& first, CData& second, PointF click) {
+    CRedrawBatch batch(View());
+    MarkNode(batch, paper, second);
+    EditResult result;
+    if (ExtendElement(first, second, click, result) == PairEdit::NotLinesOrEllipses) {
+        ReportNotLinesOrEllipses();
+        return;
+    }
+    MarkEdited(batch, paper, second, result);
+    batch.AddScreenRect();
+}
+
+}  // namespace korvo
