@@ -1,5 +1,6 @@
 #include "edit/TransformEdits.h"
 
+#include <cstdint>
 #include <new>
 #include <utility>
 
@@ -34,6 +35,24 @@ RectF ChangeSelected(CPaper& paper, Change change) {
         touched.Include(node->GetExtents(paper));
         change(*node);
         touched.Include(node->GetExtents(paper));
+    }
+    return touched;
+}
+
+// Copies of `originals`, changed and appended to the sheet with `mark`; their extents.
+template <class Change>
+RectF AddTransformedCopies(CPaper& paper, const std::vector<CData*>& originals, std::uint16_t mark,
+                           Change change) {
+    RectF touched = RectF::Empty();
+    for (const CData* original : originals) {
+        std::unique_ptr<CData> copy = original->Clone();
+        if (copy == nullptr) {
+            continue;  // nested too deeply to be stored: nothing to copy, the original stays
+        }
+        change(*copy);
+        CData* added = paper.AddNode(std::move(copy));
+        added->SetMark(mark);
+        touched.Include(added->GetExtents(paper));
     }
     return touched;
 }
@@ -87,17 +106,8 @@ RectF MoveSelected(CPaper& paper, PointF base, PointF target, const GhostPose& p
 
 RectF CopySelected(CPaper& paper, PointF base, PointF target, const GhostPose& pose) {
     const std::vector<CData*> originals = CollectSelected(*paper.GetCollection());
-    RectF touched = RectF::Empty();
-    for (CData* original : originals) {
-        std::unique_ptr<CData> copy = original->Clone();
-        if (copy == nullptr) {
-            continue;  // nested too deeply to be stored: nothing to copy, the original stays
-        }
-        MoveNode(*copy, base, target, pose);
-        CData* added = paper.AddNode(std::move(copy));
-        added->SetMark(kMarkSelected);
-        touched.Include(added->GetExtents(paper));
-    }
+    RectF touched = AddTransformedCopies(paper, originals, kMarkSelected,
+                                         [&](CData& copy) { MoveNode(copy, base, target, pose); });
     // The copies become the selection; the originals change colour, so they are redrawn too.
     for (CData* original : originals) {
         original->SetMark(kMarkNormal);
@@ -107,8 +117,7 @@ RectF CopySelected(CPaper& paper, PointF base, PointF target, const GhostPose& p
 }
 
 RectF RotateSelected(CPaper& paper, PointF centre, double angle) {
-    return ChangeSelected(paper,
-                          [&](CData& node) { node.Rotate(centre.x, centre.y, angle); });
+    return ChangeSelected(paper, [&](CData& node) { node.Rotate(centre.x, centre.y, angle); });
 }
 
 RectF ScaleSelected(CPaper& paper, PointF base, double fx, double fy) {
@@ -119,17 +128,14 @@ RectF MirrorSelected(CPaper& paper, PointF origin, double angle) {
     return ChangeSelected(paper, [&](CData& node) { MirrorNode(node, origin, angle); });
 }
 
-RectF AddCopies(CPaper& paper, const CDataCollection& nodes) {
-    RectF touched = RectF::Empty();
-    for (const CData* node : nodes) {
-        std::unique_ptr<CData> copy = node->Clone();
-        if (copy == nullptr) {
-            continue;
-        }
-        CData* added = paper.AddNode(std::move(copy));
-        touched.Include(added->GetExtents(paper));
-    }
-    return touched;
+RectF AddRotatedCopies(CPaper& paper, PointF centre, double angle) {
+    return AddTransformedCopies(paper, CollectSelected(*paper.GetCollection()), kMarkNormal,
+                                [&](CData& copy) { copy.Rotate(centre.x, centre.y, angle); });
+}
+
+RectF AddMirroredCopies(CPaper& paper, PointF origin, double angle) {
+    return AddTransformedCopies(paper, CollectSelected(*paper.GetCollection()), kMarkNormal,
+                                [&](CData& copy) { MirrorNode(copy, origin, angle); });
 }
 
 }  // namespace korvo

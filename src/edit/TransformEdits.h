@@ -48,8 +48,9 @@ RectF MirrorSelected(CPaper& paper, PointF origin, double angle);
 void MirrorNode(CData& node, PointF origin, double angle);
 void MoveNode(CData& node, PointF base, PointF target, const GhostPose& pose);
 
-// Appends copies of every node of `nodes` to the sheet as new, unselected elements: the Ctrl
-// forms of rotate and mirror, which keep the originals and add what the ghost shows.
-RectF AddCopies(CPaper& paper, const CDataCollection& nodes);
+// The Ctrl forms of rotate and mirror: the selection stays as it is, and turned or mirrored
+// copies of it are added to the sheet as new, unselected elements.
+RectF AddRotatedCopies(CPaper& paper, PointF centre, double angle);
+RectF AddMirroredCopies(CPaper& paper, PointF origin, double angle);
 
 }  // namespace korvo
