@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "edit/TransformEdits.h"
@@ -96,109 +94,89 @@ bool Inside(PointD p, const RectF& r) {
            p.y <= r.maxY + 1e-3;
 }
 
+enum class Op { Move, Copy, Rotate, RotatedCopies, Scale, Mirror, MirroredCopies };
+
+// One edit: `at` is the target, centre, base point or axis origin; p and q are the ghost's
+// factor and angle (degrees), the turn or axis angle (radians), or the two scale factors.
+struct Case {
+    const char* name;
+    Op op;
+    PointF at;
+    double p, q;
+
+    RectF Apply(CPaper& paper) const {
+        const GhostPose pose{static_cast<float>(p), static_cast<float>(p), static_cast<float>(q)};
+        switch (op) {
+            case Op::Move:
+                return MoveSelected(paper, {1, 2}, at, pose);
+            case Op::Copy:
+                return CopySelected(paper, {1, 2}, at, pose);
+            case Op::Rotate:
+                return RotateSelected(paper, at, p);
+            case Op::RotatedCopies:
+                return AddRotatedCopies(paper, at, p);
+            case Op::Scale:
+                return ScaleSelected(paper, at, p, q);
+            case Op::Mirror:
+                return MirrorSelected(paper, at, p);
+            case Op::MirroredCopies:
+                return AddMirroredCopies(paper, at, p);
+        }
+        return {};
+    }
+    PointD Image(PointD v) const {
+        const PointD o{at.x, at.y};
+        switch (op) {
+            case Op::Move:
+            case Op::Copy:
+                return Turn({o.x + p * (v.x - 1), o.y + p * (v.y - 2)}, o, q * kPi / 180);
+            case Op::Rotate:
+            case Op::RotatedCopies:
+                return Turn(v, o, p);
+            case Op::Scale:
+                return {o.x + p * (v.x - o.x), o.y + q * (v.y - o.y)};
+            case Op::Mirror:
+            case Op::MirroredCopies:
+                return Reflect(v, o, p);
+        }
+        return v;
+    }
+    bool Copies() const {
+        return op == Op::Copy || op == Op::RotatedCopies || op == Op::MirroredCopies;
+    }
+};
+
 TEST(TransformEditsTest, EachSelectedLineIsTakenOnceAndGoesWhereItsFormulaSays) {
-    const GhostPose turned{2.0f, 2.0f, 90.0f};
-    struct Case {
-        const char* name;
-        std::function<RectF(CPaper&)> edit;
-        std::function<PointD(PointD)> image;
-        std::optional<int> copyMark;  // set for the edits that add copies
-        int originalMark;             // of the taken originals afterwards
-    };
-    const auto moved = [](PointD q) { return PointD{q.x + 10, q.y - 5}; };
     const Case cases[] = {
-        {"move",
-         [](CPaper& p) {
-             return MoveSelected(p, {1, 2}, {11, -3}, GhostPose{});
-         },
-         moved, std::nullopt, 1},
-        {"move, the ghost scaled and turned about the target",
-         [&](CPaper& p) {
-             return MoveSelected(p, {1, 2}, {11, -3}, turned);
-         },
-         [](PointD q) {
-             return Turn({11 + 2 * (q.x - 1), -3 + 2 * (q.y - 2)}, {11, -3}, kPi / 2);
-         },
-         std::nullopt, 1},
-        {"copy: the copies become the selection",
-         [](CPaper& p) {
-             return CopySelected(p, {1, 2}, {11, -3}, GhostPose{});
-         },
-         moved, 1, 0},
-        {"rotate",
-         [](CPaper& p) {
-             return RotateSelected(p, {50, 40}, 0.7);
-         },
-         [](PointD q) {
-             return Turn(q, {50, 40}, 0.7);
-         },
-         std::nullopt, 1},
-        {"rotated copies",
-         [](CPaper& p) {
-             return AddRotatedCopies(p, {50, 40}, -1.2);
-         },
-         [](PointD q) {
-             return Turn(q, {50, 40}, -1.2);
-         },
-         0, 1},
-        {"scale unevenly and negatively",
-         [](CPaper& p) {
-             return ScaleSelected(p, {20, 10}, 2.0, -0.5);
-         },
-         [](PointD q) {
-             return PointD{20 + 2 * (q.x - 20), 10 - 0.5 * (q.y - 10)};
-         },
-         std::nullopt, 1},
-        {"scale by zero",
-         [](CPaper& p) {
-             return ScaleSelected(p, {20, 10}, 0.0, 1.0);
-         },
-         [](PointD q) {
-             return PointD{20, q.y};
-         },
-         std::nullopt, 1},
-        {"mirror, slanted axis",
-         [](CPaper& p) {
-             return MirrorSelected(p, {30, 20}, 0.3);
-         },
-         [](PointD q) {
-             return Reflect(q, {30, 20}, 0.3);
-         },
-         std::nullopt, 1},
-        {"mirror, vertical axis",
-         [](CPaper& p) {
-             return MirrorSelected(p, {30, 20}, kPi / 2);
-         },
-         [](PointD q) {
-             return PointD{60 - q.x, q.y};
-         },
-         std::nullopt, 1},
-        {"mirrored copies",
-         [](CPaper& p) {
-             return AddMirroredCopies(p, {0, 30}, 2.5);
-         },
-         [](PointD q) {
-             return Reflect(q, {0, 30}, 2.5);
-         },
-         0, 1},
+        {"move", Op::Move, {11, -3}, 1, 0},
+        {"move, the ghost scaled and turned about the target", Op::Move, {11, -3}, 2, 90},
+        {"copy: the copies become the selection", Op::Copy, {11, -3}, 0.5, -45},
+        {"rotate", Op::Rotate, {50, 40}, 0.7, 0},
+        {"rotated copies", Op::RotatedCopies, {50, 40}, -1.2, 0},
+        {"scale unevenly and negatively", Op::Scale, {20, 10}, 2, -0.5},
+        {"scale by zero", Op::Scale, {20, 10}, 0, 1},
+        {"mirror, slanted axis", Op::Mirror, {30, 20}, 0.3, 0},
+        {"mirror, vertical axis", Op::Mirror, {30, 20}, kPi / 2, 0},
+        {"mirrored copies", Op::MirroredCopies, {0, 30}, 2.5, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         auto paper = MakePaper();
         FillDrawing(*paper);
         const std::vector<LineState> before = Lines(*paper);
-        const RectF touched = c.edit(*paper);
+        const RectF touched = c.Apply(*paper);
         const std::vector<LineState> after = Lines(*paper);
         std::vector<PointD> images;  // of the taken lines' ends, in order
         for (std::size_t i = 0; i < before.size(); ++i) {
             SCOPED_TRACE(i);
             const LineState& was = before[i];
-            const bool changes = was.taken && !c.copyMark;
-            EXPECT_TRUE(Near(after[i].p1, changes ? c.image(was.p1) : was.p1));
-            EXPECT_TRUE(Near(after[i].p2, changes ? c.image(was.p2) : was.p2));
+            const bool changes = was.taken && !c.Copies();
+            EXPECT_TRUE(Near(after[i].p1, changes ? c.Image(was.p1) : was.p1));
+            EXPECT_TRUE(Near(after[i].p2, changes ? c.Image(was.p2) : was.p2));
             if (was.taken) {
-                EXPECT_EQ(after[i].mark, c.originalMark);
-                images.insert(images.end(), {c.image(was.p1), c.image(was.p2)});
+                // Only a copy moves the selection over to the copies.
+                EXPECT_EQ(after[i].mark, c.op == Op::Copy ? 0 : 1);
+                images.insert(images.end(), {c.Image(was.p1), c.Image(was.p2)});
             }
         }
         ASSERT_EQ(images.size(), 10u);  // five lines, the floating one never
@@ -206,11 +184,11 @@ TEST(TransformEditsTest, EachSelectedLineIsTakenOnceAndGoesWhereItsFormulaSays) 
             EXPECT_TRUE(Inside(q, touched)) << q.x << "," << q.y;
         }
         // Copies, the copy of a group member among them, land on the sheet itself, in order.
-        ASSERT_EQ(after.size(), before.size() + (c.copyMark ? 5 : 0));
-        for (std::size_t j = 0; c.copyMark && j < 5; ++j) {
+        ASSERT_EQ(after.size(), before.size() + (c.Copies() ? 5 : 0));
+        for (std::size_t j = 0; c.Copies() && j < 5; ++j) {
             const LineState& copy = after[before.size() + j];
             EXPECT_TRUE(Near(copy.p1, images[2 * j]) && Near(copy.p2, images[2 * j + 1])) << j;
-            EXPECT_EQ(copy.mark, *c.copyMark);
+            EXPECT_EQ(copy.mark, c.op == Op::Copy ? 1 : 0);
         }
     }
     EXPECT_FALSE(SelectedExtents(*MakePaper()).IsValid());
