@@ -57,7 +57,7 @@ void CFuncToolMoveCopy::StepBack() {
     SetStepNumber(static_cast<std::uint8_t>(Step::BasePoint));
 }
 
-void CFuncToolMoveCopy::OnKeyDown(int key, int, unsigned flags) {
+void CFuncToolMoveCopy::OnToolKey(int key, unsigned flags) {
     switch (key) {
         case kVkAdd:
             RotateBy(kQuarterTurn);

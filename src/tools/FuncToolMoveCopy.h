@@ -21,7 +21,6 @@ public:
     CFuncToolMoveCopy(CKorvoFEView& view, bool copy);
 
     void OnLButtonDown(unsigned flags, int x, int y) override;
-    void OnKeyDown(int key, int repeat, unsigned flags) override;
 
     Step GetStep() const { return static_cast<Step>(GetStepNumber()); }
     bool IsCopy() const { return copy_ != 0; }
@@ -29,6 +28,7 @@ public:
 protected:
     void FollowMouse(PointF p) override;
     void StepBack() override;
+    void OnToolKey(int key, unsigned flags) override;
 
 private:
     void Apply(PointF target);

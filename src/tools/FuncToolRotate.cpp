@@ -67,7 +67,7 @@ void CFuncToolRotate::StepBack() {
     SetStep(Step::Centre);
 }
 
-void CFuncToolRotate::OnKeyDown(int key, int, unsigned flags) {
+void CFuncToolRotate::OnToolKey(int key, unsigned flags) {
     if (key == kVkSpace) {
         AskTyped(flags);
     }

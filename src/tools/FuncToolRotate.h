@@ -16,7 +16,6 @@ public:
     using CFuncToolTransform::CFuncToolTransform;
 
     void OnLButtonDown(unsigned flags, int x, int y) override;
-    void OnKeyDown(int key, int repeat, unsigned flags) override;
     // The turn comes from the clicks alone, so the ghost is not turned or scaled otherwise.
     void RotateBy(float) override {}
     void ScaleBy(float, float) override {}
@@ -27,6 +26,7 @@ public:
 protected:
     void FollowMouse(PointF p) override;
     void StepBack() override;
+    void OnToolKey(int key, unsigned flags) override;
 
 private:
     void SetStep(Step step) { SetStepNumber(static_cast<std::uint8_t>(step)); }

@@ -54,7 +54,7 @@ void CFuncToolScale::StepBack() {
     SetStatusText("");
 }
 
-void CFuncToolScale::OnKeyDown(int key, int, unsigned flags) {
+void CFuncToolScale::OnToolKey(int key, unsigned flags) {
     if (key == kVkSpace) {
         AskTyped(flags);
     }

@@ -20,7 +20,6 @@ public:
     using CFuncToolTransform::CFuncToolTransform;
 
     void OnLButtonDown(unsigned flags, int x, int y) override;
-    void OnKeyDown(int key, int repeat, unsigned flags) override;
     // The factors come from the clicks alone, so the ghost is not turned or scaled otherwise.
     void RotateBy(float) override {}
     void ScaleBy(float, float) override {}
@@ -30,6 +29,7 @@ public:
 protected:
     void FollowMouse(PointF p) override;
     void StepBack() override;
+    void OnToolKey(int key, unsigned flags) override;
 
 private:
     void SetStep(Step step) { SetStepNumber(static_cast<std::uint8_t>(step)); }

@@ -8,6 +8,7 @@
 #include "model/DrawObjTransformation.h"
 #include "model/Paper.h"
 #include "platform/DialogHost.h"
+#include "platform/KeyCodes.h"
 #include "view/KorvoFEView.h"
 #include "view/RedrawBatch.h"
 #include "view/ViewCommands.h"
@@ -90,6 +91,17 @@ void CFuncToolTransform::OnRButtonDown(unsigned, int, int) {
     }
     StepBack();
     MarkScreen();
+}
+
+void CFuncToolTransform::OnKeyDown(int key, int, unsigned flags) {
+    if (key != kVkEscape) {
+        OnToolKey(key, flags);
+        return;
+    }
+    if (step_ != 0) {
+        StepBack();
+        MarkScreen();
+    }
 }
 
 void CFuncToolTransform::RotateBy(float radians) {

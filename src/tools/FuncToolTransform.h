@@ -28,6 +28,9 @@ public:
     void OnMouseMove(unsigned flags, int x, int y) override;
     void OnRButtonDown(unsigned flags, int x, int y) override;
     void OnKillFocus() override { Suspend(); }
+    // Escape takes a step back like the right button, but never leaves the tool; every other key
+    // goes to OnToolKey.
+    void OnKeyDown(int key, int repeat, unsigned flags) override;
     // Turn and scale the ghost about its frame's origin while a point has been given.
     void RotateBy(float radians) override;
     void ScaleBy(float factorX, float factorY) override;
@@ -56,6 +59,8 @@ protected:
     virtual void FollowMouse(PointF) {}
     // One step back from a step other than the first.
     virtual void StepBack() = 0;
+    // The tool's own keys.
+    virtual void OnToolKey(int, unsigned) {}
     // Re-renders what an edit touched, in one batch.
     void Redraw(const RectF& touched) const;
     // Leaves for the selection tool; nothing may touch the tool afterwards.

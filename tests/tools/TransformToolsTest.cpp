@@ -202,7 +202,7 @@ TEST_F(TransformToolsTest, ScaleFactorsAreATenthOfTheMouseOffsetAndTheGhostShows
     EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
-TEST_F(TransformToolsTest, RightClickStepsBackWithAFreshGhostAndAtTheFirstStepLeaves) {
+TEST_F(TransformToolsTest, RightClickAndEscapeStepBackWithAFreshGhostOnlyRightClickLeaves) {
     const struct {
         int command;
         int clicks;
@@ -217,11 +217,17 @@ TEST_F(TransformToolsTest, RightClickStepsBackWithAFreshGhostAndAtTheFirstStepLe
             h.Click(at[i]);
         }
         h.Move({80, 20});
+        // The last step back by Escape, which at the first step stays in the tool.
         for (int step = c.clicks - 1; step >= 0; --step) {
-            h.RClick({80, 20});
+            if (step == 0) {
+                h.Key(kVkEscape);
+            } else {
+                h.RClick({80, 20});
+            }
             EXPECT_EQ(Tool()->GetStepNumber(), step);
-            EXPECT_EQ(h.View().GetToolId(), toolId);
         }
+        h.Key(kVkEscape);
+        EXPECT_EQ(h.View().GetToolId(), toolId);
         h.RClick({80, 20});
         EXPECT_TRUE(BackToSelection());
         ExpectSeg(*Node(0), {{60, 50}, {70, 60}});
