@@ -11,9 +11,13 @@
 #include "tools/FuncToolExtend.h"
 #include "tools/FuncToolJoin.h"
 #include "tools/FuncToolLine.h"
+#include "tools/FuncToolMirror.h"
+#include "tools/FuncToolMoveCopy.h"
 #include "tools/FuncToolPoint.h"
 #include "tools/FuncToolRectangle.h"
 #include "tools/FuncToolRedraw.h"
+#include "tools/FuncToolRotate.h"
+#include "tools/FuncToolScale.h"
 #include "tools/FuncToolSelectAll.h"
 #include "tools/FuncToolSelectSingle.h"
 #include "tools/FuncToolSelectTool.h"
@@ -67,6 +71,18 @@ constexpr int kToolTrim = 19171;
 constexpr int kToolBreak = 19172;
 constexpr int kToolExtend = 19173;
 
+// The transform tools: move, copy, rotate, scale and mirror the selection.
+constexpr int kToolMirror = 19174;
+constexpr int kToolRotate = 19175;
+constexpr int kToolScale = 19176;
+constexpr int kToolMove = 19177;
+constexpr int kToolCopySelected = 19295;
+
+IToolFactory::Made MakeMoveCopy(CKorvoFEView& view, bool copy) {
+    return {IToolFactory::Kind::Main,
+            std::unique_ptr<IViewTool>(new (std::nothrow) CFuncToolMoveCopy(view, copy))};
+}
+
 }  // namespace
 
 bool CToolFactory::IsAcceptedWithoutTool(int toolId) {
@@ -118,6 +134,17 @@ IToolFactory::Made CToolFactory::Make(int toolId, CKorvoFEView& view) {
             return MakeTool<CFuncToolBreak>(Kind::Main, view);
         case kToolJoin:
             return MakeTool<CFuncToolJoin>(Kind::Main, view);
+        // The transform tools.
+        case kToolMove:
+            return MakeMoveCopy(view, false);
+        case kToolCopySelected:
+            return MakeMoveCopy(view, true);
+        case kToolRotate:
+            return MakeTool<CFuncToolRotate>(Kind::Main, view);
+        case kToolScale:
+            return MakeTool<CFuncToolScale>(Kind::Main, view);
+        case kToolMirror:
+            return MakeTool<CFuncToolMirror>(Kind::Main, view);
         default:
             break;
     }

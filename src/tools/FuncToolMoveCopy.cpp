@@ -1,0 +1,114 @@
+#include "tools/FuncToolMoveCopy.h"
+
+#include <numbers>
+
+#include "model/Data.h"
+#include "model/Paper.h"
+#include "platform/KeyCodes.h"
+
+namespace korvo {
+
+namespace {
+
+// A quarter turn as the keypad gives it, in float like every angle the ghost takes.
+constexpr float kQuarterTurn = static_cast<float>(std::numbers::pi / 2.0);
+
+}  // namespace
+
+CFuncToolMoveCopy::CFuncToolMoveCopy(CKorvoFEView& view, bool copy)
+    : CFuncToolTransform(view), copy_(copy ? 1 : 0) {}
+
+void CFuncToolMoveCopy::OnLButtonDown(unsigned, int, int) {
+    if (GetStep() == Step::BasePoint) {
+        SetStepNumber(static_cast<std::uint8_t>(Step::TargetPoint));
+        SetBasePoint(GetSnapPoint());
+        SetLastPoint(GetSnapPoint());
+        ResetGhost();
+        return;
+    }
+    SetStepNumber(static_cast<std::uint8_t>(Step::BasePoint));
+    Apply(GetSnapPoint());
+    Done();
+}
+
+void CFuncToolMoveCopy::Apply(PointF target) {
+    CPaper* paper = Paper();
+    if (paper == nullptr) {
+        return;
+    }
+    const GhostPose pose = GetGhostPose();
+    const RectF touched = copy_ != 0 ? CopySelected(*paper, GetBasePoint(), target, pose)
+                                     : MoveSelected(*paper, GetBasePoint(), target, pose);
+    Redraw(touched);
+    SetBasePoint(target);
+}
+
+void CFuncToolMoveCopy::FollowMouse(PointF p) {
+    if (GetStep() != Step::TargetPoint || Ghost() == nullptr) {
+        return;
+    }
+    const PointF last = GetLastPoint();
+    Ghost()->MoveBy(p.x - last.x, p.y - last.y);
+    SetLastPoint(p);
+}
+
+void CFuncToolMoveCopy::StepBack() {
+    // The ghost is made afresh at the next base point, so its offset needs no undoing here.
+    SetStepNumber(static_cast<std::uint8_t>(Step::BasePoint));
+}
+
+void CFuncToolMoveCopy::OnToolKey(int key, unsigned flags) {
+    switch (key) {
+        case kVkAdd:
+            RotateBy(kQuarterTurn);
+            break;
+        case kVkSubtract:
+            RotateBy(-kQuarterTurn);
+            break;
+        case kVkMultiply:
+            ScaleBy(2.0f, 2.0f);
+            break;
+        case kVkDivide:
+            ScaleBy(0.5f, 0.5f);
+            break;
+        case kVkSpace:
+            AskTyped(flags);
+            break;
+        case kVkControl:
+            if (GetStep() == Step::TargetPoint) {
+                AskPolar(flags);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void CFuncToolMoveCopy::AskTyped(unsigned flags) {
+    if (GetStep() == Step::BasePoint) {
+        if (const auto p = AskPoint("X", "Y", GetSnapPoint())) {
+            ClickAt(*p, flags);
+        }
+        return;
+    }
+    const PointF base = GetBasePoint();
+    const PointF mouse = GetSnapPoint();
+    if (const auto d = AskPoint("dX", "dY", {mouse.x - base.x, mouse.y - base.y})) {
+        ClickAt({base.x + d->x, base.y + d->y}, flags);
+    }
+}
+
+void CFuncToolMoveCopy::AskPolar(unsigned flags) {
+    const PointF base = GetBasePoint();
+    const PointF mouse = GetSnapPoint();
+    const float factor = GetFactor();
+    float distance = Distance(base, mouse) * factor;
+    auto angle = static_cast<float>(RadToDeg(DirectionAngle(base.x, base.y, mouse.x, mouse.y)));
+    if (!AskValues(kDistanceLabel, distance, kAngleLabel, angle)) {
+        return;
+    }
+    const PointD target = PolarPoint(base.x, base.y, DegToRad(angle), distance / factor);
+    ClickAt({static_cast<float>(target.x), static_cast<float>(target.y)}, flags);
+}
+
+}  // namespace korvo

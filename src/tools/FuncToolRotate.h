@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstdint>
+
+#include "tools/FuncToolTransform.h"
+
+namespace korvo {
+
+// Turns the selection about a centre: the angle is the one between the reference point and the
+// target point as seen from the centre. With Ctrl at the last click the selection stays and a
+// turned copy is added.
+class CFuncToolRotate : public CFuncToolTransform {
+public:
+    enum class Step : std::uint8_t { Centre, Reference, Target };
+
+    using CFuncToolTransform::CFuncToolTransform;
+
+    void OnLButtonDown(unsigned flags, int x, int y) override;
+    // The turn comes from the clicks alone, so the ghost is not turned or scaled otherwise.
+    void RotateBy(float) override {}
+    void ScaleBy(float, float) override {}
+
+    Step GetStep() const { return static_cast<Step>(GetStepNumber()); }
+    PointF GetCentre() const { return centre_; }
+
+protected:
+    void FollowMouse(PointF p) override;
+    void StepBack() override;
+    void OnToolKey(int key, unsigned flags) override;
+
+private:
+    void SetStep(Step step) { SetStepNumber(static_cast<std::uint8_t>(step)); }
+    // Radians from the reference direction to the direction of `p`, both seen from the centre.
+    double AngleTo(PointF p) const;
+    void Apply(PointF target, bool keepOriginals);
+    void AskTyped(unsigned flags);
+
+    PointF centre_;
+    PointF reference_;
+};
+
+}  // namespace korvo

@@ -1,0 +1,178 @@
+#include "tools/FuncToolTransform.h"
+
+#include <new>
+#include <string>
+
+#include "model/Data.h"
+#include "model/DataCollection.h"
+#include "model/DrawObjTransformation.h"
+#include "model/Paper.h"
+#include "platform/DialogHost.h"
+#include "platform/KeyCodes.h"
+#include "view/KorvoFEView.h"
+#include "view/RedrawBatch.h"
+#include "view/ViewCommands.h"
+
+namespace korvo {
+
+CFuncToolTransform::~CFuncToolTransform() = default;
+
+void CFuncToolTransform::Start() {
+    step_ = 0;
+    SetFeedback(true);
+    BuildGhost(GetSnapPoint());
+}
+
+void CFuncToolTransform::End() {
+    ghost_.reset();
+    SetStatusText("");
+    CFuncTool::End();
+}
+
+void CFuncToolTransform::BuildGhost(PointF origin) {
+    ghost_.reset();
+    const CPaper* paper = Paper();
+    if (paper == nullptr) {
+        return;
+    }
+    std::unique_ptr<CData> ghost(new (std::nothrow) CData(kFirstTransientType));
+    std::unique_ptr<CDataCollection> copies = CloneSelected(*paper->GetCollection());
+    std::unique_ptr<CDrawObjTransformation> frame(new (std::nothrow) CDrawObjTransformation);
+    if (ghost == nullptr || copies == nullptr || frame == nullptr) {
+        return;  // no ghost to show; the edits themselves do not need one
+    }
+    frame->SetX1(origin.x);
+    frame->SetY1(origin.y);
+    ghost->SetElement(std::move(frame));
+    ghost->SetChildren(std::move(copies));
+    ghost_ = std::move(ghost);
+}
+
+void CFuncToolTransform::ResetGhost() {
+    // Made afresh rather than turned back: whatever an earlier attempt did to it is gone.
+    BuildGhost(GetSnapPoint());
+    MarkScreen();
+}
+
+CDrawObjTransformation* CFuncToolTransform::GhostFrame() const {
+    return ghost_ != nullptr ? static_cast<CDrawObjTransformation*>(ghost_->GetElement()) : nullptr;
+}
+
+const CDataCollection* CFuncToolTransform::GetGhostNodes() const {
+    return ghost_ != nullptr ? ghost_->GetChildren() : nullptr;
+}
+
+GhostPose CFuncToolTransform::GetGhostPose() const {
+    const CDrawObjTransformation* frame = GhostFrame();
+    if (frame == nullptr) {
+        return {};
+    }
+    return {frame->GetAxisA(), frame->GetAxisB(), frame->GetAngle()};
+}
+
+void CFuncToolTransform::DrawFeedback(IDrawContext& dc) {
+    CFuncTool::DrawFeedback(dc);
+    CPaper* paper = Paper();
+    if (step_ == 0 || paper == nullptr || ghost_ == nullptr || !ghost_->HasChildren()) {
+        return;
+    }
+    ghost_->GetChildren()->Draw(*paper, &dc);
+}
+
+void CFuncToolTransform::OnMouseMove(unsigned flags, int x, int y) {
+    CFuncTool::OnMouseMove(flags, x, y);
+    FollowMouse(GetSnapPoint());
+}
+
+void CFuncToolTransform::OnRButtonDown(unsigned, int, int) {
+    if (step_ == 0) {
+        Done();
+        return;
+    }
+    StepBack();
+    MarkScreen();
+}
+
+void CFuncToolTransform::OnKeyDown(int key, int, unsigned flags) {
+    if (key != kVkEscape) {
+        OnToolKey(key, flags);
+        return;
+    }
+    if (step_ != 0) {
+        StepBack();
+        MarkScreen();
+    }
+}
+
+void CFuncToolTransform::RotateBy(float radians) {
+    const CDrawObjTransformation* frame = GhostFrame();
+    if (step_ == 0 || frame == nullptr) {
+        return;
+    }
+    ghost_->Rotate(frame->GetX1(), frame->GetY1(), radians);
+    MarkScreen();
+}
+
+void CFuncToolTransform::ScaleBy(float factorX, float factorY) {
+    const CDrawObjTransformation* frame = GhostFrame();
+    if (step_ == 0 || frame == nullptr) {
+        return;
+    }
+    ghost_->Scale(frame->GetX1(), frame->GetY1(), factorX, factorY);
+    MarkScreen();
+}
+
+void CFuncToolTransform::Redraw(const RectF& touched) const {
+    if (!touched.IsValid()) {
+        return;
+    }
+    CRedrawBatch batch(View());
+    batch.AddWorldRect(touched);
+}
+
+void CFuncToolTransform::Done() const {
+    View().CreateTool(kToolSelection);
+}
+
+bool CFuncToolTransform::AskValues(std::string_view label1, float& value1) const {
+    ValueInputRows rows{};
+    rows[0] = {std::string(label1), value1};
+    if (!View().Host().Dialogs().AskValues(rows)) {
+        return false;
+    }
+    value1 = rows[0].value;
+    return true;
+}
+
+bool CFuncToolTransform::AskValues(std::string_view label1, float& value1, std::string_view label2,
+                                   float& value2) const {
+    ValueInputRows rows{};
+    rows[0] = {std::string(label1), value1};
+    rows[1] = {std::string(label2), value2};
+    if (!View().Host().Dialogs().AskValues(rows)) {
+        return false;
+    }
+    value1 = rows[0].value;
+    value2 = rows[1].value;
+    return true;
+}
+
+std::optional<PointF> CFuncToolTransform::AskPoint(std::string_view labelX, std::string_view labelY,
+                                                   PointF preset) {
+    const float factor = GetFactor();
+    float x = preset.x * factor;
+    float y = preset.y * factor;
+    if (!AskValues(labelX, x, labelY, y)) {
+        return std::nullopt;
+    }
+    return PointF{x / factor, y / factor};
+}
+
+void CFuncToolTransform::ClickAt(PointF p, unsigned flags) {
+    SetSnapPoint(p);
+    FollowMouse(p);
+    MarkScreen();
+    OnLButtonDown(flags, 0, 0);
+}
+
+}  // namespace korvo
