@@ -6,9 +6,16 @@
 
 #include "tools/FuncToolArc.h"
 #include "tools/FuncToolCircle.h"
+#include "tools/FuncToolCopy.h"
 #include "tools/FuncToolEllipse.h"
+#include "tools/FuncToolErase.h"
+#include "tools/FuncToolFitPaper.h"
 #include "tools/FuncToolLine.h"
+#include "tools/FuncToolParallel.h"
+#include "tools/FuncToolPaste.h"
+#include "tools/FuncToolPlace.h"
 #include "tools/FuncToolPoint.h"
+#include "tools/FuncToolPolygon.h"
 #include "tools/FuncToolRectangle.h"
 #include "tools/FuncToolRedraw.h"
 #include "tools/FuncToolSelectAll.h"
@@ -47,6 +54,20 @@ template <class Tool>
 IToolFactory::Made MakeSelecting(CKorvoFEView& view, SelectionMode mode) {
     return {IToolFactory::Kind::Main,
             std::unique_ptr<IViewTool>(new (std::nothrow) Tool(view, mode))};
+}
+
+// The parallel, polygon, erase, fit, placement and clipboard tools.
+constexpr int kToolCut = 19057;
+constexpr int kToolPaste = 19059;
+constexpr int kToolErase = 19074;
+constexpr int kToolPlace = 19078;
+constexpr int kToolParallel = 19190;
+constexpr int kToolFitPaper = 19240;
+constexpr int kToolPolygon = 19458;
+
+IToolFactory::Made MakeCopy(CKorvoFEView& view, CFuncToolCopy::Mode mode) {
+    return {IToolFactory::Kind::Main,
+            std::unique_ptr<IViewTool>(new (std::nothrow) CFuncToolCopy(view, mode))};
 }
 
 // The selection tools.
@@ -99,6 +120,23 @@ IToolFactory::Made CToolFactory::Make(int toolId, CKorvoFEView& view) {
             return MakeTool<CFuncToolRectangle>(Kind::Main, view);
         case kToolPoint:
             return MakeTool<CFuncToolPoint>(Kind::Main, view);
+        // The parallel, polygon, erase, fit, placement and clipboard tools.
+        case kToolParallel:
+            return MakeTool<CFuncToolParallel>(Kind::Main, view);
+        case kToolPolygon:
+            return MakeTool<CFuncToolPolygon>(Kind::Main, view);
+        case kToolErase:
+            return MakeTool<CFuncToolErase>(Kind::Main, view);
+        case kToolFitPaper:
+            return MakeTool<CFuncToolFitPaper>(Kind::Main, view);
+        case kToolPlace:
+            return MakeTool<CFuncToolPlace>(Kind::Main, view);
+        case kToolCut:
+            return MakeCopy(view, CFuncToolCopy::Mode::Cut);
+        case kToolCopy:
+            return MakeCopy(view, CFuncToolCopy::Mode::Copy);
+        case kToolPaste:
+            return MakeTool<CFuncToolPaste>(Kind::Main, view);
         default:
             break;
     }
