@@ -1,4 +1,4 @@
-// Erase and fit on the whole sheet, the clipboard's stored collections, and dropping copies of
+// Erase on the whole sheet, the clipboard's stored collections, and dropping copies of
 // carried nodes.
 #include <gtest/gtest.h>
 
@@ -24,51 +24,6 @@ std::unique_ptr<CData> Line(float x1, float y1, float x2, float y2, std::uint16_
                             std::uint16_t level = 1) {
     return MakeNode(std::make_unique<CDrawObjLine>(x1, y1, x2, y2, 0, 250, 0, level), kNodeLine,
                     mark);
-}
-
-std::vector<std::vector<float>> Lines(const CDataCollection& nodes) {
-    std::vector<std::vector<float>> lines;
-    for (const CData* node : nodes) {
-        const CDrawObj* e = node->GetElement();
-        lines.push_back({e->GetX1(), e->GetY1(), e->GetX2(), e->GetY2()});
-    }
-    return lines;
-}
-
-TEST(SheetEdits, FitMovesAnOutlyingDrawingToTheOriginAndSizesTheArea) {
-    using L = std::vector<float>;
-    const struct {
-        std::string what;
-        std::vector<L> before;
-        bool fitted;
-        std::vector<L> after;
-        PointF extension;
-    } cases[] = {
-        {"left of the area",
-         {{-5, 10, 20, 30}, {0, 50, 5, 50}},
-         true,
-         {{0, 0, 25, 20}, {5, 40, 10, 40}},
-         {25, 40}},
-        {"below the area", {{10, -1, 10, 5}}, true, {{0, 0, 0, 6}}, {0, 6}},
-        {"beyond the right", {{10, 10, 700, 20}}, true, {{0, 0, 690, 10}}, {690, 10}},
-        {"beyond the top", {{10, 150, 10, 351}}, true, {{0, 0, 0, 201}}, {0, 201}},
-        {"inside",
-         {{0, 0, 620, 350}, {20, 20, 30, 30}},
-         false,
-         {{0, 0, 620, 350}, {20, 20, 30, 30}},
-         {620, 350}},
-        {"nothing drawn", {}, false, {}, {620, 350}},
-        {"too wide to show", {{-1e7f, 0, 1e7f, 0}}, true, {{0, 0, 2e7f, 0}}, {999999, 0}},
-    };
-    for (const auto& c : cases) {
-        const auto paper = MakePaper();
-        for (const L& l : c.before) {
-            paper->AddNode(Line(l[0], l[1], l[2], l[3]));
-        }
-        EXPECT_EQ(FitDrawingToPaper(*paper), c.fitted) << c.what;
-        EXPECT_EQ(Lines(*paper->GetCollection()), c.after) << c.what;
-        EXPECT_EQ(paper->GetExtension(), c.extension) << c.what;
-    }
 }
 
 TEST(SheetEdits, EraseTakesSelectedNodesAtAnyDepthAndReportsWhereTheyWere) {

@@ -251,6 +251,18 @@ TEST_F(PlaceToolsTest, EraseAndFitWorkAtOnceAndHandOver) {
          {{0, 0, 25, 20}, {5, 50, 15, 50}},
          {25, 50}},
         {"fit inside", kCmdFitPaper, {{10, 10, 20, 20}}, {}, {{10, 10, 20, 20}}, {620, 350}},
+        {"fit past the right",
+         kCmdFitPaper,
+         {{10, 150, 700, 351}},
+         {},
+         {{0, 0, 690, 201}},
+         {690, 201}},
+        {"fit too wide to show",
+         kCmdFitPaper,
+         {{-1e7, 0, 1e7, 0}},
+         {},
+         {{0, 0, 2e7, 0}},
+         {999999, 0}},
     };
     for (const auto& c : cases) {
         ViewHarness run{{2490, 1410}};
