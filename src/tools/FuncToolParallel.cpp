@@ -20,6 +20,11 @@ void CFuncToolParallel::Start() {
     BackToPick();
 }
 
+void CFuncToolParallel::End() {
+    SetStatusText("");
+    CFuncToolDraw::End();
+}
+
 void CFuncToolParallel::BackToPick() {
     step_ = Step::Pick;
     picked_ = nullptr;

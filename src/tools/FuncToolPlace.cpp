@@ -37,6 +37,11 @@ void CFuncToolPlace::Start() {
     PickUp(*paper);
 }
 
+void CFuncToolPlace::End() {
+    SetStatusText("");
+    CFuncToolDraw::End();
+}
+
 std::unique_ptr<CDataCollection> CFuncToolPlace::GetSymbol() {
     IViewHost& host = View().Host();
     const std::optional<std::vector<std::byte>> bytes = host.GetClipboardData(kClipboardFormat);

@@ -23,6 +23,8 @@ public:
     ~CFuncToolPlace() override;
 
     void Start() override;
+    // The tool's values leave the status bar with it.
+    void End() override;
     void DrawFeedback(IDrawContext& dc) override;
     void OnLButtonDown(unsigned flags, int x, int y) override;
     void OnMouseMove(unsigned flags, int x, int y) override;

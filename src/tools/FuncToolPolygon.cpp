@@ -19,6 +19,11 @@ void CFuncToolPolygon::Start() {
     ReadSheetValues();
 }
 
+void CFuncToolPolygon::End() {
+    SetStatusText("");
+    CFuncToolDraw::End();
+}
+
 void CFuncToolPolygon::ReadSheetValues() {
     if (const CPaper* paper = Paper()) {
         const SheetValues& v = paper->Values();

@@ -15,6 +15,8 @@ public:
     using CFuncToolDraw::CFuncToolDraw;
 
     void Start() override;
+    // The tool's values leave the status bar with it.
+    void End() override;
     void DrawFeedback(IDrawContext& dc) override;
     void OnLButtonDown(unsigned flags, int x, int y) override;
     void OnMouseMove(unsigned flags, int x, int y) override;

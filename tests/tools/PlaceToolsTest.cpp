@@ -162,6 +162,7 @@ TEST_F(PlaceToolsTest, ParallelCopiesLinesAndEllipsesThroughTheSecondClick) {
     }
     h.RClick({0, 0});
     EXPECT_EQ(h.View().GetToolId(), kToolSelectionTool);
+    EXPECT_EQ(h.host.Pane(kPaneToolValues), "") << "the values go with the tool";
     EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
