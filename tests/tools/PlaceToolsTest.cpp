@@ -14,6 +14,7 @@
 #include "model/DataCollection.h"
 #include "model/DrawObjCircle.h"
 #include "model/DrawObjEllipse.h"
+#include "model/DrawObjLine.h"
 #include "model/DrawObjPolygon.h"
 #include "platform/KeyCodes.h"
 #include "support/PaperFixture.h"
@@ -191,6 +192,20 @@ TEST_F(PlaceToolsTest, ParallelSpaceTypesTheDistanceAndHowManyToMake) {
     EXPECT_EQ(Drawing().GetCount(), 3u);
     EXPECT_EQ(ToolAs<CFuncToolParallel>()->GetStep(), CFuncToolParallel::Step::Place);
     EXPECT_THAT(h.Violations(), IsEmpty());
+}
+
+TEST_F(PlaceToolsTest, ParallelOfAGroupMemberJoinsItsGroup) {
+    auto group = std::make_unique<CData>();
+    group->AddChild(
+        MakeNode(std::make_unique<CDrawObjLine>(20, 20, 40, 20, 0, 250, 0, 1), kNodeLine));
+    CData* owner = h.Paper().AddNode(std::move(group));
+    h.Command(kCmdParallel);
+    h.Click({30, 20});
+    h.Click({30, 25});
+    EXPECT_EQ(Drawing().GetCount(), 1u);
+    ASSERT_EQ(owner->GetChildren()->GetCount(), 2u);
+    EXPECT_EQ(Geometry(*owner->GetChildren()->GetAt(1)), (std::vector<double>{20, 25, 40, 25}));
+    EXPECT_THAT(h.Violations(), IsEmpty()) << "the copy's parent link is the group";
 }
 
 TEST_F(PlaceToolsTest, PolygonTakesClickedAndTypedVertices) {
