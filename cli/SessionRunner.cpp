@@ -7,6 +7,7 @@
 #include "model/Paper.h"
 #include "platform/KeyCodes.h"
 #include "view/KorvoFEView.h"
+#include "view/ViewCommands.h"
 
 namespace korvo {
 
@@ -49,6 +50,10 @@ bool CSessionRunner::Run(const SessionLine& line) {
             // Reaching a menu or a toolbar ends auto-scrolling on the way.
             host_.EndAutoScroll();
             host_.DeliverCommand(line.id);
+            break;
+        case SessionVerb::Tool:
+            host_.EndAutoScroll();
+            view_->OnToolMessage(kMsgCreateTool, line.id);
             break;
         case SessionVerb::Key:
             Key(line);

@@ -180,6 +180,18 @@ bool ParseCommand(const Words& words, SessionLine& line, std::string& error) {
     return CheckCommand(line.id, error);
 }
 
+// Tools without a menu command (Load symbol, 19078) are reached the way other programs reach
+// them: by the private message that carries a tool id.
+bool ParseTool(const Words& words, SessionLine& line, std::string& error) {
+    const auto id = words.size() == 2 ? ReadInt(words[1], 0, kMaxCommandId) : std::nullopt;
+    if (!id) {
+        error = "tool wants one tool id from 0 to " + std::to_string(kMaxCommandId);
+        return false;
+    }
+    line.id = *id;
+    return true;
+}
+
 // The name the command table gives a key in its key sequences ("L", "Del", "Esc"); empty for
 // keys no command is bound to.
 std::string KeyNameOf(int key) {
@@ -320,6 +332,10 @@ bool ParseWords(const Words& words, SessionLine& line, std::string& error) {
         line.verb = SessionVerb::Command;
         return ParseCommand(words, line, error);
     }
+    if (verb == "tool") {
+        line.verb = SessionVerb::Tool;
+        return ParseTool(words, line, error);
+    }
     if (verb == "key") {
         line.verb = SessionVerb::Key;
         return ParseKey(words, line, error);
@@ -372,7 +388,8 @@ SessionScript ParseSessionScript(std::string_view text) {
 }
 
 std::string DescribeSessionScript() {
-    return "Script lines (# starts a comment): size W H; command ID; move|down|up|click|dblclick|"
+    return "Script lines (# starts a comment): size W H; command ID; tool ID (the message that "
+           "installs a tool by id, for tools no menu reaches); move|down|up|click|dblclick|"
            "rdown|rup|rclick|rdblclick|mdown X Y [shift] [ctrl]; wheel X Y DELTA [shift] [ctrl] "
            "(X and Y in drawing units, each taken to the nearest pixel of the view as it is then, "
            "DELTA 120 per notch away from the user; the pointer moves there before a button goes "

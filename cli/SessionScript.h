@@ -10,6 +10,7 @@ namespace korvo {
 enum class SessionVerb {
     Size,       // the window gets a new client size
     Command,    // a menu, toolbar or key command by id
+    Tool,       // the view's private message that installs a tool by id (1126)
     Move,       // the pointer moves
     Down,       // left button pressed
     Up,         // left button released
@@ -42,7 +43,7 @@ struct SessionLine {
     double y = 0.0;
     int width = 0;  // size
     int height = 0;
-    int id = 0;     // command; for a key, the command bound to it (0 for none)
+    int id = 0;     // command or tool; for a key, the command bound to it (0 for none)
     int delta = 0;  // wheel
     int key = 0;    // virtual key
     bool shift = false;

@@ -1,20 +1,24 @@
 // Archive bytes arrive through the clipboard from other programs. A load either fails cleanly or
 // yields objects that store and load again to the same bytes. What was loaded then goes through
-// what a user may do with it in a document: pasted onto the sheet (with curves whose angles are
-// far outside a turn added), snapped to, picked, cut against each other, converted to lines,
-// trimmed, stored as a glyph and decoded again, copied and stored.
+// what a user may do with it in a document: pasted onto the sheet (as the paste tools take
+// clipboard data, and with curves whose angles are far outside a turn added), snapped to,
+// picked, cut against each other, converted to lines, trimmed, stored as a glyph and decoded
+// again, copied and stored.
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
 
 #include "app/CoreClasses.h"
 #include "app/KorvoFEDoc.h"
+#include "edit/ClipboardNodes.h"
+#include "edit/PlaceEdits.h"
 #include "geometry/ElementIntersections.h"
 #include "model/DataCollection.h"
 #include "model/DrawObjEllipse.h"
@@ -128,6 +132,21 @@ void PasteLoaded(CKorvoFEDoc& doc, std::vector<std::unique_ptr<CObject>>& object
     }
 }
 
+// The paste tools' road: the bytes as clipboard data, refused whole with a reason or carried,
+// centred and dropped.
+void PasteAsClipboard(CPaper& paper, std::span<const std::uint8_t> data) {
+    const std::span<const std::byte> bytes(reinterpret_cast<const std::byte*>(data.data()),
+                                           data.size());
+    LoadedNodes loaded = LoadNodes(bytes);
+    Trap(!loaded.nodes && loaded.error.empty());
+    if (!loaded.nodes) {
+        return;
+    }
+    paper.SetClientRect({0, 0, 640, 370});
+    CentreNodesAt(paper, *loaded.nodes, PointF{100.0f, 100.0f});
+    DropCopies(paper, *loaded.nodes, std::nullopt);
+}
+
 void SnapAndPick(CPaper& paper) {
     paper.SetClientRect({0, 0, 640, 370});
     for (const DevicePoint p : {DevicePoint{5, 365}, DevicePoint{105, 165}, DevicePoint{200, 300},
@@ -201,6 +220,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::memcpy(&wild, data + size - sizeof wild, sizeof wild);
     }
     PasteLoaded(doc, objects);
+    PasteAsClipboard(*doc.GetPaper(), bytes);
     AddWildCurves(*doc.GetPaper(), wild);
 
     CPaper& paper = *doc.GetPaper();

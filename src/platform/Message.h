@@ -21,7 +21,8 @@ enum class FixedText {
     ErrorStoringBackgroundBitmap,  // "Error storing background bitmap !!!"
     FontFileDamaged,               // path, record, byte offset, reason, characters kept
     FontFileCutShort,              // path, bytes read, characters kept
-    FontFileNotSaved               // path, the system's reason
+    FontFileNotSaved,              // path, the system's reason
+    ClipboardDamaged               // what is damaged, byte offset
 };
 
 // The exact text of a fixed message (with its printf-style placeholders), empty for None.

@@ -76,7 +76,7 @@ constexpr std::array kCommands = std::to_array<CommandInfo>({
     {41029, "&Ellipse", "Draw an axis-parallel ellipse\nDraw ellipse", "", "ellipse", "", false},
     {41239, "Draw point", "Draw a point\nDraw point", "", "point", "", false},
     {41045, "&Parallel", "Draw parallel to existing element\nDraw Parallel", "", "parallel", "", false},
-    {41234, "", "Draw a regular polygon of lines\nPolygon", "", "polygon", "", false},
+    {41234, "P&olygon", "Draw a filled polygon through the clicked points\nPolygon", "", "polygon", "", false},
 
     // --- View -----------------------------------------------------------------------------------
     {ID_VIEW_TOOLBAR, "&Standard", "Show or hide the Standard toolbar\nToggle ToolBar", "", "", "", true},
@@ -88,7 +88,7 @@ constexpr std::array kCommands = std::to_array<CommandInfo>({
     {41043, "&Redraw", "Redraw the drawing\nRedraw", "", "redraw", "", false},
     {ID_ZOOM_ORIGINAL, "Zoom &original", "Show the whole drawing area\nZoom original", "F3", "zoom-original", "", false},
     {ID_ZOOM_WINDOW, "Zoom &window", "Zoom to a window dragged with two clicks\nZoom window", "F4", "zoom-window", "", false},
-    {41163, "", "Fit the paper into the window\nFit paper", "", "zoom-fit", "", false},
+    {41163, "&Fit paper", "Fit the drawing area to the drawing\nFit paper", "", "zoom-fit", "", false},
     {19240, "Show &all", "Show the whole paper\nShow all", "", "", "", false},
     {ID_GRID_ON_OFF, "On / Off", "Grid On / Off\nGrid On / Off", "G", "grid", "", true},
     {ID_GRID_FIRST + 0, "0.10 mm", "Grid of 0.10 mm\n0.10 mm", "", "", "", true},
@@ -173,12 +173,12 @@ constexpr std::array kDocEdit = {
 };
 constexpr std::array kDocView = {
     kToolbarsMenu, Cmd(ID_VIEW_STATUS_BAR), kSeparator,
-    Cmd(41043), Cmd(ID_ZOOM_ORIGINAL), Cmd(ID_ZOOM_WINDOW), Cmd(19240), kSeparator,
+    Cmd(41043), Cmd(ID_ZOOM_ORIGINAL), Cmd(ID_ZOOM_WINDOW), Cmd(19240), Cmd(41163), kSeparator,
     kGridMenu, Cmd(ID_SNAP), Cmd(41124), Cmd(41125), kSeparator,
     Cmd(ID_SHOW_TABLE), Cmd(ID_HELP_LINES),
 };
 constexpr std::array kDocDraw = {
-    Cmd(41040), Cmd(41041), Cmd(41026), Cmd(41027), Cmd(41029), Cmd(41239), Cmd(41045),
+    Cmd(41040), Cmd(41041), Cmd(41026), Cmd(41027), Cmd(41029), Cmd(41239), Cmd(41045), Cmd(41234),
 };
 constexpr std::array kDocChar = {
     Cmd(ID_LOAD_CHAR), Cmd(ID_SAVE_CHAR), Cmd(ID_CLEAR_CHAR), kSeparator, Cmd(41241), Cmd(41242),

@@ -7,13 +7,21 @@
 #include "tools/FuncToolArc.h"
 #include "tools/FuncToolBreak.h"
 #include "tools/FuncToolCircle.h"
+#include "tools/FuncToolCopy.h"
 #include "tools/FuncToolEllipse.h"
 #include "tools/FuncToolExtend.h"
 #include "tools/FuncToolJoin.h"
 #include "tools/FuncToolLine.h"
 #include "tools/FuncToolMirror.h"
 #include "tools/FuncToolMoveCopy.h"
+#include "tools/FuncToolErase.h"
+#include "tools/FuncToolFitPaper.h"
+#include "tools/FuncToolLine.h"
+#include "tools/FuncToolParallel.h"
+#include "tools/FuncToolPaste.h"
+#include "tools/FuncToolPlace.h"
 #include "tools/FuncToolPoint.h"
+#include "tools/FuncToolPolygon.h"
 #include "tools/FuncToolRectangle.h"
 #include "tools/FuncToolRedraw.h"
 #include "tools/FuncToolRotate.h"
@@ -55,6 +63,20 @@ template <class Tool>
 IToolFactory::Made MakeSelecting(CKorvoFEView& view, SelectionMode mode) {
     return {IToolFactory::Kind::Main,
             std::unique_ptr<IViewTool>(new (std::nothrow) Tool(view, mode))};
+}
+
+// The parallel, polygon, erase, fit, placement and clipboard tools.
+constexpr int kToolCut = 19057;
+constexpr int kToolPaste = 19059;
+constexpr int kToolErase = 19074;
+constexpr int kToolPlace = 19078;
+constexpr int kToolParallel = 19190;
+constexpr int kToolFitPaper = 19240;
+constexpr int kToolPolygon = 19458;
+
+IToolFactory::Made MakeCopy(CKorvoFEView& view, CFuncToolCopy::Mode mode) {
+    return {IToolFactory::Kind::Main,
+            std::unique_ptr<IViewTool>(new (std::nothrow) CFuncToolCopy(view, mode))};
 }
 
 // The selection tools.
@@ -145,6 +167,23 @@ IToolFactory::Made CToolFactory::Make(int toolId, CKorvoFEView& view) {
             return MakeTool<CFuncToolScale>(Kind::Main, view);
         case kToolMirror:
             return MakeTool<CFuncToolMirror>(Kind::Main, view);
+        // The parallel, polygon, erase, fit, placement and clipboard tools.
+        case kToolParallel:
+            return MakeTool<CFuncToolParallel>(Kind::Main, view);
+        case kToolPolygon:
+            return MakeTool<CFuncToolPolygon>(Kind::Main, view);
+        case kToolErase:
+            return MakeTool<CFuncToolErase>(Kind::Main, view);
+        case kToolFitPaper:
+            return MakeTool<CFuncToolFitPaper>(Kind::Main, view);
+        case kToolPlace:
+            return MakeTool<CFuncToolPlace>(Kind::Main, view);
+        case kToolCut:
+            return MakeCopy(view, CFuncToolCopy::Mode::Cut);
+        case kToolCopy:
+            return MakeCopy(view, CFuncToolCopy::Mode::Copy);
+        case kToolPaste:
+            return MakeTool<CFuncToolPaste>(Kind::Main, view);
         default:
             break;
     }

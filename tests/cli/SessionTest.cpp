@@ -478,7 +478,8 @@ TEST(Session, DrawingListsTheLoadedLinesWithTheirMarks) {
     const std::string drawing = session.dir.File("d.json");
     const CommandRun run = session.Run(
         "answer 65\ncommand 32824\n"
-        "dblclick 150 150 shift   # selects every element\n",
+        "dblclick 150 150 shift   # selects every element; the copy that follows deselects\n"
+        "command 41022            # Select all\n",
         {"--drawing", drawing});
     ASSERT_EQ(run.status, 0) << run.err;
     json expected = session.Decoded(65);

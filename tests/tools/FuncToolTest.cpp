@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "edit/ClipboardNodes.h"
 #include "model/DataCollection.h"
 #include "platform/KeyCodes.h"
 #include "support/ViewHarness.h"
@@ -241,7 +242,12 @@ TEST(FuncToolTest, ShiftDoubleClickSelectsTheWholeDrawing) {
     h.AddLine(10, 10, 20, 20);
     h.AddLine(300, 10, 320, 20);
     h.DblClick({50, 50}, kMkShift);
-    EXPECT_EQ(h.Paper().GetCollection()->CountMark(kMarkSelected), 2);
+    // Selected, then copied, and copying deselects.
+    const LoadedNodes copied = LoadNodes(h.host.clipboard.at(kClipboardFormat));
+    ASSERT_NE(copied.nodes, nullptr) << copied.error;
+    EXPECT_EQ(copied.nodes->GetCount(), 2u);
+    EXPECT_EQ(h.Paper().GetCollection()->CountMark(kMarkSelected), 0);
+    EXPECT_EQ(h.View().GetToolId(), kToolSelection);
     EXPECT_THAT(h.Violations(), IsEmpty());
 }
 

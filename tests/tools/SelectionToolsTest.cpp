@@ -548,9 +548,10 @@ TEST(SelectionToolsTest, DoubleClicksOutsideTheTable) {
     h.DblClick({60, 50});
     EXPECT_EQ(a->GetMark(), kMarkSelected);
     EXPECT_EQ(b->GetMark(), kMarkNormal);
-    // Shift + double click selects everything (and hands it to the copy tool).
+    // Shift + double click selects everything and hands it to the copy tool, which deselects.
     h.DblClick({60, 100}, kMkShift);
-    EXPECT_THAT(Marks(h.Paper()), ElementsAre(1, 1));
+    EXPECT_THAT(Marks(h.Paper()), ElementsAre(0, 0));
+    EXPECT_TRUE(h.host.ClipboardHasFormat(kClipboardFormat));
     EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
