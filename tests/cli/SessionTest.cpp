@@ -191,19 +191,19 @@ TEST(SessionAnswers, DialogsCheckLikeTheirWindows) {
         const Outcome outcome = a.AnswerUserGrid(x, y);
         return std::pair(outcome, std::to_string(x) + " " + std::to_string(y));
     };
+    const std::string gridRange = "Please enter a number between 0 and 1e+10.";
     using Ask = std::function<std::pair<Outcome, std::string>(CSessionAnswers&)>;
-    const std::string integerRange = "Please enter an integer between 33 and 255.";
+    const std::string codes = "Please enter an integer between 33 and 255.";
+    const std::string counts = "Please enter an integer between 2 and 255.";
+    const std::string integer = "Please enter an integer.";
     const std::vector<std::pair<Ask, std::vector<Case>>> dialogs = {
         {character,
          {
              {{"65"}, Outcome::Answered, "65", {}},
              {{"ok"}, Outcome::Answered, "70", {}},
-             {{"32", "65.5", "256", "255"},
-              Outcome::Answered,
-              "255",
-              {integerRange, "Please enter an integer.", integerRange}},
-             {{"32"}, Outcome::Unanswered, "70", {integerRange}},
-             {{"300", "cancel", "65"}, Outcome::Cancelled, "70", {integerRange}},
+             {{"32", "65.5", "256", "255"}, Outcome::Answered, "255", {codes, integer, codes}},
+             {{"32"}, Outcome::Unanswered, "70", {codes}},
+             {{"300", "cancel", "65"}, Outcome::Cancelled, "70", {codes}},
              {{"yes"}, Outcome::Invalid, "70", {}},
              {{"65 66"}, Outcome::Invalid, "70", {}},
              {{"max"}, Outcome::Invalid, "70", {}},
@@ -211,21 +211,14 @@ TEST(SessionAnswers, DialogsCheckLikeTheirWindows) {
         {lines,
          {
              {{"max"}, Outcome::Answered, "0", {}},
-             {{"1", "256", "2"},
-              Outcome::Answered,
-              "2",
-              {"Please enter an integer between 2 and 255.",
-               "Please enter an integer between 2 and 255."}},
+             {{"1", "256", "2"}, Outcome::Answered, "2", {counts, counts}},
              {{"ok"}, Outcome::Answered, "10", {}},
              {{"no"}, Outcome::Invalid, "10", {}},
          }},
         {grid,
          {
              {{"0 1e10"}, Outcome::Answered, "0.000000 10000000000.000000", {}},
-             {{"-1 2", "3 4"},
-              Outcome::Answered,
-              "3.000000 4.000000",
-              {"Please enter a number between 0 and 1e+10."}},
+             {{"-1 2", "3 4"}, Outcome::Answered, "3.000000 4.000000", {gridRange}},
              {{"1"}, Outcome::Invalid, "2.500000 2.500000", {}},
              {{"1 1e39", "ok"}, Outcome::Answered, "2.500000 2.500000", {"Please enter a number."}},
          }},
