@@ -29,28 +29,19 @@ struct MapCase {
 
 TEST(JhfImportTest, PlacesEveryGlyphWithOneScaleAndOffset) {
     const std::vector<MapCase> cases = {
-        {"y flipped, left bound at 0",
-         {Glyph(-5, {{{-5, -10}, {5, 10}}})},
-         10,
-         0,
+        // clang-format off
+        {"y flipped, left bound at 0", {Glyph(-5, {{{-5, -10}, {5, 10}}})}, 10, 0,
          {{{M, 0, 200}, {D, 100, 0}}}},
         {"overhang moves every left bound to xOffset",
-         {Glyph(-3, {{{-5, 0}, {-3, 4}}}), Glyph(0, {{{0, 0}, {8, 0}}})},
-         20,
-         2,
+         {Glyph(-3, {{{-5, 0}, {-3, 4}}}), Glyph(0, {{{0, 0}, {8, 0}}})}, 20, 2,
          {{{M, 0, 80}, {D, 40, 0}}, {{M, 40, 80}, {D, 200, 80}}}},
-        {"lone vertex is a point, repeats kept",
-         {Glyph(0, {{{0, 0}}, {{2, 2}, {2, 2}, {4, 0}}})},
-         50,
-         0,
-         {{{O, 0, 100}, {M, 100, 0}, {D, 100, 0}, {D, 200, 100}}}},
-        {"rounding stays on the grid",
-         {Glyph(0, {{{0, 0}, {1, 0}, {2, 0}, {3, 3}}})},
-         200.0 / 3,
-         0,
+        {"lone vertex is a point, repeats kept", {Glyph(0, {{{0, 0}}, {{2, 2}, {2, 2}, {4, 0}}})},
+         50, 0, {{{O, 0, 100}, {M, 100, 0}, {D, 100, 0}, {D, 200, 100}}}},
+        {"rounding stays on the grid", {Glyph(0, {{{0, 0}, {1, 0}, {2, 0}, {3, 3}}})}, 200.0 / 3, 0,
          {{{M, 0, 200}, {D, 67, 200}, {D, 133, 200}, {D, 200, 0}}}},
         {"zero span", {Glyph(4, {{{4, 4}}})}, 1, 0, {{{O, 0, 0}}}},
         {"no vertices", {Glyph(0, {}), Glyph(3, {})}, 0, 0, {}},
+        // clang-format on
     };
     for (const MapCase& c : cases) {
         SCOPED_TRACE(c.name);

@@ -191,19 +191,19 @@ TEST(SessionAnswers, DialogsCheckLikeTheirWindows) {
         const Outcome outcome = a.AnswerUserGrid(x, y);
         return std::pair(outcome, std::to_string(x) + " " + std::to_string(y));
     };
+    const std::string gridRange = "Please enter a number between 0 and 1e+10.";
     using Ask = std::function<std::pair<Outcome, std::string>(CSessionAnswers&)>;
-    const std::string integerRange = "Please enter an integer between 33 and 255.";
+    const std::string codes = "Please enter an integer between 33 and 255.";
+    const std::string counts = "Please enter an integer between 2 and 255.";
+    const std::string integer = "Please enter an integer.";
     const std::vector<std::pair<Ask, std::vector<Case>>> dialogs = {
         {character,
          {
              {{"65"}, Outcome::Answered, "65", {}},
              {{"ok"}, Outcome::Answered, "70", {}},
-             {{"32", "65.5", "256", "255"},
-              Outcome::Answered,
-              "255",
-              {integerRange, "Please enter an integer.", integerRange}},
-             {{"32"}, Outcome::Unanswered, "70", {integerRange}},
-             {{"300", "cancel", "65"}, Outcome::Cancelled, "70", {integerRange}},
+             {{"32", "65.5", "256", "255"}, Outcome::Answered, "255", {codes, integer, codes}},
+             {{"32"}, Outcome::Unanswered, "70", {codes}},
+             {{"300", "cancel", "65"}, Outcome::Cancelled, "70", {codes}},
              {{"yes"}, Outcome::Invalid, "70", {}},
              {{"65 66"}, Outcome::Invalid, "70", {}},
              {{"max"}, Outcome::Invalid, "70", {}},
@@ -211,21 +211,14 @@ TEST(SessionAnswers, DialogsCheckLikeTheirWindows) {
         {lines,
          {
              {{"max"}, Outcome::Answered, "0", {}},
-             {{"1", "256", "2"},
-              Outcome::Answered,
-              "2",
-              {"Please enter an integer between 2 and 255.",
-               "Please enter an integer between 2 and 255."}},
+             {{"1", "256", "2"}, Outcome::Answered, "2", {counts, counts}},
              {{"ok"}, Outcome::Answered, "10", {}},
              {{"no"}, Outcome::Invalid, "10", {}},
          }},
         {grid,
          {
              {{"0 1e10"}, Outcome::Answered, "0.000000 10000000000.000000", {}},
-             {{"-1 2", "3 4"},
-              Outcome::Answered,
-              "3.000000 4.000000",
-              {"Please enter a number between 0 and 1e+10."}},
+             {{"-1 2", "3 4"}, Outcome::Answered, "3.000000 4.000000", {gridRange}},
              {{"1"}, Outcome::Invalid, "2.500000 2.500000", {}},
              {{"1 1e39", "ok"}, Outcome::Answered, "2.500000 2.500000", {"Please enter a number."}},
          }},
@@ -473,73 +466,98 @@ TEST(Session, TraceShowsEveryChangeOfTheElementCount) {
     EXPECT_EQ(run.out, count(0) + count(PairsOf(info, 66)) + count(0) + count(PairsOf(info, 65)));
 }
 
-TEST(Session, DrawingListsTheLoadedLinesWithTheirMarks) {
-    Session session;
-    const std::string drawing = session.dir.File("d.json");
-    const CommandRun run = session.Run(
-        "answer 65\ncommand 32824\n"
-        "dblclick 150 150 shift   # selects every element; the copy that follows deselects\n"
-        "command 41022            # Select all\n",
-        {"--drawing", drawing});
-    ASSERT_EQ(run.status, 0) << run.err;
-    json expected = session.Decoded(65);
-    ASSERT_FALSE(expected.empty());
-    for (json& element : expected) {
-        element["mark"] = 1;
-    }
-    EXPECT_EQ(json::parse(test::ReadText(drawing))["elements"], expected);
+json DrawnLine(double x1, double y1, double x2, double y2, int mark = 0) {
+    return json{{"type", "line"}, {"x1", x1},   {"y1", y1},    {"x2", x2},
+                {"y2", y2},       {"level", 1}, {"mark", mark}};
 }
 
-// The drawing tools through their commands, clicks and typed values, at 4 pixels per unit so the
-// clicks land on the very points named.
-TEST(Session, DrawingToolsTakeClicksAndTypedValues) {
-    Session session;
-    const std::string drawing = session.dir.File("d.json");
-    const CommandRun run = session.Run(
-        "size 2490 1410\n"
-        "command 41030     # Zoom original\n"
-        "command 41040     # Line\n"
-        "click 10 10\n"
-        "click 30 10\n"
-        "answer 90 20      # angle and length\n"
-        "key ctrl\n"
-        "rclick 0 0\n"
-        "command 41026     # Circle\n"
-        "click 100 100\n"
-        "answer 7\n"
-        "key space\n"
-        "command 41027     # Arc: centre, start, end\n"
-        "click 150 100\n"
-        "click 160 100\n"
-        "click 150 110\n"
-        "command 41041     # Rectangle, typed\n"
-        "answer 10 10\n"
-        "key space\n"
-        "answer 5 5\n"
-        "key space\n"
-        "command 41239     # Point\n"
-        "click 60 60\n"
-        "rclick 60 60\n",
-        {"--drawing", drawing});
-    ASSERT_EQ(run.status, 0) << run.err;
-    auto line = [](double x1, double y1, double x2, double y2) {
-        return json{{"type", "line"}, {"x1", x1},   {"y1", y1}, {"x2", x2},
-                    {"y2", y2},       {"level", 1}, {"mark", 0}};
+// Element by element and key by key; numbers within the rounding of a turn or a reflection.
+void ExpectDrawing(const json& got, const json& want) {
+    ASSERT_EQ(got.size(), want.size()) << got.dump();
+    for (std::size_t i = 0; i < want.size(); ++i) {
+        EXPECT_EQ(got[i].size(), want[i].size()) << got[i].dump();
+        for (const auto& [key, value] : want[i].items()) {
+            if (value.is_number()) {
+                EXPECT_NEAR(got[i][key].get<double>(), value.get<double>(), 1e-3) << got[i].dump();
+            } else {
+                EXPECT_EQ(got[i][key], value) << got[i].dump();
+            }
+        }
+    }
+}
+
+// A line from (10, 10) to (30, 10), drawn and selected, on the whole sheet at 4 pixels per unit so
+// the clicks land on the very points named.
+constexpr const char* kWholeSheet = "size 2490 1410\ncommand 41030     # Zoom original\n";
+const std::string kSelectedLine = std::string(kWholeSheet) +
+                                  "command 41040     # Line\n"
+                                  "click 10 10\nclick 30 10\nrclick 0 0\n"
+                                  "command 41022     # Select all\n";
+
+// Every kind of tool through its command, clicks, keys and typed values, to the drawing written.
+TEST(Session, ToolsReachTheDrawingThroughTheirCommands) {
+    const json circle = {
+        {"type", "ellipse"}, {"cx", 100},  {"cy", 100},  {"a", 7},     {"b", 7},
+        {"rotation", 0},     {"start", 0}, {"end", 360}, {"level", 1}, {"mark", 0}};
+    const json point = {{"type", "point"}, {"x", 60}, {"y", 60}, {"level", 1}, {"mark", 0}};
+    struct Case {
+        const char* name;
+        std::string script;
+        json drawing;
     };
-    auto curve = [](double cx, double cy, double r, double start, double end) {
-        return json{{"type", "ellipse"}, {"cx", cx},       {"cy", cy},   {"a", r},     {"b", r},
-                    {"rotation", 0},     {"start", start}, {"end", end}, {"level", 1}, {"mark", 0}};
+    const Case cases[] = {
+        {"drawing tools",
+         std::string(kWholeSheet) + "command 41040     # Line\n"
+                                    "click 10 10\nclick 30 10\n"
+                                    "answer 90 20      # angle and length\n"
+                                    "key ctrl\nrclick 0 0\n"
+                                    "command 41026     # Circle\n"
+                                    "click 100 100\nanswer 7\nkey space\n"
+                                    "command 41239     # Point\n"
+                                    "click 60 60\nrclick 60 60\n",
+         {DrawnLine(10, 10, 30, 10), DrawnLine(30, 10, 30, 30), circle, point}},
+        {"trim, extend, join and break",
+         std::string(kWholeSheet) +
+             "command 41040     # Line: five lines\n"
+             "click 100 20\nclick 100 180\nrclick 0 0\n"
+             "click 40 60\nclick 160 60\nrclick 0 0\n"
+             "click 40 120\nclick 90 120\nrclick 0 0\n"
+             "click 20 150\nclick 60 150\nrclick 0 0\n"
+             "click 80 170\nclick 80 140\nrclick 0 0\n"
+             "command 41091     # Trim at the vertical line, the left half clicked\n"
+             "click 100 40\nclick 60 60\nrclick 0 0\n"
+             "command 41089     # Extend to the vertical line, the end half clicked\n"
+             "click 100 100\nclick 80 120\nrclick 0 0\n"
+             "command 41039     # Join: one lengthened, the other cut back\n"
+             "click 50 150\nclick 80 160\nrclick 0 0\n"
+             "command 41088     # Break the vertical line between 80 and 50\n"
+             "click 100 100\nclick 100 80\nclick 100 50\nrclick 0 0\n",
+         {DrawnLine(100, 20, 100, 50), DrawnLine(100, 60, 160, 60), DrawnLine(40, 120, 100, 120),
+          DrawnLine(20, 150, 80, 150), DrawnLine(80, 170, 80, 150), DrawnLine(100, 80, 100, 180)}},
+        {"move, turned half round on the keypad",
+         kSelectedLine + "command 41034\nclick 10 10\nkey kp_add\nkey kp_add\nclick 100 100\n",
+         {DrawnLine(100, 100, 80, 100, 1)}},
+        {"copy",
+         kSelectedLine + "command 41228\nclick 0 0\nclick 5 50\n",
+         {DrawnLine(10, 10, 30, 10), DrawnLine(15, 60, 35, 60, 1)}},
+        {"rotated copy with ctrl",
+         kSelectedLine + "command 41086\nclick 10 10\nclick 30 10\nclick 10 30 ctrl\n",
+         {DrawnLine(10, 10, 30, 10, 1), DrawnLine(10, 10, 10, 30)}},
+        {"scale",
+         kSelectedLine + "command 41087\nclick 10 10\nclick 30 20\n",
+         {DrawnLine(10, 10, 50, 10, 1)}},
+        {"mirror",
+         kSelectedLine + "command 41090\nclick 0 20\nclick 50 20\n",
+         {DrawnLine(10, 30, 30, 30, 1)}},
     };
-    const json expected = {line(10, 10, 30, 10),
-                           line(30, 10, 30, 30),
-                           curve(100, 100, 7, 0, 360),
-                           curve(150, 100, 10, 0, 90),
-                           line(10, 10, 15, 10),
-                           line(15, 10, 15, 15),
-                           line(15, 15, 10, 15),
-                           line(10, 15, 10, 10),
-                           {{"type", "point"}, {"x", 60}, {"y", 60}, {"level", 1}, {"mark", 0}}};
-    EXPECT_EQ(json::parse(test::ReadText(drawing))["elements"], expected);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Session session;
+        const std::string drawing = session.dir.File("d.json");
+        const CommandRun run = session.Run(c.script, {"--drawing", drawing});
+        ASSERT_EQ(run.status, 0) << run.err;
+        ExpectDrawing(json::parse(test::ReadText(drawing))["elements"], c.drawing);
+    }
 }
 
 }  // namespace

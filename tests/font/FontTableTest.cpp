@@ -10,25 +10,8 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-TEST(GlyphStream, CountsPairsUpToTheEnd) {
-    struct Case {
-        const char* what;
-        Bytes stream;
-        int pairs;
-    };
-    const Case cases[] = {
-        {"move, draw, point", {CMD_MOVE, 10, 20, 30, 40, CMD_POINT, 5, 5, CMD_END}, 3},
-        {"only the end", {CMD_END}, 0},
-        {"odd trailing byte counts as a pair", {10, 20, 30, CMD_END}, 2},
-        {"bytes after the end are not counted", {1, 2, CMD_END, 3, 4}, 1},
-        {"no end inside the storage", {CMD_MOVE, 1, 2, 3, 4}, 2},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(CountStreamPairs(c.stream), c.pairs) << c.what;
-    }
-}
-
-TEST(GlyphStream, WalksPairsLikeTheFileWriter) {
+// The pair count and the walk must agree: the count sizes the file records the walk fills.
+TEST(GlyphStream, WalksAndCountsPairsLikeTheFileWriter) {
     struct Case {
         const char* what;
         Bytes stream;
@@ -41,18 +24,27 @@ TEST(GlyphStream, WalksPairsLikeTheFileWriter) {
           {GlyphOp::Draw, 100, 200},
           {GlyphOp::Draw, 200, 0},
           {GlyphOp::Point, 7, 8}}},
+        {"only the end", {CMD_END}, {}},
         {"draw after a point stays a draw",
          {CMD_POINT, 5, 5, 6, 6, CMD_END},
          {{GlyphOp::Point, 5, 5}, {GlyphOp::Draw, 6, 6}}},
         {"stream starting without a command byte", {9, 8, CMD_END}, {{GlyphOp::Draw, 9, 8}}},
+        {"bytes after the end are not read", {1, 2, CMD_END, 3, 4}, {{GlyphOp::Draw, 1, 2}}},
         // The last pair of an odd stream takes CMD_END as its y, as the writer copies it.
         {"odd trailing byte", {CMD_MOVE, 10, CMD_END}, {{GlyphOp::Move, 10, CMD_END}}},
+        {"odd trailing byte after a pair",
+         {10, 20, 30, CMD_END},
+         {{GlyphOp::Draw, 10, 20}, {GlyphOp::Draw, 30, CMD_END}}},
         {"storage ends without CMD_END",
          {CMD_MOVE, 1, 2, 3},
          {{GlyphOp::Move, 1, 2}, {GlyphOp::Draw, 3, CMD_END}}},
+        {"storage ends on a pair",
+         {CMD_MOVE, 1, 2, 3, 4},
+         {{GlyphOp::Move, 1, 2}, {GlyphOp::Draw, 3, 4}}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ReadGlyphCommands(c.stream), c.expected) << c.what;
+        EXPECT_EQ(CountStreamPairs(c.stream), static_cast<int>(c.expected.size())) << c.what;
     }
 }
 

@@ -13,6 +13,7 @@
 #include "model/DrawObjPolygon.h"
 #include "model/Paper.h"
 #include "support/GoldenImage.h"
+#include "support/PaperFixture.h"
 #include "support/ScopedSwitches.h"
 
 namespace korvo {
@@ -29,10 +30,7 @@ std::unique_ptr<CPaper> SmallSheet() {
 std::vector<std::unique_ptr<CData>> Elements() {
     std::vector<std::unique_ptr<CData>> nodes;
     auto add = [&](std::unique_ptr<CDrawObj> element, std::int32_t type, std::uint16_t mark) {
-        auto node = std::make_unique<CData>(type);
-        node->SetElement(std::move(element));
-        node->SetMark(mark);
-        nodes.push_back(std::move(node));
+        nodes.push_back(test::MakeNode(std::move(element), type, mark));
     };
     add(std::make_unique<CDrawObjLine>(2, 2, 18, 10, 0, 500, 0x000000, 1), kNodeLine, 0);
     add(std::make_unique<CDrawObjLine>(2, 22, 38, 22, 1, 750, 0xC03000, 1), kNodeLine, 0);

@@ -69,24 +69,13 @@ Points Far(std::mt19937& random) {
 // the right and bottom edges just outside it, and a line entering the image on the very step
 // where it moves across.
 const Points kExtremes = {
-    {INT_MIN, INT_MIN},
-    {INT_MAX, INT_MAX},
-    {INT_MIN, 20},
-    {INT_MAX, 21},
-    {30, INT_MAX},
-    {31, INT_MIN},
-    {0, 0},
-    {kWidth, kHeight},
-    {kWidth - 1, 0},
-    {-1, kHeight},
-    {kWidth, 0},
-    {kWidth, kHeight},
-    {12, 12},
-    {12, 12},
-    {0, kHeight - 1},
-    {kWidth, kHeight - 1},
-    {-2, 5},
-    {2, 6},
+    // clang-format off
+    {INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}, {INT_MIN, 20},    {INT_MAX, 21},
+    {30, INT_MAX},      {31, INT_MIN},      {0, 0},           {kWidth, kHeight},
+    {kWidth - 1, 0},    {-1, kHeight},      {kWidth, 0},      {kWidth, kHeight},
+    {12, 12},           {12, 12},           {0, kHeight - 1}, {kWidth, kHeight - 1},
+    {-2, 5},            {2, 6},
+    // clang-format on
 };
 
 using Draw = void (*)(IDrawContext& dc, const Points& points);

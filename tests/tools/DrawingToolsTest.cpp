@@ -11,6 +11,7 @@
 #include "model/DataCollection.h"
 #include "model/DrawObj.h"
 #include "platform/KeyCodes.h"
+#include "support/ValueRows.h"
 #include "support/ViewHarness.h"
 #include "tools/FuncTool.h"
 #include "tools/FuncToolArc.h"
@@ -69,13 +70,6 @@ Shape ShapeOf(const CData& node) {
     }
 }
 
-ValueInputRows Typed(float first, float second = 0.0f) {
-    ValueInputRows rows{};
-    rows[0].value = first;
-    rows[1].value = second;
-    return rows;
-}
-
 // Zoomed to the whole sheet, a client of 2490 x 1410 pixels shows its 620 x 350 units at exactly 4
 // pixels per unit, so every quarter unit is a pixel and clicks land on the very points the tests
 // name.
@@ -101,23 +95,13 @@ protected:
         EXPECT_NE(tool, nullptr);
         return *tool;
     }
-    // The labels and prefilled values the value-input dialog was shown with, last first.
-    std::vector<std::pair<std::string, float>> LastDialog() const {
-        std::vector<std::pair<std::string, float>> shown;
-        for (const ValueInputRow& row : h.host.valuePresets.back()) {
-            if (!row.label.empty()) {
-                shown.emplace_back(row.label, row.value);
-            }
-        }
-        return shown;
-    }
+    ShownRows LastDialog() const { return Shown(h.host.valuePresets.back()); }
 
     ViewHarness h{{2490, 1410}};
 };
 
 TEST_F(DrawingToolsTest, LineChainSkipsRepeatedClicksAndRightClickEndsIt) {
     h.Command(kCmdLine);
-    EXPECT_EQ(h.View().GetToolId(), 19060);
     h.Move({10, 10});
     EXPECT_EQ(Status(), "X = 10.0 Y = 10.0");
     h.Click({10, 10});
@@ -153,6 +137,7 @@ TEST_F(DrawingToolsTest, LineChainSkipsRepeatedClicksAndRightClickEndsIt) {
 }
 
 TEST_F(DrawingToolsTest, CircleAndEllipseAxesFollowTheCursor) {
+    const Shape ellipse = Curve(50, 50, 6, 3, 0, 360);
     const struct {
         int command;
         PointF cursor;
@@ -164,14 +149,8 @@ TEST_F(DrawingToolsTest, CircleAndEllipseAxesFollowTheCursor) {
         {kCmdCircle, {46, 47}, "CX = 50.0 CY = 50.0 R = 4.0", {Curve(50, 50, 4, 4, 0, 360)}},
         {kCmdCircle, {50, 50}, "CX = 50.0 CY = 50.0", {}},
         // The cursor is a corner of the bounding box, on either side of the centre.
-        {kCmdEllipse,
-         {56, 53},
-         "CX = 50.0 CY = 50.0 A = 6.0 B = 3.0",
-         {Curve(50, 50, 6, 3, 0, 360)}},
-        {kCmdEllipse,
-         {44, 47},
-         "CX = 50.0 CY = 50.0 A = 6.0 B = 3.0",
-         {Curve(50, 50, 6, 3, 0, 360)}},
+        {kCmdEllipse, {56, 53}, "CX = 50.0 CY = 50.0 A = 6.0 B = 3.0", {ellipse}},
+        {kCmdEllipse, {44, 47}, "CX = 50.0 CY = 50.0 A = 6.0 B = 3.0", {ellipse}},
         {kCmdEllipse, {56, 50}, "CX = 50.0 CY = 50.0 A = 6.0 B = 0.0", {}},  // no height
     };
     for (const auto& c : cases) {
@@ -289,18 +268,17 @@ TEST_F(DrawingToolsTest, SnappedPointsAreUsedWhileTheCrosshairFollowsTheCursor) 
 }
 
 TEST_F(DrawingToolsTest, TypedValuesAndThePolarEntry) {
-    using Shown = std::vector<std::pair<std::string, float>>;
     h.Command(kCmdLine);
     h.Move({7, 8});
     h.host.AnswerValues(Typed(10, 20));
     h.Key(kVkSpace);
-    EXPECT_EQ(LastDialog(), (Shown{{"X", 7.0f}, {"Y", 8.0f}}));
+    EXPECT_EQ(LastDialog(), (ShownRows{{"X", 7.0f}, {"Y", 8.0f}}));
     h.host.AnswerValues(Typed(5, 0));
     h.Key(kVkSpace);
-    EXPECT_EQ(LastDialog(), (Shown{{"dX", 0.0f}, {"dY", 0.0f}}));
+    EXPECT_EQ(LastDialog(), (ShownRows{{"dX", 0.0f}, {"dY", 0.0f}}));
     h.host.AnswerValues(Typed(90, 10));
     h.Key(kVkControl);
-    EXPECT_EQ(LastDialog(), (Shown{{"Angle", 0.0f}, {"Length", 0.0f}}));
+    EXPECT_EQ(LastDialog(), (ShownRows{{"Angle", 0.0f}, {"Length", 0.0f}}));
     h.Move({25, 40});  // 10 right and 10 up of the chain's end
     h.host.AnswerValues(std::nullopt);
     h.Key(kVkControl);

@@ -12,6 +12,7 @@
 
 #include "model/DataCollection.h"
 #include "platform/KeyCodes.h"
+#include "support/ValueRows.h"
 #include "support/ViewHarness.h"
 #include "tools/FuncToolScale.h"
 #include "view/ViewCommands.h"
@@ -42,13 +43,6 @@ PointD Turn(PointD p, PointD c, double degrees) {
     const double a = degrees * kPi / 180.0;
     return {c.x + (p.x - c.x) * std::cos(a) - (p.y - c.y) * std::sin(a),
             c.y + (p.x - c.x) * std::sin(a) + (p.y - c.y) * std::cos(a)};
-}
-
-ValueInputRows Typed(float first, float second = 0.0f) {
-    ValueInputRows rows{};
-    rows[0].value = first;
-    rows[1].value = second;
-    return rows;
 }
 
 // Zoomed to the whole sheet, 2490 x 1410 pixels show 4 pixels per unit: clicks land exactly.
@@ -131,6 +125,7 @@ TEST_F(TransformToolsTest, TheGhostIsDrawnLiveFromTheBasePointUntilAStepBack) {
 }
 
 TEST_F(TransformToolsTest, CopyRotateAndMirrorKeepOrReplaceTheSelection) {
+    const auto shift = [](PointD p) { return PointD{p.x + 50, p.y + 5}; };
     const auto quarter = [](PointD p) { return Turn(p, {50, 50}, 90); };
     const auto flipAt40 = [](PointD p) { return PointD{p.x, 80 - p.y}; };
     const struct {
@@ -142,15 +137,7 @@ TEST_F(TransformToolsTest, CopyRotateAndMirrorKeepOrReplaceTheSelection) {
         bool copied;
         int originalMark;
     } cases[] = {
-        {"copy",
-         kCmdCopy,
-         {{0, 0}, {50, 5}},
-         0,
-         [](PointD p) {
-             return PointD{p.x + 50, p.y + 5};
-         },
-         true,
-         0},
+        {"copy", kCmdCopy, {{0, 0}, {50, 5}}, 0, shift, true, 0},
         {"rotate", kCmdRotate, {{50, 50}, {60, 50}, {50, 60}}, 0, quarter, false, 1},
         {"rotate, ctrl", kCmdRotate, {{50, 50}, {60, 50}, {50, 60}}, kMkControl, quarter, true, 1},
         {"mirror about y = 40", kCmdMirror, {{0, 40}, {100, 40}}, 0, flipAt40, false, 1},
@@ -247,12 +234,11 @@ TEST_F(TransformToolsTest, RightClickAndEscapeStepBackWithAFreshGhostOnlyRightCl
 }
 
 TEST_F(TransformToolsTest, TypedValuesAndCancelledDialogs) {
-    using Shown = std::vector<std::pair<std::string, float>>;
     const struct {
         const char* name;
         int command;
         std::vector<std::pair<int, ValueInputRows>> entries;  // key, answer
-        Shown lastDialog;
+        ShownRows lastDialog;
         Seg result;
     } cases[] = {
         {"move by an offset",
@@ -292,13 +278,7 @@ TEST_F(TransformToolsTest, TypedValuesAndCancelledDialogs) {
             h.host.AnswerValues(answer);
             h.Key(key);
         }
-        Shown shown;
-        for (const ValueInputRow& row : h.host.valuePresets.back()) {
-            if (!row.label.empty()) {
-                shown.emplace_back(row.label, row.value);
-            }
-        }
-        EXPECT_EQ(shown, c.lastDialog);
+        EXPECT_EQ(Shown(h.host.valuePresets.back()), c.lastDialog);
         ExpectSeg(*line, c.result);
         EXPECT_TRUE(BackToSelection());
     }

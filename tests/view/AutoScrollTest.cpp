@@ -41,23 +41,17 @@ TEST(AutoScroll, SpeedCurveAroundItsBends) {
         bool coarse;
         int speed;
     };
+    // Inside the origin window, at its edge, where the straight rise ends and the curve begins;
+    // then the coarse steps.
     const Case cases[] = {
-        {kHalf - 1, false, 0},
-        {-(kHalf - 1), false, 0},  // inside the origin window
-        {kHalf, false, 2},
-        {-kHalf, false, -2},  // at its edge
-        {kHalf + 42, false, 86},
-        {-(kHalf + 42), false, -86},  // the straight rise ends
-        {kHalf + 43, false, 88},
-        {-(kHalf + 43), false, -88},  // the curve begins
-        {kHalf + 142, false, 402},
-        {kHalf + 143, false, 406},
-        {kHalf - 1, true, 0},
-        {kHalf, true, 32},
-        {23, true, 32},
-        {24, true, 48},
-        {-24, true, -48},
+        // clang-format off
+        {kHalf - 1, false, 0},     {-(kHalf - 1), false, 0},    {kHalf, false, 2},
+        {-kHalf, false, -2},       {kHalf + 42, false, 86},     {-(kHalf + 42), false, -86},
+        {kHalf + 43, false, 88},   {-(kHalf + 43), false, -88}, {kHalf + 142, false, 402},
+        {kHalf + 143, false, 406}, {kHalf - 1, true, 0},        {kHalf, true, 32},
+        {23, true, 32},            {24, true, 48},              {-24, true, -48},
         {200, true, 400},
+        // clang-format on
     };
     for (const Case& c : cases) {
         EXPECT_EQ(CAutoScroll::SpeedOf(c.offset, kHalf, c.coarse), c.speed)
@@ -85,28 +79,12 @@ TEST(AutoScroll, TicksMoveTheWindowByGatheredUnits) {
         {"up and left", 0, bar, bar, {-(kHalf + 9), -(kHalf + 9)}, 10, 40, 40, 20},
         {"one axis: the larger offset", CAutoScroll::kOneAxis, bar, bar, {30, 25}, 10, 65, 50, 10},
         {"one axis: a tie goes to y", CAutoScroll::kOneAxis, bar, bar, {25, 25}, 10, 50, 60, 10},
-        {"one axis: the larger offset cannot scroll",
-         CAutoScroll::kOneAxis,
-         bar,
-         noRange,
-         {20, 30},
-         10,
-         50,
-         0,
-         0},
+        {"one axis: larger stuck", CAutoScroll::kOneAxis, bar, noRange, {20, 30}, 10, 50, 0, 0},
         {"coarse: 48 per tick", CAutoScroll::kCoarse, bar, bar, {24, 0}, 10, 74, 50, 10},
         {"no vertical range", 0, bar, noRange, {kHalf + 9, kHalf + 9}, 10, 60, 0, 10},
         {"horizontal bar switched off", 0, off, bar, {kHalf + 9, kHalf + 9}, 10, 50, 60, 10},
         {"stops at the limit", 0, {0, 100, 0, 95, true}, bar, {kHalf + 9, 0}, 10, 100, 50, 5},
-        {"the page shortens the limit",
-         0,
-         {0, 100, 11, 85, true},
-         bar,
-         {kHalf + 9, 0},
-         10,
-         90,
-         50,
-         5},
+        {"the page shortens it", 0, {0, 100, 11, 85, true}, bar, {kHalf + 9, 0}, 10, 90, 50, 5},
         {"stops at zero", 0, {0, 100, 0, 0, true}, bar, {-(kHalf + 9), 0}, 10, 0, 50, 0},
     };
     for (const Case& c : cases) {
