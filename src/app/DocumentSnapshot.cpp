@@ -89,7 +89,10 @@ std::uint32_t CDocumentSnapshot::Digest(const RecoveryRecord& record) {
     RecoveryRecord content = record;
     content.savedAtMs = 0;
     content.title.clear();
-    return CRecoveryFile::Crc32(CRecoveryFile::Encode(content));
+    const std::vector<std::uint8_t> bytes = CRecoveryFile::Encode(content);
+    // Not over the whole encoding: a CRC over data followed by its own CRC is the same for
+    // every input.
+    return CRecoveryFile::Crc32(std::span(bytes).first(bytes.size() - 4));
 }
 
 bool CDocumentSnapshot::Restore(CKorvoFEDoc& document, const RecoveryRecord& record,

@@ -178,6 +178,36 @@ TEST(DocumentSnapshot, RestoresWhatWasTaken) {
               CDocumentSnapshot::Digest(taken));
 }
 
+// Autosave writes only when the digest changes, so every edit must change it.
+TEST(DocumentSnapshot, DigestTellsEveryEditApart) {
+    ScriptedDocumentHost host;
+    CKorvoFEDoc doc(host);
+    Edit(doc);
+    const std::uint32_t before = CDocumentSnapshot::Digest(CDocumentSnapshot::Take(doc, "", 0));
+    const struct {
+        const char* name;
+        void (*edit)(CKorvoFEDoc&);
+    } edits[] = {
+        {"a line",
+         [](CKorvoFEDoc& d) {
+             auto line = std::make_unique<CData>(kNodeLine);
+             line->CreateLine(1, 2, 3, 4, 0, 0.25f, 0, 1);
+             d.GetPaper()->AddNode(std::move(line));
+         }},
+        {"a glyph", [](CKorvoFEDoc& d) { d.EncodeGlyph(d.GetFont().Table(), 'B'); }},
+        {"a help line", [](CKorvoFEDoc& d) { d.GetPaper()->SetHelpLine(0, 61.0f, true); }},
+        {"the character", [](CKorvoFEDoc& d) { d.SetCurrentChar('C'); }},
+        {"the file", [](CKorvoFEDoc& d) { d.SetPathName("/elsewhere.dat"); }},
+    };
+    for (const auto& e : edits) {
+        CKorvoFEDoc edited(host);
+        Edit(edited);
+        e.edit(edited);
+        EXPECT_NE(CDocumentSnapshot::Digest(CDocumentSnapshot::Take(edited, "", 0)), before)
+            << e.name;
+    }
+}
+
 TEST(DocumentSnapshot, DamagedPartsLeaveAnEmptyDocument) {
     ScriptedDocumentHost host;
     CKorvoFEDoc original(host);
