@@ -46,6 +46,8 @@ void CTextPreview::TakeDocument(const CKorvoFEDoc* document) {
     const CFontTable& table = *document->GetFont().Table();
     font_.NewTable(1);
     ParseFontFile(*font_.Table(), EncodeFontFile(table), 1, table.FontName());
+    // Reading works the blank's width out afresh; the document's own is the one it draws with.
+    font_.Table()->SetDefaultAdvance(table.DefaultAdvance());
     const int code = document->GetCurrentChar();
     CPaper* sheet = document->GetPaper();
     if (settings_.showDrawing && code > 0 && sheet != nullptr) {

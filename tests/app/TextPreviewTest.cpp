@@ -122,7 +122,7 @@ TEST(TextPreview, DrawingStandsInForTheCurrentCharacter) {
     stored.AddLine(20, 180, 180, 20);
     ASSERT_EQ(stored.doc.EncodeGlyph(stored.doc.GetFont().Table(), 'o'), 1);
 
-    const std::string text = "fox";
+    const std::string text = "f o x";  // blanks: their width must follow the document too
     const auto shown = Strokes(drawn.doc, text, true, true);
     EXPECT_EQ(shown, Strokes(stored.doc, text, true, false));
     EXPECT_NE(shown, Strokes(drawn.doc, text, true, false));
