@@ -24,8 +24,10 @@ PointF ReadPoint(CArchive& ar) {
 
 }  // namespace
 
-std::vector<std::uint8_t> CDocumentSnapshot::SheetBytes(const CPaper& paper) {
+std::vector<std::uint8_t> CDocumentSnapshot::SettingsBytes(const CPaper& paper,
+                                                           const CFontTable& table) {
     CArchive ar;
+    ar.Write<std::int32_t>(table.DefaultAdvance());
     WritePoint(ar, paper.GetGrid());
     WritePoint(ar, paper.GetGridOrigin());
     WritePoint(ar, paper.GetCrossGrid());
@@ -37,8 +39,10 @@ std::vector<std::uint8_t> CDocumentSnapshot::SheetBytes(const CPaper& paper) {
     return ar.TakeBytes();
 }
 
-bool CDocumentSnapshot::ApplySheetBytes(CPaper& paper, const std::vector<std::uint8_t>& bytes) {
+bool CDocumentSnapshot::ApplySettingsBytes(CPaper& paper, CFontTable& table,
+                                           const std::vector<std::uint8_t>& bytes) {
     CArchive ar(bytes, DrawingClasses());
+    const std::int32_t defaultAdvance = ar.Read<std::int32_t>();
     const PointF grid = ReadPoint(ar);
     const PointF gridOrigin = ReadPoint(ar);
     const PointF crossGrid = ReadPoint(ar);
@@ -51,6 +55,7 @@ bool CDocumentSnapshot::ApplySheetBytes(CPaper& paper, const std::vector<std::ui
     if (ar.IsFailed() || ar.Remaining() != 0) {
         return false;
     }
+    table.SetDefaultAdvance(defaultAdvance);
     paper.SetGrid(grid.x, grid.y);
     paper.SetGridOrigin(gridOrigin.x, gridOrigin.y);
     paper.SetCrossGrid(crossGrid.x, crossGrid.y);
@@ -74,12 +79,12 @@ RecoveryRecord CDocumentSnapshot::Take(const CKorvoFEDoc& document, const std::s
     record.title = title;
     record.savedAtMs = nowMs;
     record.currentChar = document.GetCurrentChar();
-    if (const CFontTable* table = document.GetFont().Table()) {
+    const CFontTable* table = document.GetFont().Table();
+    CPaper* paper = document.GetPaper();
+    if (table != nullptr && paper != nullptr) {
         record.fontBytes = EncodeFontFile(*table);
-    }
-    if (CPaper* paper = document.GetPaper()) {
         record.paperBytes = PaperBytes(*paper);
-        record.sheetBytes = SheetBytes(*paper);
+        record.sheetBytes = SettingsBytes(*paper, *table);
     }
     return record;
 }
@@ -115,7 +120,7 @@ bool CDocumentSnapshot::Restore(CKorvoFEDoc& document, const RecoveryRecord& rec
         document.OnNewDocument();
         return false;
     }
-    if (!ApplySheetBytes(paper, record.sheetBytes)) {
+    if (!ApplySettingsBytes(paper, table, record.sheetBytes)) {
         error = "its grid and help lines are damaged";
         document.OnNewDocument();
         return false;

@@ -8,6 +8,7 @@
 
 namespace korvo {
 
+class CFontTable;
 class CKorvoFEDoc;
 class CPaper;
 
@@ -26,8 +27,11 @@ public:
     // left as a new, empty one.
     static bool Restore(CKorvoFEDoc& document, const RecoveryRecord& record, std::string& error);
 
-    static std::vector<std::uint8_t> SheetBytes(const CPaper& paper);
-    static bool ApplySheetBytes(CPaper& paper, const std::vector<std::uint8_t>& bytes);
+    // What neither the font file nor the sheet's archive keeps: the grid, the help lines and the
+    // blank's width the font draws with.
+    static std::vector<std::uint8_t> SettingsBytes(const CPaper& paper, const CFontTable& table);
+    static bool ApplySettingsBytes(CPaper& paper, CFontTable& table,
+                                   const std::vector<std::uint8_t>& bytes);
     static std::vector<std::uint8_t> PaperBytes(CPaper& paper);
 };
 

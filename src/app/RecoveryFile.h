@@ -20,7 +20,8 @@ struct RecoveryRecord {
     std::int32_t currentChar = -1;
     std::vector<std::uint8_t> fontBytes;   // the font file as saving would write it
     std::vector<std::uint8_t> paperBytes;  // the sheet's drawing, in its archive form
-    std::vector<std::uint8_t> sheetBytes;  // grid and help lines, which the archive does not keep
+    // What neither of the two keeps: grid, help lines, the blank's width.
+    std::vector<std::uint8_t> sheetBytes;
 
     bool operator==(const RecoveryRecord&) const = default;
 };

@@ -172,6 +172,9 @@ TEST(DocumentSnapshot, RestoresWhatWasTaken) {
     EXPECT_EQ(restored.GetPaper()->GetHelpLine(2), 77.5f);
     EXPECT_FALSE(restored.GetPaper()->IsHelpLineShown(2));
     EXPECT_EQ(restored.GetPaper()->GetCollection()->GetCount(), 2u);
+    // Reading a font file works the blank's width out afresh; the edited font's own must stay.
+    EXPECT_EQ(restored.GetFont().Table()->DefaultAdvance(),
+              original.GetFont().Table()->DefaultAdvance());
     // Everything else is compared through a second snapshot.
     EXPECT_EQ(CDocumentSnapshot::Take(restored, "mine.dat", 42), taken);
     EXPECT_EQ(CDocumentSnapshot::Digest(CDocumentSnapshot::Take(restored, "other", 7)),
