@@ -90,23 +90,27 @@ void CTextPreview::Layout() {
     paper_->SetFont(hasFont_ ? &font_ : nullptr);
     paper_->SetClientRect({0, 0, std::max(width_, 1), std::max(height_, 1)});
     // Character edges are measured by the renderer itself, so clicks agree with what is drawn
-    // whatever the advance rules are. Each prefix is measured behind a mark, since the renderer
-    // shows a text of blanks alone as a dot.
+    // whatever the advance rules are. A character's advance does not depend on its neighbours;
+    // each is measured behind a mark, since the renderer shows a lone blank as a dot.
     edges_.clear();
     const VectorTextParams whole = Params(oemText_);
-    const double left = paper_->WorldToDevice(whole.origin).x;
-    edges_.push_back(left);
+    double edge = paper_->WorldToDevice(whole.origin).x;
+    edges_.push_back(edge);
+    if (!settings_.proportional) {
+        for (std::size_t n = 1; n <= oemText_.size(); ++n) {
+            edges_.push_back(edge + static_cast<double>(n) * whole.pitch);
+        }
+        return;
+    }
     CVectorTextRenderer measure(*paper_, nullptr, false);
-    const std::string marked = "X" + oemText_;
-    auto rightOf = [&](std::size_t n) {
-        const RectF box = measure.Render(Params(std::string_view(marked).substr(0, n + 1)), {});
-        return static_cast<double>(box.maxX);
+    auto rightOf = [&](const std::string& text) {
+        return static_cast<double>(measure.Render(Params(text), {}).maxX);
     };
-    const double mark = settings_.proportional ? rightOf(0) : 0.0;
-    for (std::size_t n = 1; n <= oemText_.size(); ++n) {
-        const double units = settings_.proportional ? whole.pitch + rightOf(n) - mark
-                                                    : static_cast<double>(n) * whole.pitch;
-        edges_.push_back(left + units);
+    const double mark = rightOf("X");
+    edge += whole.pitch;  // the line's own gap before its first character
+    for (const char c : oemText_) {
+        edge += rightOf(std::string("X") + c) - mark;
+        edges_.push_back(edge);
     }
 }
 
