@@ -4,8 +4,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTest>
 #include <filesystem>
 
@@ -228,6 +230,39 @@ TEST_F(RecoveryTest, ChoicesRestoreDiscardOrKeep) {
         EXPECT_EQ(RecoveryFiles().size(), static_cast<qsizetype>(c.filesLeft)) << c.name;
         app_.reset();
     }
+}
+
+// Only the files of runs that have ended are offered: a run whose lock is held is still
+// working on its files, and a lock whose process is gone is stale.
+TEST_F(RecoveryTest, FilesOfRunningEditorsAreNotOffered) {
+    test::TempDir dir;
+    const std::string font = dir.File("futural.dat");
+    std::filesystem::copy_file(kSample, font);
+    QDir().mkpath(RecoveryFolder());
+    QLockFile running(RecoveryFolder() + QStringLiteral("/7_1.lock"));
+    ASSERT_TRUE(running.tryLock(0));
+    // The lock a killed editor leaves: a process id that no process has.
+    test::WriteText((RecoveryFolder() + QStringLiteral("/8_1.lock")).toStdString(),
+                    "2147483600\nkorvofe\n" + QSysInfo::machineHostName().toStdString() + "\n");
+    const struct {
+        QString name;
+        bool offered;
+    } files[] = {
+        {QStringLiteral("7_1-1.korvorec"), false},  // still running
+        {QStringLiteral("8_1-1.korvorec"), true},   // crashed
+        {QStringLiteral("9_1-1.korvorec"), true},   // no lock at all
+    };
+    for (std::size_t i = 0; i < std::size(files); ++i) {
+        test::WriteBytes((RecoveryFolder() + QLatin1Char('/') + files[i].name).toStdString(),
+                         CRecoveryFile::Encode(CrashedRecord(font, static_cast<int>(i) + 1)));
+    }
+    CKorvoFEApp& app = Start({});
+    EXPECT_EQ(offered_, 2u);
+    EXPECT_TRUE(app.MainFrame().Children().empty()) << "nothing was chosen";
+    for (const auto& f : files) {
+        EXPECT_TRUE(RecoveryFiles().contains(f.name)) << f.name.toStdString();
+    }
+    EXPECT_TRUE(running.isLocked());
 }
 
 // Autosave follows the document: a change is written after the interval, undoing it by hand
