@@ -111,11 +111,18 @@ void CKorvoFEApp::RecoverDocuments(bool withoutAsking) {
         } else {
             choice = CRecoveryDialog::Ask(entries, nullptr);
         }
+        const auto valid = [&entries](int index) {
+            return index >= 0 && index < static_cast<int>(entries.size());
+        };
         for (const int index : choice.restore) {
-            RestoreEntry(entries.at(static_cast<std::size_t>(index)), failures);
+            if (valid(index)) {
+                RestoreEntry(entries[static_cast<std::size_t>(index)], failures);
+            }
         }
         for (const int index : choice.discard) {
-            CRecoveryStore::Remove(entries.at(static_cast<std::size_t>(index)).path);
+            if (valid(index)) {
+                CRecoveryStore::Remove(entries[static_cast<std::size_t>(index)].path);
+            }
         }
     }
     ReportRecoveryFailures(failures);
