@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QRegularExpression>
 #include <QSettings>
 
 #include "AutoSaver.h"
@@ -136,6 +137,11 @@ void CKorvoFEApp::RestoreEntry(const RecoveryEntry& entry, QStringList& failures
         const QString kept = recoveryStore_->SetAside(entry.path);
         failures << QStringLiteral("%1: %2 (kept as %3)").arg(entry.path, error, kept);
         return;
+    }
+    // A restored "Font3" that was never saved keeps File New from making a second one.
+    static const QRegularExpression newName(QStringLiteral("^Font(\\d+)$"));
+    if (const QRegularExpressionMatch m = newName.match(child->Title()); m.hasMatch()) {
+        newCount_ = std::max(newCount_, m.captured(1).toInt());
     }
     mainFrame_->AddChild(child);
     autoSaver_->WatchRestored(child, recoveryStore_->Adopt(entry.path));

@@ -232,6 +232,19 @@ TEST_F(RecoveryTest, ChoicesRestoreDiscardOrKeep) {
     }
 }
 
+// A font that was never saved comes back under its name, and File New does not repeat it.
+TEST_F(RecoveryTest, UnsavedNewFontKeepsItsName) {
+    RecoveryRecord record = CrashedRecord(kSample, 1);
+    record.originalPath.clear();
+    record.title = "Font3";
+    Leave(record, 1);
+    CKorvoFEApp& app = Start({QStringLiteral("--recover")});
+    ASSERT_EQ(app.MainFrame().Children().size(), 1u);
+    EXPECT_EQ(app.MainFrame().Children().front()->Title(), QStringLiteral("Font3"));
+    EXPECT_TRUE(app.MainFrame().Children().front()->PathName().isEmpty());
+    EXPECT_EQ(app.OnFileNew()->Title(), QStringLiteral("Font4"));
+}
+
 // Only the files of runs that have ended are offered: a run whose lock is held is still
 // working on its files, and a lock whose process is gone is stale.
 TEST_F(RecoveryTest, FilesOfRunningEditorsAreNotOffered) {
