@@ -109,6 +109,9 @@ void CAutoSaver::Update(Tracked& state) {
     }
     if (store_.Write(state.path, record)) {
         state.written = digest;
+    } else if (!failureReported_) {
+        failureReported_ = true;
+        emit WriteFailed(state.path);
     }
 }
 

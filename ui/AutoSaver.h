@@ -40,6 +40,11 @@ public:
     int IntervalMs() const { return timer_.interval(); }
     QString RecoveryPathOf(const CChildFrame* child) const;
 
+signals:
+    // The first recovery file of this run that could not be written; later ones are retried
+    // after the next change but not reported again.
+    void WriteFailed(const QString& path);
+
 private:
     struct Tracked {
         QPointer<CChildFrame> child;
@@ -56,6 +61,7 @@ private:
 
     CRecoveryStore& store_;
     QTimer timer_;
+    bool failureReported_ = false;
     std::map<const CChildFrame*, Tracked> tracked_;
 };
 

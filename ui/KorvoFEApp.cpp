@@ -48,6 +48,15 @@ bool CKorvoFEApp::InitInstance(const QStringList& arguments, bool show) {
     StartAutoSave(arguments);
     mainFrame_ = std::make_unique<CMainFrame>(*this);
     mainFrame_->RestoreLayout();
+    QObject::connect(
+        autoSaver_.get(), &CAutoSaver::WriteFailed, mainFrame_.get(), [this](const QString& path) {
+            const QString text = QStringLiteral(
+                                     "Autosave cannot write %1.\nUnsaved changes "
+                                     "are not protected against a crash; save "
+                                     "your fonts yourself.")
+                                     .arg(path);
+            MakeDialogHost(mainFrame_.get())->ShowText(text.toStdString(), MessageButtons::Ok);
+        });
     // Before the named files, so that a recovered font is the one its file name then shows.
     RecoverDocuments(arguments.contains(kRecoverOption));
     // Only a named file opens a document; without one the editor starts empty.

@@ -316,6 +316,19 @@ TEST_F(RecoveryTest, AutosaveFollowsChangesAndSaves) {
     EXPECT_EQ(RecoveryFiles().size(), 1u) << "help lines are part of the state";
     ASSERT_TRUE(child.Save(false));
     EXPECT_TRUE(RecoveryFiles().isEmpty());
+    EXPECT_TRUE(script_.asked.empty());
+
+    // A folder that cannot be written is told once, not at every change.
+    QDir(RecoveryFolder()).removeRecursively();
+    test::WriteText(RecoveryFolder().toStdString(), "in the way");
+    for (int i = 0; i < 2; ++i) {
+        child.Document().GetPaper()->SetHelpLine(0, 40.0f + i, true);
+        child.NotifyDocumentChanged();
+        wait();
+    }
+    ASSERT_EQ(script_.asked.size(), 1u);
+    EXPECT_NE(script_.asked[0].find("Autosave cannot write"), std::string::npos);
+    QFile::remove(RecoveryFolder());
 }
 
 }  // namespace
