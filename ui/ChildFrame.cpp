@@ -5,10 +5,12 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "DocumentWatch.h"
 #include "DrawingView.h"
 #include "KorvoFEApp.h"
 #include "QtDialogHost.h"
 #include "QtDocumentHost.h"
+#include "app/DocumentSnapshot.h"
 #include "app/KorvoFEDoc.h"
 #include "font/FontFile.h"
 #include "model/Paper.h"
@@ -48,6 +50,8 @@ CChildFrame::CChildFrame(CKorvoFEApp& app) : app_(app) {
     host_ = std::make_unique<CQtDocumentHost>(*dialogs_);
     document_ = std::make_unique<CKorvoFEDoc>(*host_);
     factory_ = std::make_unique<CToolFactory>();
+    watch_ = new CDocumentWatch(this);
+    connect(watch_, &CDocumentWatch::Changed, this, &CChildFrame::DocumentChanged);
 }
 
 CChildFrame::~CChildFrame() {
@@ -67,6 +71,8 @@ void CChildFrame::CreateView() {
     connect(viewWidget_, &CDrawingView::ToolbarButtonsChanged, this,
             &CChildFrame::ToolbarButtonsChanged);
     setWidget(viewWidget_);
+    watch_->Observe(viewWidget_);
+    watch_->Observe(viewWidget_->viewport());
     resize(720, 480);
 }
 
@@ -95,6 +101,23 @@ bool CChildFrame::OpenDocument(const QString& path) {
     }
     SetTitle(QFileInfo(path).fileName());
     CreateView();
+    return true;
+}
+
+bool CChildFrame::RestoreDocument(const RecoveryRecord& record, QString& error) {
+    std::string why;
+    if (!CDocumentSnapshot::Restore(*document_, record, why)) {
+        error = QString::fromStdString(why);
+        return false;
+    }
+    const QString path = QString::fromStdString(record.originalPath);
+    QString title = QString::fromStdString(record.title);
+    if (title.isEmpty()) {
+        title = path.isEmpty() ? QStringLiteral("Font") : QFileInfo(path).fileName();
+    }
+    SetTitle(title);
+    CreateView();
+    setWindowModified(true);
     return true;
 }
 
@@ -151,6 +174,7 @@ bool CChildFrame::Save(bool askName) {
     document_->OnSaveDocument(QFileInfo(path).absoluteFilePath().toStdString());
     SetTitle(QFileInfo(path).fileName());
     setWindowModified(document_->IsModified());
+    emit Saved();
     return true;
 }
 
@@ -190,11 +214,17 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
 // --- commands and status -------------------------------------------------------------------------
 
 bool CChildFrame::OnCommand(int id) {
+    // Most commands edit the document; those that do not cost a cheap comparison.
+    NotifyDocumentChanged();
     if (id == ID_HELP_LINES) {
         document_->OnHelpLines();
         return true;
     }
     return viewWidget_ != nullptr && viewWidget_->View().OnCommand(id);
+}
+
+void CChildFrame::NotifyDocumentChanged() {
+    watch_->Poke();
 }
 
 CommandUi CChildFrame::OnUpdateCommand(int id) const {

@@ -5,10 +5,12 @@
 #include <array>
 #include <memory>
 
+#include "app/RecoveryFile.h"
 #include "view/KorvoFEView.h"
 
 namespace korvo {
 
+class CDocumentWatch;
 class CDrawingView;
 class CKorvoFEApp;
 class CKorvoFEDoc;
@@ -31,6 +33,9 @@ public:
     // Reads a font file; the reader tells the user what was wrong with it, and a damaged font
     // opens with what could be read. False when the user chose not to open it.
     bool OpenDocument(const QString& path);
+    // Puts back a document a crashed run left in a recovery file, marked modified; false with
+    // `error` set when the record cannot be restored.
+    bool RestoreDocument(const RecoveryRecord& record, QString& error);
     // The font-table question, then the save question for a modified font; false keeps the
     // window open.
     bool SaveModified();
@@ -48,6 +53,9 @@ public:
     void SyncGridCommand();
     // Sends this window's status texts to the status bar again.
     void RefreshStatus();
+    // Says that the document may have changed outside the view's own events (undo, redo); the
+    // notice comes as DocumentChanged at the next turn of the event loop.
+    void NotifyDocumentChanged();
 
     CKorvoFEDoc& Document() const { return *document_; }
     CKorvoFEView& View() const;
@@ -64,6 +72,10 @@ signals:
     void PaneText(int pane, const QString& text);
     void ToolbarButtonsChanged(int commandId);
     void Closed();
+    // After a Save that wrote the font.
+    void Saved();
+    // The document may have changed (an edit, a command, undo or redo).
+    void DocumentChanged();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -78,6 +90,7 @@ private:
     std::unique_ptr<CQtDocumentHost> host_;
     std::unique_ptr<CKorvoFEDoc> document_;
     std::unique_ptr<CToolFactory> factory_;
+    CDocumentWatch* watch_ = nullptr;
     CDrawingView* viewWidget_ = nullptr;
     QString title_;
     std::array<QString, 3> paneTexts_;

@@ -6,11 +6,13 @@
 #include <memory>
 
 #include "RecentFileList.h"
+#include "dialogs/RecoveryDialog.h"
 
 class QWidget;
 
 namespace korvo {
 
+class CAutoSaver;
 class CChildFrame;
 class CMainFrame;
 class CQtDialogHost;
@@ -21,14 +23,18 @@ class CKorvoFEApp {
 public:
     // Makes the dialog host of a new child window; tests put scripted answers here.
     using DialogHostFactory = std::function<std::unique_ptr<CQtDialogHost>(QWidget* parent)>;
+    // Asks which of the recoverable fonts to restore or discard; tests answer in its place.
+    using RecoveryChooser = std::function<RecoveryChoice(const std::vector<RecoveryEntry>&)>;
 
     CKorvoFEApp();
     ~CKorvoFEApp();
     CKorvoFEApp(const CKorvoFEApp&) = delete;
     CKorvoFEApp& operator=(const CKorvoFEApp&) = delete;
 
-    // Start-up with the command line's arguments after the program name: `[FONT.dat]`. Without
-    // a file no document is opened. False ends the process.
+    // Start-up with the command line's arguments after the program name:
+    // `[--recover] [--autosave-interval=MS] [FONT.dat]`. Without a file no document is opened.
+    // Fonts a crashed run left are offered first (`--recover`: all restored without asking).
+    // False ends the process.
     bool InitInstance(const QStringList& arguments, bool show = true);
 
     CMainFrame& MainFrame() const { return *mainFrame_; }
@@ -45,14 +51,25 @@ public:
     void AddToRecentFileList(const QString& path);
 
     void SetDialogHostFactory(DialogHostFactory factory) { dialogFactory_ = std::move(factory); }
+    void SetRecoveryChooser(RecoveryChooser chooser) { recoveryChooser_ = std::move(chooser); }
+    CAutoSaver& AutoSaver() const { return *autoSaver_; }
+    CRecoveryStore& RecoveryStore() const { return *recoveryStore_; }
     std::unique_ptr<CQtDialogHost> MakeDialogHost(QWidget* parent) const;
 
 private:
     CChildFrame* FindOpen(const QString& path) const;
+    void StartAutoSave(const QStringList& arguments);
+    // Offers, restores or discards what crashed runs left; damaged files are reported.
+    void RecoverDocuments(bool withoutAsking);
+    void RestoreEntry(const RecoveryEntry& entry, QStringList& failures);
+    void ReportRecoveryFailures(const QStringList& failures);
 
     CRecentFileList recent_;
     std::unique_ptr<CMainFrame> mainFrame_;
     DialogHostFactory dialogFactory_;
+    RecoveryChooser recoveryChooser_;
+    std::unique_ptr<CRecoveryStore> recoveryStore_;
+    std::unique_ptr<CAutoSaver> autoSaver_;
     int newCount_ = 0;
 };
 

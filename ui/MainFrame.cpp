@@ -21,6 +21,7 @@
 #include "KorvoFEApp.h"
 #include "ORVGridBtn.h"
 #include "RecentFileList.h"
+#include "TextPreviewDock.h"
 #include "dialogs/AboutDialog.h"
 
 namespace korvo {
@@ -82,6 +83,9 @@ CMainFrame::CMainFrame(CKorvoFEApp& app) : app_(app), actions_(this) {
     RebuildMenus();
     CreateToolbars();
     CreateStatusBar();
+    preview_ = new CTextPreviewDock(this);
+    addDockWidget(Qt::BottomDockWidgetArea, preview_);
+    AddPreviewToggle();
 
     connect(&idleTimer_, &QTimer::timeout, this, &CMainFrame::UpdateCommandUi);
     idleTimer_.start(kIdleUpdateMs);
@@ -181,7 +185,20 @@ void CMainFrame::RebuildMenus() {
     windowMenu_ =
         actions_.FillMenuBar(*menuBar(), documentless ? FrameMenuBar() : DocumentMenuBar());
     ConnectMenus();
+    AddPreviewToggle();
     RefreshRecentFiles();
+}
+
+void CMainFrame::AddPreviewToggle() {
+    if (preview_ == nullptr) {
+        return;
+    }
+    for (QAction* entry : menuBar()->actions()) {
+        if (entry->menu() != nullptr && entry->text().remove(QLatin1Char('&')) == "View") {
+            entry->menu()->addAction(preview_->toggleViewAction());
+            return;
+        }
+    }
 }
 
 void CMainFrame::ConnectMenus() {
@@ -282,10 +299,12 @@ void CMainFrame::OnChildActivated(QMdiSubWindow* window) {
         child->SyncGridCommand();
         child->RefreshStatus();
     }
+    preview_->SetChild(ActiveChild());
     UpdateCommandUi();
 }
 
 void CMainFrame::OnChildClosed() {
+    preview_->SetChild(ActiveChild());
     RebuildMenus();
     if (Children().empty()) {
         toolPane_->clear();

@@ -18,6 +18,7 @@ namespace korvo {
 class CChildFrame;
 class CKorvoFEApp;
 class CORVGridBtn;
+class CTextPreviewDock;
 
 // The editor's main window: the menu bar (the document-less one while no font is open), the five
 // toolbars, the status bar and the area that holds one child window per open font. Commands
@@ -43,6 +44,7 @@ public:
 
     CCommandActions& Actions() { return actions_; }
     CORVGridBtn& GridButton() const { return *gridButton_; }
+    CTextPreviewDock& TextPreview() const { return *preview_; }
     QString PaneText(int pane) const;
     // True while the menu bar is the one without a document (File, View, Help).
     bool ShowsDocumentlessMenus() const { return documentlessMenus_; }
@@ -74,6 +76,7 @@ private:
     void ShowWindowList();
     void BeforeMenuShown();
     void ConnectMenus();
+    void AddPreviewToggle();
 
     CKorvoFEApp& app_;
     CCommandActions actions_;
@@ -85,6 +88,7 @@ private:
     QLabel* toolPane_ = nullptr;
     QLabel* countPane_ = nullptr;
     QMenu* windowMenu_ = nullptr;
+    CTextPreviewDock* preview_ = nullptr;
     std::vector<QAction*> windowEntries_;
     QTimer idleTimer_;
     bool documentlessMenus_ = true;

@@ -280,6 +280,10 @@ void CGlyphDrawing::ReportTooMany(int needed) const {
     host_.ShowMessage({MessageId::String(IDS_TOO_MANY_COMMANDS), {needed}, MessageButtons::Ok});
 }
 
+std::vector<GlyphCommand> CGlyphDrawing::CommandsAsDrawn() const {
+    return BuildCommands(ScanDrawing(paper_));
+}
+
 int CGlyphDrawing::EncodeGlyph(CFontTable* table, int code) {
     if (table == nullptr || table->OwnsEntries() == 0) {
         return 0;

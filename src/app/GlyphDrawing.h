@@ -44,6 +44,9 @@ public:
                     std::uint16_t style, float width, std::uint32_t color, std::uint16_t level,
                     int points);
     static bool IsInDrawingArea(double x, double y);
+    // The commands the drawing would be stored as, as it stands: nothing is converted, trimmed
+    // or asked, so curves and the parts of lines outside the area are left out.
+    std::vector<GlyphCommand> CommandsAsDrawn() const;
 
     // Set when EncodeGlyph stored a glyph; the document takes it as its modified flag.
     bool StoredSomething() const { return stored_; }

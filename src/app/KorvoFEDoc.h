@@ -51,6 +51,8 @@ public:
     bool IsModified() const { return modified_; }
     void SetModifiedFlag(bool modified = true) { modified_ = modified; }
     const std::string& GetPathName() const { return pathName_; }
+    // Where a recovered font belongs; it is not read from there.
+    void SetPathName(const std::string& path) { pathName_ = path; }
 
     // --- what the views and tools use ----------------------------------------------------------
     CKorvoFont& GetFont() { return font_; }

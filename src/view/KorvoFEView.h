@@ -78,6 +78,9 @@ public:
     void OnTimer(int id);
     // A menu, toolbar or key command; false when the view does not handle that id.
     bool OnCommand(int id);
+    // Load Char of a character chosen elsewhere (the text preview): no character dialog, but
+    // the same question before a drawing is cleared.
+    void LoadCharacter(int code);
     // The look of a command's item; nothing when the view has no rule for that id.
     std::optional<CommandUi> OnUpdateCommand(int id) const;
     void OnUpdate(int hint, const UpdateArea& area = {});
@@ -164,6 +167,7 @@ private:
 
     // commands
     void LoadChar();
+    void LoadChosen(int code);
     void SaveChar();
     void ClearChar();
     void ConvertOrTrim(bool convert);

@@ -227,6 +227,15 @@ void CKorvoFEView::LoadChar() {
     if (!document_.GetHost().AskCharacter(code)) {
         return;
     }
+    LoadChosen(code);
+}
+
+void CKorvoFEView::LoadCharacter(int code) {
+    CreateTool(kToolSelection);
+    LoadChosen(code);
+}
+
+void CKorvoFEView::LoadChosen(int code) {
     document_.SetCurrentChar(code);
     // A No keeps the drawing; the character is then loaded on top of it.
     ClearDrawing(true);

@@ -14,6 +14,8 @@ public:
         qputenv("QT_QPA_PLATFORM", "offscreen");
         config_ = std::make_unique<QTemporaryDir>();
         qputenv("XDG_CONFIG_HOME", config_->path().toUtf8());
+        // Recovery files too: a test's crash must not reach the user's own editor.
+        qputenv("XDG_DATA_HOME", (config_->path() + QStringLiteral("/data")).toUtf8());
         app_ = std::make_unique<QApplication>(argc_, argv_);
     }
     void TearDown() override {
