@@ -27,6 +27,9 @@ std::string_view FixedTextOf(FixedText id) {
         case FixedText::FontFileCutShort:
             return "Font file %s is damaged: it ends after %d bytes, without its end block.\nThe "
                    "%d characters in it were read; anything after them is missing.";
+        case FixedText::DrawingDataDamaged:
+            return "The drawing data offered is damaged: %s (byte offset %d).\nNothing of it "
+                   "was added.";
         case FixedText::None:
             break;
     }

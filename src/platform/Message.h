@@ -20,7 +20,8 @@ enum class FixedText {
     ErrorCreatingDeviceContext,    // "Error creating compatible device context !!!"
     ErrorStoringBackgroundBitmap,  // "Error storing background bitmap !!!"
     FontFileDamaged,               // path, record, byte offset, reason, characters kept
-    FontFileCutShort               // path, bytes read, characters kept
+    FontFileCutShort,              // path, bytes read, characters kept
+    DrawingDataDamaged             // reason, byte offset (dropped or pasted drawing data)
 };
 
 // The exact text of a fixed message (with its printf-style placeholders), empty for None.
