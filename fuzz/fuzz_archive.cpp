@@ -1,8 +1,9 @@
 // Archive bytes arrive through the clipboard from other programs. A load either fails cleanly or
-// yields objects that store and load again to the same bytes. What was loaded then goes through
-// what a user may do with it in a document: pasted onto the sheet (with curves whose angles are
-// far outside a turn added), snapped to, picked, cut against each other, converted to lines,
-// trimmed, stored as a glyph and decoded again, copied and stored.
+// yields objects that store and load again to the same bytes. The same bytes also go through the
+// reader that pasting and dropping use, which takes a whole collection or nothing. What was loaded
+// then goes through what a user may do with it in a document: pasted onto the sheet (with curves
+// whose angles are far outside a turn added), snapped to, picked, cut against each other, converted
+// to lines, trimmed, stored as a glyph and decoded again, copied and stored.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -16,6 +17,7 @@
 #include "app/CoreClasses.h"
 #include "app/KorvoFEDoc.h"
 #include "geometry/ElementIntersections.h"
+#include "model/ClipboardCollection.h"
 #include "model/DataCollection.h"
 #include "model/DrawObjEllipse.h"
 #include "model/DrawObjLine.h"
@@ -128,6 +130,20 @@ void PasteLoaded(CKorvoFEDoc& doc, std::vector<std::unique_ptr<CObject>>& object
     }
 }
 
+// The paste path: the bytes as clipboard data. A refusal always says why; what is taken stores as
+// clipboard data again and reads back whole, and is pasted.
+void PasteFromClipboard(CKorvoFEDoc& doc, std::span<const std::uint8_t> data) {
+    const ClipboardRead read = ReadClipboardCollection(std::as_bytes(data));
+    if (!read.nodes) {
+        Trap(read.error.empty());
+        return;
+    }
+    const std::vector<CData*> nodes(read.nodes->begin(), read.nodes->end());
+    const std::vector<std::byte> again = StoreClipboardCollection(nodes, {1.5f, -2.5f});
+    Trap(!again.empty() && !ReadClipboardCollection(again).nodes);
+    Paste(*doc.GetPaper(), *read.nodes);
+}
+
 void SnapAndPick(CPaper& paper) {
     paper.SetClientRect({0, 0, 640, 370});
     for (const DevicePoint p : {DevicePoint{5, 365}, DevicePoint{105, 165}, DevicePoint{200, 300},
@@ -201,6 +217,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::memcpy(&wild, data + size - sizeof wild, sizeof wild);
     }
     PasteLoaded(doc, objects);
+    PasteFromClipboard(doc, bytes);
     AddWildCurves(*doc.GetPaper(), wild);
 
     CPaper& paper = *doc.GetPaper();
