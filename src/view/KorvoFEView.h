@@ -24,6 +24,7 @@ class CKorvoFEDoc;
 class CPaper;
 class IDrawSurface;
 struct CDragDropState;
+struct ClipboardRead;
 class IToolFactory;
 class IViewTool;
 
@@ -109,6 +110,10 @@ public:
     IViewTool* GetActiveTool() const;
     int GetToolId() const { return toolId_; }
     int GetTempToolId() const { return tempToolId_; }
+
+    // The nodes the clipboard offers in the private format, null when it offers none. Damaged
+    // data (another program may have written it) is refused whole, with a message.
+    std::unique_ptr<CDataCollection> LoadClipboard();
 
     // --- drag and drop of the selection ----------------------------------------------------------
     // Drags the selected nodes, picked up at `pressPoint` (world units), through the host. When
@@ -202,6 +207,7 @@ private:
                     const std::vector<CData*>& nodes);
     void AddDropped(CDataCollection& nodes, PointF at);
     void ForgetDragPreview();
+    void ShowDamagedData(const ClipboardRead& read);
 
     // painting
     bool PrepareBackBuffer();

@@ -43,6 +43,25 @@ std::unique_ptr<CData> DetachFromDrawing(CPaper& paper, CData* node) {
 
 }  // namespace
 
+std::unique_ptr<CDataCollection> CKorvoFEView::LoadClipboard() {
+    const std::optional<std::vector<std::byte>> bytes = host_.GetClipboardData(kClipboardFormat);
+    if (!bytes) {
+        return nullptr;
+    }
+    ClipboardRead read = ReadClipboardCollection(*bytes);
+    if (!read.nodes) {
+        ShowDamagedData(read);
+    }
+    return std::move(read.nodes);
+}
+
+void CKorvoFEView::ShowDamagedData(const ClipboardRead& read) {
+    const MessageRequest notice{MessageId::Fixed(FixedText::DrawingDataDamaged),
+                                {read.error, static_cast<long long>(read.errorOffset)},
+                                MessageButtons::Ok};
+    host_.Dialogs().ShowMessage(notice);
+}
+
 void CKorvoFEView::DragSelection(PointF pressPoint) {
     CPaper* paper = GetPaper();
     if (paper == nullptr || CDragDropState::Current().source != nullptr) {
@@ -150,10 +169,7 @@ DropEffect CKorvoFEView::OnDrop(std::optional<std::span<const std::byte>> data, 
     }
     ClipboardRead read = ReadClipboardCollection(*data);
     if (!read.nodes) {
-        const MessageRequest notice{MessageId::Fixed(FixedText::DrawingDataDamaged),
-                                    {read.error, static_cast<long long>(read.errorOffset)},
-                                    MessageButtons::Ok};
-        host_.Dialogs().ShowMessage(notice);
+        ShowDamagedData(read);
         return DropEffect::None;
     }
     PrepareMapping();

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -159,6 +160,39 @@ TEST(DragDrop, DataFromElsewhereIsShownThenAddedAsCopiesOrRefusedWhole) {
     ASSERT_EQ(h.Paper().GetCollection()->GetCount(), 1u);
     ExpectLine(*h.Paper().GetCollection()->GetAt(0), at.x, at.y, at.x + 10, at.y);
     EXPECT_THAT(h.Violations(), IsEmpty());
+}
+
+// What Paste carries: the clipboard's nodes, whole, or nothing (with a message for damage).
+TEST(ViewClipboard, LoadsWholeCollectionsOnly) {
+    CDataCollection drawing;
+    drawing.Add(std::make_unique<CData>(kNodeLine))->CreateLine(0, 0, 10, 0, 0, 0.25f, 0, 1);
+    const std::vector<CData*> nodes{drawing.GetAt(0)};
+    const std::vector<std::byte> good = StoreClipboardCollection(nodes);
+    struct Case {
+        const char* name;
+        std::optional<std::vector<std::byte>> offered;
+        bool loads;
+        std::size_t messages;
+    };
+    const Case cases[] = {
+        {"nothing offered", std::nullopt, false, 0},
+        {"a whole collection", good, true, 0},
+        {"a cut collection", std::vector<std::byte>(good.begin(), good.end() - 1), false, 1},
+        {"nothing in the format", std::vector<std::byte>{}, false, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ViewHarness h;
+        if (c.offered) {
+            h.host.clipboard[kClipboardFormat] = *c.offered;
+        }
+        const std::unique_ptr<CDataCollection> loaded = h.View().LoadClipboard();
+        EXPECT_EQ(loaded != nullptr, c.loads);
+        EXPECT_EQ(h.host.messages.size(), c.messages);
+        if (loaded) {
+            ExpectLine(*loaded->GetAt(0), 0, 0, 10, 0);
+        }
+    }
 }
 
 }  // namespace
