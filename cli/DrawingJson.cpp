@@ -296,12 +296,16 @@ DrawingRead ReadDrawingJson(std::string_view text) {
 }
 
 nlohmann::ordered_json DrawingToJson(const CPaper& paper, const DrawingJsonOptions& options) {
+    return DrawingToJson(*paper.GetCollection(), options);
+}
+
+nlohmann::ordered_json DrawingToJson(const CDataCollection& drawing,
+                                     const DrawingJsonOptions& options) {
     nlohmann::ordered_json elements = nlohmann::ordered_json::array();
     const std::vector<const CData*> nodes =
-        options.everyElement
-            ? paper.GetCollection()->CollectByType(std::numeric_limits<std::int32_t>::min(),
-                                                   std::numeric_limits<std::int32_t>::max(), true)
-            : paper.GetCollection()->CollectByType(kNodeLine, kNodePoint, true);
+        options.everyElement ? drawing.CollectByType(std::numeric_limits<std::int32_t>::min(),
+                                                     std::numeric_limits<std::int32_t>::max(), true)
+                             : drawing.CollectByType(kNodeLine, kNodePoint, true);
     for (const CData* node : nodes) {
         nlohmann::ordered_json element =
             options.everyElement ? ElementJson(*node) : StoredJson(*node);
@@ -318,7 +322,11 @@ nlohmann::ordered_json DrawingToJson(const CPaper& paper, const DrawingJsonOptio
 }
 
 std::string WriteDrawingJson(const CPaper& paper, const DrawingJsonOptions& options) {
-    const nlohmann::ordered_json document = DrawingToJson(paper, options);
+    return WriteDrawingJson(*paper.GetCollection(), options);
+}
+
+std::string WriteDrawingJson(const CDataCollection& drawing, const DrawingJsonOptions& options) {
+    const nlohmann::ordered_json document = DrawingToJson(drawing, options);
     std::string text = "{\"elements\": [";
     const char* separator = "\n  ";
     for (const auto& element : document["elements"]) {

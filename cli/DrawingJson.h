@@ -9,6 +9,7 @@
 namespace korvo {
 
 class CData;
+class CDataCollection;
 class CPaper;
 
 // The JSON form of a glyph drawing: {"elements": [{"type": "line", "x1", "y1", "x2", "y2"},
@@ -39,8 +40,13 @@ struct DrawingJsonOptions {
 // The lines, points and ellipses of the sheet (with the options, every element), groups searched
 // depth-first; every number reads back as the same float.
 nlohmann::ordered_json DrawingToJson(const CPaper& paper, const DrawingJsonOptions& options = {});
+// The same for any nodes, such as a selection on its way to the clipboard.
+nlohmann::ordered_json DrawingToJson(const CDataCollection& drawing,
+                                     const DrawingJsonOptions& options = {});
 
 // DrawingToJson as text, one element to a line.
 std::string WriteDrawingJson(const CPaper& paper, const DrawingJsonOptions& options = {});
+std::string WriteDrawingJson(const CDataCollection& drawing,
+                             const DrawingJsonOptions& options = {});
 
 }  // namespace korvo

@@ -1,9 +1,9 @@
 // Archive bytes arrive through the clipboard from other programs. A load either fails cleanly or
-// yields objects that store and load again to the same bytes. What was loaded then goes through
-// what a user may do with it in a document: pasted onto the sheet (as the paste tools take
-// clipboard data, and with curves whose angles are far outside a turn added), snapped to,
-// picked, cut against each other, converted to lines, trimmed, stored as a glyph and decoded
-// again, copied and stored.
+// yields objects that store and load again to the same bytes. The same bytes also go through the
+// reader that pasting and dropping use, which takes a whole collection or nothing. What was loaded
+// then goes through what a user may do with it in a document: pasted onto the sheet (with curves
+// whose angles are far outside a turn added), snapped to, picked, cut against each other, converted
+// to lines, trimmed, stored as a glyph and decoded again, copied and stored.
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -17,9 +17,9 @@
 
 #include "app/CoreClasses.h"
 #include "app/KorvoFEDoc.h"
-#include "edit/ClipboardNodes.h"
 #include "edit/PlaceEdits.h"
 #include "geometry/ElementIntersections.h"
+#include "model/ClipboardCollection.h"
 #include "model/DataCollection.h"
 #include "model/DrawObjEllipse.h"
 #include "model/DrawObjLine.h"
@@ -132,19 +132,22 @@ void PasteLoaded(CKorvoFEDoc& doc, std::vector<std::unique_ptr<CObject>>& object
     }
 }
 
-// The paste tools' road: the bytes as clipboard data, refused whole with a reason or carried,
-// centred and dropped.
-void PasteAsClipboard(CPaper& paper, std::span<const std::uint8_t> data) {
-    const std::span<const std::byte> bytes(reinterpret_cast<const std::byte*>(data.data()),
-                                           data.size());
-    LoadedNodes loaded = LoadNodes(bytes);
-    Trap(!loaded.nodes && loaded.error.empty());
-    if (!loaded.nodes) {
+// The paste path: the bytes as clipboard data. A refusal always says why; what is taken stores as
+// clipboard data again and reads back whole, and is pasted.
+void PasteFromClipboard(CKorvoFEDoc& doc, std::span<const std::uint8_t> data) {
+    const ClipboardRead read = ReadClipboardCollection(std::as_bytes(data));
+    if (!read.nodes) {
+        Trap(read.error.empty());
         return;
     }
+    const std::vector<CData*> nodes(read.nodes->begin(), read.nodes->end());
+    const std::vector<std::byte> again = StoreClipboardCollection(nodes, {1.5f, -2.5f});
+    Trap(!again.empty() && !ReadClipboardCollection(again).nodes);
+    // As the paste tool carries it: centred on a point of the sheet, then dropped as copies.
+    CPaper& paper = *doc.GetPaper();
     paper.SetClientRect({0, 0, 640, 370});
-    CentreNodesAt(paper, *loaded.nodes, PointF{100.0f, 100.0f});
-    DropCopies(paper, *loaded.nodes, std::nullopt);
+    CentreNodesAt(paper, *read.nodes, PointF{100.0f, 100.0f});
+    DropCopies(paper, *read.nodes, std::nullopt);
 }
 
 void SnapAndPick(CPaper& paper) {
@@ -220,7 +223,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::memcpy(&wild, data + size - sizeof wild, sizeof wild);
     }
     PasteLoaded(doc, objects);
-    PasteAsClipboard(*doc.GetPaper(), bytes);
+    PasteFromClipboard(doc, bytes);
     AddWildCurves(*doc.GetPaper(), wild);
 
     CPaper& paper = *doc.GetPaper();

@@ -4,6 +4,8 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCursor>
+#include <QDrag>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -14,10 +16,12 @@
 #include <QWheelEvent>
 #include <cstring>
 
+#include "DrawingMime.h"
 #include "OriginWindow.h"
 #include "QtImageSurface.h"
 #include "platform/KeyCodes.h"
 #include "view/KorvoFEView.h"
+#include "view/ViewCommands.h"
 
 namespace korvo {
 
@@ -27,13 +31,6 @@ namespace {
 constexpr quint32 kScanCodeLessGreater = 94;
 // Bit 14 of a key message: the key was already down (auto-repeat).
 constexpr unsigned kKeyWasDown = 0x4000;
-
-// The clipboard's name for a private format: the name the format has on the desktop where the
-// editor first ran, so both kinds of editor understand each other.
-QString MimeOf(std::string_view format) {
-    return QStringLiteral("application/x-qt-windows-mime;value=\"%1\"")
-        .arg(QString::fromLatin1(format.data(), static_cast<qsizetype>(format.size())));
-}
 
 Qt::CursorShape QtCursorOf(CursorShape shape) {
     switch (shape) {
@@ -136,6 +133,9 @@ CDrawingView::CDrawingView(CKorvoFEDoc& document, IDialogHost& dialogs, IToolFac
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAttribute(Qt::WA_NoSystemBackground);
     viewport()->setCursor(Qt::CrossCursor);
+    // Selections dragged from any view or font land here.
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
     connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this,
             [this](int action) { OnScrollAction(ScrollBar::Horizontal, action); });
     connect(verticalScrollBar(), &QScrollBar::actionTriggered, this,
@@ -545,27 +545,122 @@ void CDrawingView::ThumbTrack(ScrollBar bar, int position) {
 
 bool CDrawingView::ClipboardHasFormat(std::string_view format) const {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data != nullptr && data->hasFormat(MimeOf(format));
+    return data != nullptr && data->hasFormat(CDrawingMime::TypeOf(format));
 }
 
 bool CDrawingView::SetClipboardData(std::string_view format, std::span<const std::byte> data) {
-    auto* mime = new QMimeData;
-    mime->setData(MimeOf(format), QByteArray(reinterpret_cast<const char*>(data.data()),
-                                             static_cast<qsizetype>(data.size())));
-    QGuiApplication::clipboard()->setMimeData(mime);
+    QGuiApplication::clipboard()->setMimeData(CDrawingMime::Make(format, data));
     return true;
 }
 
 std::optional<std::vector<std::byte>> CDrawingView::GetClipboardData(
     std::string_view format) const {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (data == nullptr || !data->hasFormat(MimeOf(format))) {
+    if (data == nullptr || !data->hasFormat(CDrawingMime::TypeOf(format))) {
         return std::nullopt;
     }
-    const QByteArray bytes = data->data(MimeOf(format));
+    const QByteArray bytes = data->data(CDrawingMime::TypeOf(format));
     std::vector<std::byte> result(static_cast<std::size_t>(bytes.size()));
     std::memcpy(result.data(), bytes.constData(), result.size());
     return result;
+}
+
+// --- drag and drop
+// ---------------------------------------------------------------------------------
+
+namespace {
+
+Qt::DropAction QtActionOf(DropEffect effect) {
+    switch (effect) {
+        case DropEffect::Copy:
+            return Qt::CopyAction;
+        case DropEffect::Move:
+            return Qt::MoveAction;
+        case DropEffect::None:
+        default:
+            return Qt::IgnoreAction;
+    }
+}
+
+// The drawing data a drag carries, or nothing when it carries none (files, text ...).
+std::optional<QByteArray> DrawingDataOf(const QMimeData* mime) {
+    const QString type = CDrawingMime::TypeOf(kClipboardFormat);
+    if (mime == nullptr || !mime->hasFormat(type)) {
+        return std::nullopt;
+    }
+    return mime->data(type);
+}
+
+std::span<const std::byte> BytesOf(const QByteArray& bytes) {
+    return {reinterpret_cast<const std::byte*>(bytes.constData()),
+            static_cast<std::size_t>(bytes.size())};
+}
+
+}  // namespace
+
+DropEffect CDrawingView::DoDragDrop(std::string_view format, std::span<const std::byte> data) {
+    auto* drag = new QDrag(viewport());
+    drag->setMimeData(CDrawingMime::Make(format, data));
+    switch (drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction)) {
+        case Qt::CopyAction:
+            return DropEffect::Copy;
+        case Qt::MoveAction:
+            return DropEffect::Move;
+        default:
+            return DropEffect::None;
+    }
+}
+
+bool CDrawingView::DragOver(QDragMoveEvent* event) {
+    const std::optional<QByteArray> bytes = DrawingDataOf(event->mimeData());
+    if (!bytes) {
+        // Font files and foreign data are the main window's to take.
+        event->ignore();
+        return false;
+    }
+    const QPoint p = event->position().toPoint();
+    const DropEffect effect = view_->OnDragOver(
+        BytesOf(*bytes), FlagsOf(event->buttons(), event->modifiers()), p.x(), p.y());
+    if (effect == DropEffect::None) {
+        event->ignore();
+    } else {
+        event->setDropAction(QtActionOf(effect));
+        event->accept();
+    }
+    return true;
+}
+
+void CDrawingView::dragEnterEvent(QDragEnterEvent* event) {
+    if (DragOver(event)) {
+        // Moves over the view must keep coming even where nothing can be dropped.
+        event->accept();
+    }
+}
+
+void CDrawingView::dragMoveEvent(QDragMoveEvent* event) {
+    DragOver(event);
+}
+
+void CDrawingView::dragLeaveEvent(QDragLeaveEvent* event) {
+    view_->OnDragLeave();
+    event->accept();
+}
+
+void CDrawingView::dropEvent(QDropEvent* event) {
+    const std::optional<QByteArray> bytes = DrawingDataOf(event->mimeData());
+    if (!bytes) {
+        event->ignore();
+        return;
+    }
+    const QPoint p = event->position().toPoint();
+    const DropEffect effect =
+        view_->OnDrop(BytesOf(*bytes), FlagsOf(event->buttons(), event->modifiers()), p.x(), p.y());
+    if (effect == DropEffect::None) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(QtActionOf(effect));
+    event->accept();
 }
 
 }  // namespace korvo

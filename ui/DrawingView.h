@@ -64,6 +64,7 @@ public:
     bool ClipboardHasFormat(std::string_view format) const override;
     bool SetClipboardData(std::string_view format, std::span<const std::byte> data) override;
     std::optional<std::vector<std::byte>> GetClipboardData(std::string_view format) const override;
+    DropEffect DoDragDrop(std::string_view format, std::span<const std::byte> data) override;
     IDialogHost& Dialogs() override { return dialogs_; }
 
     // --- CAutoScroll::ITarget: the middle button's auto-scroll drags the scroll boxes ----------
@@ -94,10 +95,16 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     static unsigned FlagsOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     void OnScrollAction(ScrollBar bar, int action);
+    // False when the drag carries no drawing (the event is then left to the main window).
+    bool DragOver(QDragMoveEvent* event);
     QScrollBar* Bar(ScrollBar bar) const;
 
     IDialogHost& dialogs_;

@@ -445,20 +445,53 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-    if (event->mimeData()->hasUrls()) {
-        event->acceptProposedAction();
+namespace {
+
+// The font files among dropped URLs: local files named *.dat, whatever the case.
+QStringList FontFilesOf(const QMimeData* mime) {
+    QStringList paths;
+    if (mime == nullptr) {
+        return paths;
     }
+    for (const QUrl& url : mime->urls()) {
+        if (url.isLocalFile() &&
+            url.toLocalFile().endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive)) {
+            paths.append(url.toLocalFile());
+        }
+    }
+    return paths;
+}
+
+void AcceptFontFiles(QDragMoveEvent* event) {
+    if (FontFilesOf(event->mimeData()).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+}  // namespace
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    AcceptFontFiles(event);
+}
+
+void CMainFrame::dragMoveEvent(QDragMoveEvent* event) {
+    AcceptFontFiles(event);
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    for (const QUrl& url : urls) {
-        if (url.isLocalFile()) {
-            app_.OpenDocumentFile(url.toLocalFile());
-        }
+    const QStringList paths = FontFilesOf(event->mimeData());
+    if (paths.isEmpty()) {
+        event->ignore();
+        return;
     }
-    event->acceptProposedAction();
+    for (const QString& path : paths) {
+        app_.OpenDocumentFile(path);
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
 }
 
 void CMainFrame::SaveLayout() const {

@@ -60,7 +60,9 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Font files (*.dat) dropped on the window open; nothing else is taken.
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:

@@ -30,9 +30,9 @@ std::string_view FixedTextOf(FixedText id) {
         case FixedText::FontFileNotSaved:
             return "The font cannot be saved as %s:\n%s.\nNothing was written and your changes "
                    "are kept; choose another place with Save As.";
-        case FixedText::ClipboardDamaged:
-            return "The drawing elements on the clipboard are damaged: %s (byte offset %d).\n"
-                   "Nothing was pasted.";
+        case FixedText::DrawingDataDamaged:
+            return "The drawing data offered is damaged: %s (byte offset %d).\nNothing of it "
+                   "was added.";
         case FixedText::None:
             break;
     }

@@ -22,7 +22,7 @@ enum class FixedText {
     FontFileDamaged,               // path, record, byte offset, reason, characters kept
     FontFileCutShort,              // path, bytes read, characters kept
     FontFileNotSaved,              // path, the system's reason
-    ClipboardDamaged               // what is damaged, byte offset
+    DrawingDataDamaged             // reason, byte offset (dropped or pasted drawing data)
 };
 
 // The exact text of a fixed message (with its printf-style placeholders), empty for None.

@@ -31,6 +31,9 @@ enum ScrollCode : int {
     kSbEndScroll = 8
 };
 
+// What a drag of the selection ended with, as the view it was dropped on answered.
+enum class DropEffect { None, Copy, Move };
+
 // Status-bar panes the view writes: the active tool's live values, and the element count.
 inline constexpr int kPaneToolValues = 1;
 inline constexpr int kPaneElementCount = 2;
@@ -95,6 +98,16 @@ public:
     // The bytes under that format, or nothing when the clipboard does not offer it.
     virtual std::optional<std::vector<std::byte>> GetClipboardData(
         std::string_view format) const = 0;
+
+    // --- drag and drop --------------------------------------------------------------------------
+    // Drags `data` under the private `format` with the mouse, allowing copy and move, until the
+    // button is released; returns what the view it was dropped on did (None when it was dropped
+    // nowhere or the drag was cancelled). Meanwhile the views under the pointer hear of it
+    // through CKorvoFEView::OnDragOver, OnDrop and OnDragLeave. A host that cannot drag ends the
+    // drag at once.
+    virtual DropEffect DoDragDrop(std::string_view, std::span<const std::byte>) {
+        return DropEffect::None;
+    }
 
     // --- questions -----------------------------------------------------------------------------
     virtual IDialogHost& Dialogs() = 0;

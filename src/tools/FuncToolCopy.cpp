@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "edit/ClipboardNodes.h"
+#include "model/ClipboardCollection.h"
 #include "model/DataCollection.h"
 #include "model/Paper.h"
 #include "view/KorvoFEView.h"
@@ -35,8 +35,8 @@ void CFuncToolCopy::Start() {
 }
 
 bool CFuncToolCopy::PutOnClipboard(std::span<CData* const> nodes) const {
-    const std::optional<std::vector<std::byte>> bytes = StoreNodes(nodes);
-    return bytes && View().Host().SetClipboardData(kClipboardFormat, *bytes);
+    const std::vector<std::byte> bytes = StoreClipboardCollection(nodes);
+    return !bytes.empty() && View().Host().SetClipboardData(kClipboardFormat, bytes);
 }
 
 }  // namespace korvo

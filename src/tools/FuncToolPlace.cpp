@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <vector>
 
-#include "edit/ClipboardNodes.h"
 #include "edit/PlaceEdits.h"
 #include "model/DataCollection.h"
 #include "model/Paper.h"
@@ -43,22 +42,11 @@ void CFuncToolPlace::End() {
 }
 
 std::unique_ptr<CDataCollection> CFuncToolPlace::GetSymbol() {
-    IViewHost& host = View().Host();
-    const std::optional<std::vector<std::byte>> bytes = host.GetClipboardData(kClipboardFormat);
-    if (!bytes || bytes->empty()) {
+    std::unique_ptr<CDataCollection> nodes = View().LoadClipboard();
+    if (!nodes || nodes->IsEmpty()) {
         return nullptr;
     }
-    LoadedNodes loaded = LoadNodes(*bytes);
-    if (!loaded.nodes) {
-        host.Dialogs().ShowMessage({MessageId::Fixed(FixedText::ClipboardDamaged),
-                                    {loaded.error, static_cast<long long>(loaded.offset)},
-                                    MessageButtons::Ok});
-        return nullptr;
-    }
-    if (loaded.nodes->IsEmpty()) {
-        return nullptr;
-    }
-    return std::move(loaded.nodes);
+    return nodes;
 }
 
 void CFuncToolPlace::PickUp(CPaper&) {

@@ -163,7 +163,9 @@ void CFuncToolSelectTool::OnMouseMove(unsigned flags, int x, int y) {
     }
 }
 
-void CFuncToolSelectTool::StartSelectionDrag(PointF) {}
+void CFuncToolSelectTool::StartSelectionDrag(PointF pressPoint) {
+    View().DragSelection(pressPoint);
+}
 
 void CFuncToolSelectTool::BeginGripDrag(int grip) {
     CPaper& paper = *Paper();

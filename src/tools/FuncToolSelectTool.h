@@ -45,8 +45,7 @@ public:
     PointF GetPressPoint() const { return press_; }
 
 protected:
-    // The selection starts to be dragged from `pressPoint`. Dragging the selection to another
-    // place or view is the clipboard's business; until that takes over, a drag changes nothing.
+    // The selection starts to be dragged from `pressPoint` (the view's drag and drop).
     virtual void StartSelectionDrag(PointF pressPoint);
 
 private:

@@ -4,6 +4,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <variant>
 #include <vector>
@@ -22,6 +23,8 @@ class CDataCollection;
 class CKorvoFEDoc;
 class CPaper;
 class IDrawSurface;
+struct CDragDropState;
+struct ClipboardRead;
 class IToolFactory;
 class IViewTool;
 
@@ -111,6 +114,28 @@ public:
     int GetToolId() const { return toolId_; }
     int GetTempToolId() const { return tempToolId_; }
 
+    // The nodes the clipboard offers in the private format, null when it offers none. Damaged
+    // data (another program may have written it) is refused whole, with a message.
+    std::unique_ptr<CDataCollection> LoadClipboard();
+
+    // --- drag and drop of the selection ----------------------------------------------------------
+    // Drags the selected nodes, picked up at `pressPoint` (world units), through the host. When
+    // the drag is over they have been moved, copied or handed over to the view they were dropped
+    // on, and the default tool is installed.
+    void DragSelection(PointF pressPoint);
+    // A drag passes over the view at a client point; `data` is what it carries in the private
+    // format (nothing when it carries none). The answer is what a drop here would do; meanwhile
+    // the dragged nodes are shown where they would land.
+    DropEffect OnDragOver(std::optional<std::span<const std::byte>> data, unsigned flags, int x,
+                          int y);
+    // The drag is dropped here. A drag of this process's views is finished by the view it came
+    // from; data from elsewhere is added here as selected copies. Damaged data is refused with a
+    // message. The answer is the effect, None when refused.
+    DropEffect OnDrop(std::optional<std::span<const std::byte>> data, unsigned flags, int x, int y);
+    void OnDragLeave();
+    // The nodes a drag over the view shows, null when none is shown.
+    const CDataCollection* GetDragPreview() const { return dragPreview_.get(); }
+
     // --- zoom ------------------------------------------------------------------------------
     // The whole drawing area (the paper's extension) fills the view.
     void ZoomOriginal();
@@ -181,6 +206,13 @@ private:
     void MainToolCommand(int id);
     void ShowError(FixedText text);
 
+    // drag and drop
+    void FinishDrag(DropEffect effect, const CDragDropState& drag,
+                    const std::vector<CData*>& nodes);
+    void AddDropped(CDataCollection& nodes, PointF at);
+    void ForgetDragPreview();
+    void ShowDamagedData(const ClipboardRead& read);
+
     // painting
     bool PrepareBackBuffer();
     void FullRender();
@@ -217,6 +249,9 @@ private:
     RectF dirtyWorld_;
     int dirtyScreenState_ = 0;
     DeviceRect dirtyScreen_;
+
+    std::unique_ptr<CDataCollection> dragPreview_;
+    std::optional<PointF> lastDragPoint_;
 
     std::map<int, std::function<void()>> timerHandlers_;
     // Set while the view is being destroyed: the tools still end, but nothing reaches the host.

@@ -149,6 +149,10 @@ void CKorvoFEView::OnPaint(IDrawSurface& window) {
         world.maxX += static_cast<float>(pixel);
         world.minY -= static_cast<float>(pixel);
         paper->GetCollection()->DrawInRect(*paper, &window.Context(), nullptr, world);
+        // A drag passing over the view shows where its nodes would land, on the window only.
+        if (dragPreview_) {
+            dragPreview_->Draw(*paper, &window.Context());
+        }
     }
     if (IViewTool* tool = GetActiveTool()) {
         tool->DrawFeedback(window.Context());

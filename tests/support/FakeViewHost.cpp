@@ -74,6 +74,11 @@ void FakeViewHost::WarpPointer(DevicePoint client) {
     pointer = client;
 }
 
+DropEffect FakeViewHost::DoDragDrop(std::string_view format, std::span<const std::byte> data) {
+    drags.push_back({std::string(format), {data.begin(), data.end()}});
+    return dragScript ? dragScript(data) : DropEffect::None;
+}
+
 bool FakeViewHost::ClipboardHasFormat(std::string_view format) const {
     return clipboard.find(format) != clipboard.end();
 }

@@ -107,6 +107,9 @@ public:
     bool ClipboardHasFormat(std::string_view format) const override;
     bool SetClipboardData(std::string_view format, std::span<const std::byte> data) override;
     std::optional<std::vector<std::byte>> GetClipboardData(std::string_view format) const override;
+    // Records the drag, then lets `dragScript` play the user's mouse (moving over views and
+    // dropping); without a script the drag is cancelled at once.
+    DropEffect DoDragDrop(std::string_view format, std::span<const std::byte> data) override;
     IDialogHost& Dialogs() override { return *this; }
 
     // --- IDialogHost -------------------------------------------------------------------------
@@ -144,6 +147,12 @@ public:
     std::vector<MessageRequest> messages;
     std::vector<std::pair<float, float>> userGridPresets;
     std::vector<ValueInputRows> valuePresets;
+    struct Drag {
+        std::string format;
+        std::vector<std::byte> data;
+    };
+    std::vector<Drag> drags;
+    std::function<DropEffect(std::span<const std::byte>)> dragScript;
     SurfaceFailure surfaceFailure = SurfaceFailure::None;
     // When set, makes the surfaces instead of recording ones (real images in the Qt tests).
     std::function<std::unique_ptr<IDrawSurface>(int, int)> surfaceFactory;

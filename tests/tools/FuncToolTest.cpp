@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "edit/ClipboardNodes.h"
+#include "model/ClipboardCollection.h"
 #include "model/DataCollection.h"
 #include "platform/KeyCodes.h"
 #include "support/ViewHarness.h"
@@ -243,7 +243,7 @@ TEST(FuncToolTest, ShiftDoubleClickSelectsTheWholeDrawing) {
     h.AddLine(300, 10, 320, 20);
     h.DblClick({50, 50}, kMkShift);
     // Selected, then copied, and copying deselects.
-    const LoadedNodes copied = LoadNodes(h.host.clipboard.at(kClipboardFormat));
+    const ClipboardRead copied = ReadClipboardCollection(h.host.clipboard.at(kClipboardFormat));
     ASSERT_NE(copied.nodes, nullptr) << copied.error;
     EXPECT_EQ(copied.nodes->GetCount(), 2u);
     EXPECT_EQ(h.Paper().GetCollection()->CountMark(kMarkSelected), 0);

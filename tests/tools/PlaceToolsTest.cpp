@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "edit/ClipboardNodes.h"
+#include "model/ClipboardCollection.h"
 #include "model/DataCollection.h"
 #include "model/DrawObjCircle.h"
 #include "model/DrawObjEllipse.h"
@@ -338,8 +338,8 @@ TEST_F(PlaceToolsTest, PlaceDropsSelectedCopiesOnTheCurrentLevelAtEachClick) {
 
 TEST_F(PlaceToolsTest, UnusableClipboardsReturnToTheSelectionTool) {
     CData* line = h.AddLine(10, 10, 20, 10);
-    const std::vector<std::byte> good = *StoreNodes(std::vector<CData*>{line});
-    const std::vector<std::byte> none = *StoreNodes(std::vector<CData*>{});
+    const std::vector<std::byte> good = StoreClipboardCollection(std::vector<CData*>{line});
+    const std::vector<std::byte> none = StoreClipboardCollection(std::vector<CData*>{});
     const struct {
         std::string what;
         std::optional<std::vector<std::byte>> ours;
@@ -362,7 +362,7 @@ TEST_F(PlaceToolsTest, UnusableClipboardsReturnToTheSelectionTool) {
             EXPECT_EQ(h.View().GetToolId(), kToolSelectionTool) << c.what << " " << tool;
             ASSERT_EQ(h.host.messages.size(), c.message ? 1u : 0u) << c.what << " " << tool;
             if (c.message) {
-                EXPECT_EQ(h.host.messages[0].id, MessageId::Fixed(FixedText::ClipboardDamaged));
+                EXPECT_EQ(h.host.messages[0].id, MessageId::Fixed(FixedText::DrawingDataDamaged));
             }
         }
     }
@@ -412,14 +412,14 @@ TEST_F(PlaceToolsTest, CutTakesTheSelectionOffTheDrawingAndOntoTheClipboard) {
     EXPECT_NE(h.host.Pane(kPaneElementCount), before);
     EXPECT_THAT(Shapes(), ElementsAre(std::vector<double>{10, 10, 30, 10},
                                       std::vector<double>{80, 80, 90, 80}));
-    const LoadedNodes loaded = LoadNodes(h.host.clipboard.at(kClipboardFormat));
+    const ClipboardRead loaded = ReadClipboardCollection(h.host.clipboard.at(kClipboardFormat));
     ASSERT_NE(loaded.nodes, nullptr);
     ASSERT_EQ(loaded.nodes->GetCount(), 1u);
     EXPECT_EQ(Geometry(*loaded.nodes->GetAt(0)), (std::vector<double>{50, 50, 60, 70}));
     // Nothing selected: the clipboard keeps what it had.
     h.Command(kCmdCut);
     EXPECT_EQ(Drawing().GetCount(), 2u);
-    EXPECT_TRUE(LoadNodes(h.host.clipboard.at(kClipboardFormat)).nodes);
+    EXPECT_TRUE(ReadClipboardCollection(h.host.clipboard.at(kClipboardFormat)).nodes);
     EXPECT_THAT(h.Violations(), IsEmpty());
 }
 

@@ -1,6 +1,4 @@
-#include "edit/ClipboardNodes.h"
-
-#include <cstdint>
+#include "model/ClipboardCollection.h"
 
 #include "model/DataCollection.h"
 #include "model/DrawingClasses.h"
@@ -12,10 +10,13 @@ namespace {
 
 void CollectInto(CDataCollection& nodes, std::vector<CData*>& out) {
     for (CData* node : nodes) {
+        if (node->IsFloating()) {
+            continue;
+        }
         if (node->GetMark() == kMarkSelected) {
             out.push_back(node);
-        } else if (node->GetChildren() != nullptr) {
-            CollectInto(*node->GetChildren(), out);
+        } else if (CDataCollection* children = node->GetChildren()) {
+            CollectInto(*children, out);
         }
     }
 }
@@ -28,37 +29,48 @@ std::vector<CData*> CollectSelectedNodes(CDataCollection& nodes) {
     return out;
 }
 
-std::optional<std::vector<std::byte>> StoreNodes(std::span<CData* const> nodes) {
+std::vector<std::byte> StoreClipboardCollection(std::span<CData* const> nodes, PointF offset) {
     CDataCollection copies;
     for (const CData* node : nodes) {
         std::unique_ptr<CData> copy = node->Clone();
         if (!copy) {
-            return std::nullopt;
+            return {};
         }
+        copy->MoveBy(offset.x, offset.y);
         copies.Add(std::move(copy));
     }
     CArchive out;
     out.WriteObject(&copies);
     if (out.IsFailed()) {
-        return std::nullopt;
+        return {};
     }
     const std::vector<std::uint8_t>& bytes = out.Bytes();
     const auto* first = reinterpret_cast<const std::byte*>(bytes.data());
-    return std::vector<std::byte>(first, first + bytes.size());
+    return {first, first + bytes.size()};
 }
 
-LoadedNodes LoadNodes(std::span<const std::byte> bytes) {
+ClipboardRead ReadClipboardCollection(std::span<const std::byte> bytes) {
+    ClipboardRead result;
+    if (bytes.empty()) {
+        result.error = "no data";
+        return result;
+    }
     const std::span<const std::uint8_t> raw(reinterpret_cast<const std::uint8_t*>(bytes.data()),
                                             bytes.size());
     CArchive in(raw, DrawingClasses());
-    LoadedNodes loaded;
-    loaded.nodes = in.ReadObjectOf<CDataCollection>();
-    if (in.IsFailed() || !loaded.nodes) {
-        loaded.nodes.reset();
-        loaded.error = in.IsFailed() ? in.Error() : "no drawing elements";
-        loaded.offset = in.IsFailed() ? in.ErrorOffset() : 0;
+    std::unique_ptr<CDataCollection> nodes = in.ReadObjectOf<CDataCollection>();
+    if (in.IsFailed()) {
+        result.error = in.Error();
+        result.errorOffset = in.ErrorOffset();
+        return result;
     }
-    return loaded;
+    if (!nodes) {
+        result.error = "no drawing in the data";
+        return result;
+    }
+    // Whatever follows the collection is the sender's padding (clipboards round their blocks up).
+    result.nodes = std::move(nodes);
+    return result;
 }
 
 }  // namespace korvo
