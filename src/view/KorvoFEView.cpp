@@ -76,7 +76,7 @@ void CKorvoFEView::DispatchMouse(void (IViewTool::*handler)(unsigned, int, int),
 }
 
 void CKorvoFEView::OnLButtonDown(unsigned flags, int x, int y) {
-    DispatchScope scope(*this, true);
+    DispatchScope scope(*this, true, UndoCue::AtButtonUp);
     DispatchMouse(&IViewTool::OnLButtonDown, flags, x, y);
 }
 
@@ -132,7 +132,7 @@ void CKorvoFEView::OnMButtonDblClk(unsigned, int, int) {
 }
 
 void CKorvoFEView::OnMouseMove(unsigned flags, int x, int y) {
-    DispatchScope scope(*this, true);
+    DispatchScope scope(*this, true, UndoCue::Never);
     DispatchMouse(&IViewTool::OnMouseMove, flags, x, y);
 }
 
