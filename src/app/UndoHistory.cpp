@@ -21,6 +21,8 @@ void CUndoHistory::Reset() {
     memory_ = 0;
     savedGeneration_.reset();
     ++revision_;
+    // The document as it is now is where undo stops; without a sheet the next Record takes it.
+    Record({});
 }
 
 std::size_t CUndoHistory::BytesOf(const Entry& entry, const Entry* previous) {

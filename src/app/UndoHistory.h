@@ -29,7 +29,7 @@ public:
     // Oldest steps are dropped whenever more are kept than this allows.
     void SetLimits(const Limits& limits);
     const Limits& GetLimits() const { return limits_; }
-    // Forgets every step; the next Record takes the document as it is then as the start.
+    // Forgets every step and takes the document as it is now as the start.
     void Reset();
 
     // Records a step named `name` when the document differs from the current state (the first
