@@ -165,17 +165,11 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
 // --- commands and status -------------------------------------------------------------------------
 
 bool CChildFrame::OnCommand(int id) {
-    if (id == ID_HELP_LINES) {
-        document_->OnHelpLines();
-        return true;
-    }
+    // The view runs the document's commands too, so each becomes an undo step.
     return viewWidget_ != nullptr && viewWidget_->View().OnCommand(id);
 }
 
 CommandUi CChildFrame::OnUpdateCommand(int id) const {
-    if (id == ID_HELP_LINES) {
-        return CommandUi{};
-    }
     if (viewWidget_ != nullptr) {
         if (const std::optional<CommandUi> ui = viewWidget_->View().OnUpdateCommand(id)) {
             return *ui;
