@@ -256,6 +256,19 @@ TEST(UndoToolsTest, MouseMovesRecordNothingAndADragIsOneStep) {
     EXPECT_EQ(History(h).Count(), 2u);
     h.Command(kCmdUndo);
     EXPECT_EQ(TakeSnapshot(h.doc), before);
+
+    // A release that never arrives (a drag and drop takes it): the next move without the button
+    // ends the drag, still as one step.
+    h.LDown(grip);
+    h.Move({grip.x + 30, grip.y}, kMkLButton);
+    EXPECT_FALSE(History(h).CanUndo()) << "still at the start while the button is held";
+    h.Move({grip.x + 31, grip.y});
+    EXPECT_EQ(History(h).Count(), 2u);
+    EXPECT_TRUE(History(h).CanUndo());
+    h.Move({grip.x + 40, grip.y});
+    EXPECT_EQ(History(h).Count(), 2u) << "moves after that record nothing";
+    h.Command(kCmdUndo);
+    EXPECT_EQ(TakeSnapshot(h.doc), before);
     EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
