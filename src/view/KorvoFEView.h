@@ -115,9 +115,6 @@ public:
     int GetTempToolId() const { return tempToolId_; }
 
     // --- undo --------------------------------------------------------------------------------
-    // Records what the action since the last step changed, if anything (the window does it
-    // when it goes away in the middle of a drag).
-    void RecordUndoStep();
     // Makes state `index` of the document's undo history current, as Undo and Redo do.
     void GoToUndoStep(std::size_t index);
 

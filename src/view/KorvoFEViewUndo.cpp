@@ -39,10 +39,6 @@ void CKorvoFEView::RecordStep(const UndoCause& cause) {
     history.Record(name);
 }
 
-void CKorvoFEView::RecordUndoStep() {
-    RecordStep(pendingCause_.value_or(UndoCause{0, tempTool_ ? tempToolId_ : toolId_}));
-}
-
 void CKorvoFEView::UndoCommand(bool redo) {
     const CUndoHistory& history = document_.GetUndoHistory();
     if (redo ? history.CanRedo() : history.CanUndo()) {

@@ -130,31 +130,6 @@ TEST_F(UndoHistoryTest, AnUnchangedDocumentRecordsNothingAndUnchangedBytesAreSha
     EXPECT_GT(History().MemoryBytes() - start, start);
 }
 
-TEST_F(UndoHistoryTest, GoToReachesEveryStateInAnyOrder) {
-    std::vector<DocumentSnapshot> states{TakeSnapshot(doc)};
-    const std::vector<void (*)(CKorvoFEDoc&)> actions = {
-        [](CKorvoFEDoc& d) { d.GetPaper()->SetGrid(5, 5); },
-        [](CKorvoFEDoc& d) { d.SetCurrentChar(70); },
-        [](CKorvoFEDoc& d) {
-            const GlyphCommand stroke[] = {{GlyphOp::Move, 1, 2}, {GlyphOp::Draw, 3, 4}};
-            d.GetFont().Table()->StoreGlyph(70, stroke);
-        },
-        [](CKorvoFEDoc& d) { d.GetPaper()->SetHelpLine(2, 33.0f, false); },
-    };
-    for (const auto& act : actions) {
-        act(doc);
-        AddLine(0, static_cast<float>(states.size()), 10, 10);
-        ASSERT_TRUE(History().Record("Step"));
-        states.push_back(TakeSnapshot(doc));
-    }
-    for (const std::size_t index : {0u, 4u, 2u, 3u, 1u, 4u, 0u}) {
-        ASSERT_TRUE(History().GoTo(index));
-        EXPECT_EQ(History().Current(), index);
-        EXPECT_EQ(TakeSnapshot(doc), states[index]) << index;
-    }
-    EXPECT_FALSE(History().GoTo(5));
-}
-
 TEST_F(UndoHistoryTest, TheBoundsDropTheOldestStepsFirst) {
     const struct {
         const char* name;

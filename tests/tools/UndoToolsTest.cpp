@@ -272,27 +272,5 @@ TEST(UndoToolsTest, MouseMovesRecordNothingAndADragIsOneStep) {
     EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
-TEST(UndoToolsTest, ANewActionAfterUndoDropsTheStepsThatCouldBeRedone) {
-    ViewHarness h;
-    h.Command(41040);
-    h.Click({10, 10});
-    h.Click({60, 10});
-    h.Click({60, 60});
-    h.Click({10, 60});
-    ASSERT_EQ(History(h).Count(), 4u);
-    h.Command(kCmdUndo);
-    h.Command(kCmdUndo);
-    EXPECT_EQ(h.Paper().GetCollection()->GetCount(), 1u);
-    // Undo ended the line tool; a point is a new branch.
-    h.Command(41239);
-    h.Click({100, 100});
-    EXPECT_EQ(History(h).Count(), 3u);
-    EXPECT_FALSE(History(h).CanRedo());
-    EXPECT_EQ(History(h).UndoName(), "Draw point");
-    EXPECT_EQ(History(h).NameAt(1), "Line");
-    EXPECT_EQ(h.Paper().GetCollection()->GetCount(), 2u);
-    EXPECT_THAT(h.Violations(), IsEmpty());
-}
-
 }  // namespace
 }  // namespace korvo::test
