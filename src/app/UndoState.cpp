@@ -1,5 +1,7 @@
 #include "app/UndoState.h"
 
+#include <utility>
+
 #include "model/Data.h"
 #include "model/DataCollection.h"
 #include "model/DrawingClasses.h"
@@ -58,7 +60,10 @@ std::optional<CUndoState> CUndoState::Capture(const CPaper& paper, int currentCh
     if (previous != nullptr && previous->drawing_ && *previous->drawing_ == out.Bytes()) {
         state.drawing_ = previous->drawing_;
     } else {
-        state.drawing_ = std::make_shared<const Bytes>(out.TakeBytes());
+        Bytes bytes = out.TakeBytes();
+        // The archive grew its buffer by doubling; a kept state holds only what it needs.
+        bytes.shrink_to_fit();
+        state.drawing_ = std::make_shared<const Bytes>(std::move(bytes));
     }
     std::uint32_t index = 0;
     VisitStored(*paper.GetCollection(), index, [&state](const CData& node, std::uint32_t at) {
