@@ -153,10 +153,6 @@ void CSessionHost::FireDueTimers() {
 }
 
 void CSessionHost::DeliverCommand(int id) {
-    if (id == ID_HELP_LINES) {
-        view_->GetDocument().OnHelpLines();
-        return;
-    }
     if (!IsCommandEnabled(id)) {
         Report(line_, "command " + std::to_string(id) + " is greyed out now; nothing happens");
         return;
@@ -165,9 +161,6 @@ void CSessionHost::DeliverCommand(int id) {
 }
 
 bool CSessionHost::IsCommandEnabled(int id) const {
-    if (id == ID_HELP_LINES) {
-        return true;
-    }
     // What the view has no rule for, nothing answers: its entry stays greyed.
     const std::optional<CommandUi> ui = view_->OnUpdateCommand(id);
     return ui && ui->enabled;

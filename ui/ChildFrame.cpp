@@ -216,10 +216,7 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
 bool CChildFrame::OnCommand(int id) {
     // Most commands edit the document; those that do not cost a cheap comparison.
     NotifyDocumentChanged();
-    if (id == ID_HELP_LINES) {
-        document_->OnHelpLines();
-        return true;
-    }
+    // The view runs the document's commands too, so each becomes an undo step.
     return viewWidget_ != nullptr && viewWidget_->View().OnCommand(id);
 }
 
@@ -228,9 +225,6 @@ void CChildFrame::NotifyDocumentChanged() {
 }
 
 CommandUi CChildFrame::OnUpdateCommand(int id) const {
-    if (id == ID_HELP_LINES) {
-        return CommandUi{};
-    }
     if (viewWidget_ != nullptr) {
         if (const std::optional<CommandUi> ui = viewWidget_->View().OnUpdateCommand(id)) {
             return *ui;

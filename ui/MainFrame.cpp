@@ -22,6 +22,7 @@
 #include "ORVGridBtn.h"
 #include "RecentFileList.h"
 #include "TextPreviewDock.h"
+#include "UndoHistoryPanel.h"
 #include "dialogs/AboutDialog.h"
 
 namespace korvo {
@@ -54,6 +55,7 @@ bool IsFrameCommand(int id) {
         case ID_VIEW_DRAW_BAR:
         case ID_VIEW_CHAR_BAR:
         case ID_VIEW_STATUS_BAR:
+        case ID_VIEW_UNDO_HISTORY:
             return true;
         default:
             return NeedsDocument(id) ||
@@ -86,6 +88,7 @@ CMainFrame::CMainFrame(CKorvoFEApp& app) : app_(app), actions_(this) {
     preview_ = new CTextPreviewDock(this);
     addDockWidget(Qt::BottomDockWidgetArea, preview_);
     AddPreviewToggle();
+    CreateUndoPanel();
 
     connect(&idleTimer_, &QTimer::timeout, this, &CMainFrame::UpdateCommandUi);
     idleTimer_.start(kIdleUpdateMs);
@@ -147,6 +150,39 @@ void CMainFrame::CreateStatusBar() {
     bar->addPermanentWidget(toolPane_);
     bar->addPermanentWidget(countPane_);
     connect(actions_.Action(ID_VIEW_STATUS_BAR), &QAction::triggered, bar, &QStatusBar::setVisible);
+}
+
+void CMainFrame::CreateUndoPanel() {
+    undoPanel_ = new CUndoHistoryPanel(this);
+    addDockWidget(Qt::RightDockWidgetArea, undoPanel_);
+    // Shown on request: the drawing keeps the whole width until the user wants the list.
+    undoPanel_->hide();
+    QAction* toggle = actions_.Action(ID_VIEW_UNDO_HISTORY);
+    connect(toggle, &QAction::triggered, undoPanel_, &QDockWidget::setVisible);
+    connect(undoPanel_, &QDockWidget::visibilityChanged, toggle,
+            [this, toggle] { toggle->setChecked(!undoPanel_->isHidden()); });
+    connect(undoPanel_, &CUndoHistoryPanel::StepChosen, this, [this](int index) {
+        if (CChildFrame* child = ActiveChild(); child != nullptr && index >= 0) {
+            child->View().GoToUndoStep(static_cast<std::size_t>(index));
+            // The preview and autosave follow a jump through the history like any edit.
+            child->NotifyDocumentChanged();
+        }
+        UpdateCommandUi();
+    });
+}
+
+void CMainFrame::RefreshUndoTexts(CChildFrame* child) {
+    // Undo and Redo say which step they take: "Undo Trim element".
+    for (const int id : {ID_EDIT_UNDO, ID_EDIT_REDO}) {
+        std::string text = child != nullptr ? child->View().CommandText(id) : std::string();
+        if (text.empty()) {
+            text = std::string(FindCommand(id)->menuText);
+        }
+        QAction* action = actions_.Action(id);
+        action->setText(QString::fromStdString(text));
+        action->setToolTip(QString::fromStdString(text).remove(QLatin1Char('&')));
+    }
+    undoPanel_->Follow(child);
 }
 
 QString CMainFrame::PaneText(int pane) const {
@@ -410,7 +446,9 @@ void CMainFrame::UpdateCommandUi() {
         actions_.Action(Toolbars()[index].windowId)->setChecked(!toolbars_[index]->isHidden());
     }
     actions_.Action(ID_VIEW_STATUS_BAR)->setChecked(!statusBar()->isHidden());
+    actions_.Action(ID_VIEW_UNDO_HISTORY)->setChecked(!undoPanel_->isHidden());
     gridButton_->Refresh(child != nullptr ? child->Paper() : nullptr);
+    RefreshUndoTexts(child);
     if (child != nullptr) {
         child->setWindowModified(child->IsModified());
     }

@@ -19,6 +19,7 @@ class CChildFrame;
 class CKorvoFEApp;
 class CORVGridBtn;
 class CTextPreviewDock;
+class CUndoHistoryPanel;
 
 // The editor's main window: the menu bar (the document-less one while no font is open), the five
 // toolbars, the status bar and the area that holds one child window per open font. Commands
@@ -45,6 +46,7 @@ public:
     CCommandActions& Actions() { return actions_; }
     CORVGridBtn& GridButton() const { return *gridButton_; }
     CTextPreviewDock& TextPreview() const { return *preview_; }
+    CUndoHistoryPanel& UndoPanel() const { return *undoPanel_; }
     QString PaneText(int pane) const;
     // True while the menu bar is the one without a document (File, View, Help).
     bool ShowsDocumentlessMenus() const { return documentlessMenus_; }
@@ -79,12 +81,15 @@ private:
     void BeforeMenuShown();
     void ConnectMenus();
     void AddPreviewToggle();
+    void CreateUndoPanel();
+    void RefreshUndoTexts(CChildFrame* child);
 
     CKorvoFEApp& app_;
     CCommandActions actions_;
     QMdiArea* mdi_ = nullptr;
     std::vector<QToolBar*> toolbars_;
     CORVGridBtn* gridButton_ = nullptr;
+    CUndoHistoryPanel* undoPanel_ = nullptr;
     QMenu* gridMenu_ = nullptr;
     QLabel* readyPane_ = nullptr;
     QLabel* toolPane_ = nullptr;

@@ -128,6 +128,9 @@ bool CDocumentSnapshot::Restore(CKorvoFEDoc& document, const RecoveryRecord& rec
     document.SetCurrentChar(record.currentChar);
     document.SetPathName(record.originalPath);
     document.SetModifiedFlag(true);
+    // Undo starts at what was recovered; stepping back must not reach the empty font the
+    // restore began with.
+    document.GetUndoHistory().Reset();
     return true;
 }
 

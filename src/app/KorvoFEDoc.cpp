@@ -44,6 +44,7 @@ bool CKorvoFEDoc::OnNewDocument() {
     font_.NewTable(1);
     fontPresent_ = 1;
     paper_ = MakePaper();
+    undo_.Reset();
     return true;
 }
 
@@ -57,6 +58,7 @@ DocumentOpenOutcome CKorvoFEDoc::OnOpenDocument(const std::string& path) {
     fontPresent_ = 1;
     paper_ = MakePaper();
     pathName_ = path;
+    undo_.Reset();
     return outcome;
 }
 
@@ -66,6 +68,7 @@ bool CKorvoFEDoc::OnSaveDocument(const std::string& path) {
     }
     font_.WriteFontFile(path, host_);
     modified_ = false;
+    undo_.MarkSaved();
     pathName_ = path;
     return true;
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/GlyphDrawing.h"
+#include "app/UndoHistory.h"
 #include "font/FontFile.h"
 #include "font/KorvoFont.h"
 
@@ -68,6 +69,9 @@ public:
     int GetCurrentChar() const { return currentChar_; }
     void SetCurrentChar(int code) { currentChar_ = code; }
     int GetLineCount() const { return lineCount_; }
+    // What the user did to this document, for undo and redo.
+    CUndoHistory& GetUndoHistory() { return undo_; }
+    const CUndoHistory& GetUndoHistory() const { return undo_; }
     // The character under a sheet point of the character table, or -1.
     static int CharacterAtTablePoint(double x, double y);
     void OnHelpLines();
@@ -105,6 +109,7 @@ private:
     std::unique_ptr<CPaper> paper_;
     bool modified_ = false;
     std::string pathName_;
+    CUndoHistory undo_{*this};
 };
 
 }  // namespace korvo

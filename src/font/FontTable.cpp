@@ -103,6 +103,32 @@ bool CFontTable::StoreGlyph(int code, std::span<const GlyphCommand> commands) {
     return true;
 }
 
+bool CFontTable::RestoreGlyph(int code, std::int32_t left, std::int32_t glyphWidth, bool defined,
+                              std::span<const std::uint8_t> stream) {
+    const int index = code & 0xFF;
+    if (defined && ownsEntries_ == 0) {
+        return false;
+    }
+    GlyphEntry& entry = entries_[index];
+    entry.left = left;
+    entry.glyphWidth = glyphWidth;
+    if (!defined) {
+        if (ownsEntries_ != 0) {
+            blocks_[index] = {};
+        }
+        entry.commands = {};
+        return true;
+    }
+    std::vector<std::uint8_t>& block = blocks_[index];
+    block.assign(stream.begin(), stream.end());
+    // A defined entry needs storage of its own even when its stream is empty.
+    if (block.empty()) {
+        block.push_back(CMD_END);
+    }
+    entry.commands = block;
+    return true;
+}
+
 int CFontTable::CountCommandPairs(int code) const {
     const GlyphEntry& entry = Entry(code);
     return entry.HasCommands() ? CountStreamPairs(entry.commands) : 0;

@@ -56,6 +56,10 @@ public:
     // pool in pooled mode. The stream gets CMD_END and the entry its left and width. Fails only
     // when a pooled table has no room left.
     bool StoreGlyph(int code, std::span<const GlyphCommand> commands);
+    // Puts an entry back exactly as it was: its stream bytes (CMD_END included) or, without a
+    // stream, undefined. Only an owning table can take bytes that its pool never held.
+    bool RestoreGlyph(int code, std::int32_t left, std::int32_t glyphWidth, bool defined,
+                      std::span<const std::uint8_t> stream);
 
     int CountCommandPairs(int code) const;
     int DefinedCount() const;

@@ -205,6 +205,16 @@ CData* CPaper::AddNode(std::unique_ptr<CData> node) {
     return collection_->Add(std::move(node));
 }
 
+std::unique_ptr<CDataCollection> CPaper::ReplaceCollection(
+    std::unique_ptr<CDataCollection> drawing) {
+    if (!drawing) {
+        drawing = std::make_unique<CDataCollection>();
+    }
+    drawing->SetParentAll(nullptr);
+    std::swap(collection_, drawing);
+    return drawing;
+}
+
 void CPaper::SetMarkAll(std::uint16_t mark) {
     collection_->SetMarkAll(mark);
 }

@@ -74,6 +74,9 @@ public:
     const CDataCollection* GetDataCollectionController() const { return collection_.get(); }
     CDataCollection* GetDataCollectionController() { return collection_.get(); }
     CData* AddNode(std::unique_ptr<CData> node);
+    // Makes `drawing` the sheet's drawing (an empty one for null) and hands back the old one;
+    // the nodes keep their marks.
+    std::unique_ptr<CDataCollection> ReplaceCollection(std::unique_ptr<CDataCollection> drawing);
     void SetMarkAll(std::uint16_t mark);
     // The nearest visible element of that node type (0: any) within the pick distance.
     CData* PickElement(DevicePoint p, std::int32_t type);

@@ -24,7 +24,7 @@ constexpr std::array kCommands = std::to_array<CommandInfo>({
 
     // --- Edit -----------------------------------------------------------------------------------
     {ID_EDIT_UNDO, "&Undo", "Undo the last action\nUndo", "Ctrl+Z", "edit-undo", "edit-undo", false},
-    {ID_EDIT_REDO, "&Redo", "Redo the action undone last\nRedo", "Ctrl+Y", "edit-redo", "edit-redo", false},
+    {ID_EDIT_REDO, "&Redo", "Redo the action undone last\nRedo", "Ctrl+Y; Ctrl+Shift+Z", "edit-redo", "edit-redo", false},
     {ID_EDIT_CUT, "Cu&t", "Cut the selection and put it on the clipboard\nCut", "Ctrl+X", "edit-cut", "edit-cut", false},
     {ID_EDIT_COPY, "&Copy", "Copy the selection and put it on the clipboard\nCopy", "Ctrl+C; Ctrl+Ins", "edit-copy", "edit-copy", false},
     {ID_EDIT_PASTE, "&Paste", "Insert the elements on the clipboard\nPaste", "Shift+Ins", "edit-paste", "edit-paste", false},
@@ -85,6 +85,7 @@ constexpr std::array kCommands = std::to_array<CommandInfo>({
     {ID_VIEW_DRAW_BAR, "&Draw", "Show or hide the Draw toolbar\nToggle Draw bar", "", "", "", true},
     {ID_VIEW_CHAR_BAR, "&Char", "Show or hide the Char toolbar\nToggle Char bar", "", "", "", true},
     {ID_VIEW_STATUS_BAR, "&Status Bar", "Show or hide the status bar\nToggle StatusBar", "", "", "", true},
+    {ID_VIEW_UNDO_HISTORY, "Undo &History", "Show or hide the list of undo steps\nUndo History", "", "", "", true},
     {41043, "&Redraw", "Redraw the drawing\nRedraw", "", "redraw", "", false},
     {ID_ZOOM_ORIGINAL, "Zoom &original", "Show the whole drawing area\nZoom original", "F3", "zoom-original", "", false},
     {ID_ZOOM_WINDOW, "Zoom &window", "Zoom to a window dragged with two clicks\nZoom window", "F4", "zoom-window", "", false},
@@ -172,7 +173,7 @@ constexpr std::array kDocEdit = {
     Cmd(41033), Cmd(41088), Cmd(41089), Cmd(41091), Cmd(41039),
 };
 constexpr std::array kDocView = {
-    kToolbarsMenu, Cmd(ID_VIEW_STATUS_BAR), kSeparator,
+    kToolbarsMenu, Cmd(ID_VIEW_STATUS_BAR), Cmd(ID_VIEW_UNDO_HISTORY), kSeparator,
     Cmd(41043), Cmd(ID_ZOOM_ORIGINAL), Cmd(ID_ZOOM_WINDOW), Cmd(19240), Cmd(41163), kSeparator,
     kGridMenu, Cmd(ID_SNAP), Cmd(41124), Cmd(41125), kSeparator,
     Cmd(ID_SHOW_TABLE), Cmd(ID_HELP_LINES),
@@ -198,7 +199,7 @@ constexpr std::array kDocMenus = std::to_array<MenuDef>({
 
 constexpr std::array kStandardButtons = {
     ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0,
-    ID_APP_ABOUT,
+    ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_APP_ABOUT,
 };
 constexpr std::array kEditButtons = {
     41051, 41020, 41023, 41021, 41024, 41022, 41025, 0,

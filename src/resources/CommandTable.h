@@ -29,6 +29,7 @@ inline constexpr int ID_VIEW_EDIT_BAR = 0xE802;
 inline constexpr int ID_VIEW_VIEW_BAR = 0xE803;
 inline constexpr int ID_VIEW_DRAW_BAR = 0xE804;
 inline constexpr int ID_VIEW_CHAR_BAR = 0xE805;
+inline constexpr int ID_VIEW_UNDO_HISTORY = 0xE806;
 inline constexpr int ID_WINDOW_LIST = 19398;
 
 // The editor's own commands that the view, the document or the frame answer.

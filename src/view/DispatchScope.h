@@ -9,11 +9,17 @@ namespace korvo {
 
 // Around every event and every tool change: tools replaced meanwhile stay alive until the
 // outermost scope closes, so a tool that replaced itself can still return through its own code.
-// Event scopes also hold one redraw batch, so one user action causes one repaint.
+// Event scopes also hold one redraw batch, so one user action causes one repaint. Where the
+// outermost scope ends, the user's action is over: that is where an undo step is recorded, as
+// `cue` says (`command` names the step after a command instead of the active tool).
 class CKorvoFEView::DispatchScope {
 public:
-    DispatchScope(CKorvoFEView& view, bool withBatch) : view_(view) {
-        ++view_.dispatchDepth_;
+    DispatchScope(CKorvoFEView& view, bool withBatch, UndoCue cue = UndoCue::Record,
+                  int command = 0)
+        : view_(view) {
+        if (view_.dispatchDepth_++ == 0) {
+            view_.BeginAction(cue, command);
+        }
         if (withBatch) {
             batch_.emplace(view_);
         }
@@ -22,6 +28,7 @@ public:
         batch_.reset();
         if (--view_.dispatchDepth_ == 0) {
             view_.ReleaseRetiredTools();
+            view_.EndAction();
         }
     }
     DispatchScope(const DispatchScope&) = delete;

@@ -76,7 +76,7 @@ void CKorvoFEView::DispatchMouse(void (IViewTool::*handler)(unsigned, int, int),
 }
 
 void CKorvoFEView::OnLButtonDown(unsigned flags, int x, int y) {
-    DispatchScope scope(*this, true);
+    DispatchScope scope(*this, true, UndoCue::AtButtonUp);
     DispatchMouse(&IViewTool::OnLButtonDown, flags, x, y);
 }
 
@@ -132,7 +132,10 @@ void CKorvoFEView::OnMButtonDblClk(unsigned, int, int) {
 }
 
 void CKorvoFEView::OnMouseMove(unsigned flags, int x, int y) {
-    DispatchScope scope(*this, true);
+    // A move never makes a step of its own, but one without the button means the press that
+    // began an action was released unseen (a drag and drop swallows the release): it is over.
+    const bool released = pendingCause_ && (flags & kMkLButton) == 0;
+    DispatchScope scope(*this, true, released ? UndoCue::Record : UndoCue::Never);
     DispatchMouse(&IViewTool::OnMouseMove, flags, x, y);
 }
 

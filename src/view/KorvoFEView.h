@@ -1,10 +1,13 @@
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
@@ -86,6 +89,9 @@ public:
     void LoadCharacter(int code);
     // The look of a command's item; nothing when the view has no rule for that id.
     std::optional<CommandUi> OnUpdateCommand(int id) const;
+    // A menu text that replaces the command's own for now ("&Undo Trim element"); empty when
+    // the command keeps its text.
+    std::string CommandText(int id) const;
     void OnUpdate(int hint, const UpdateArea& area = {});
     // The private message 1126 installs the tool whose id it carries; always 1.
     int OnToolMessage(int message, int parameter);
@@ -135,6 +141,9 @@ public:
     void OnDragLeave();
     // The nodes a drag over the view shows, null when none is shown.
     const CDataCollection* GetDragPreview() const { return dragPreview_.get(); }
+    // --- undo --------------------------------------------------------------------------------
+    // Makes state `index` of the document's undo history current, as Undo and Redo do.
+    void GoToUndoStep(std::size_t index);
 
     // --- zoom ------------------------------------------------------------------------------
     // The whole drawing area (the paper's extension) fills the view.
@@ -174,6 +183,22 @@ public:
 private:
     class DispatchScope;
     friend class DispatchScope;
+
+    // What the end of an outermost dispatch does about undo.
+    enum class UndoCue : std::uint8_t {
+        Record,      // the action is over: record what it changed
+        AtButtonUp,  // a press: the release ends the action (a drag is one step)
+        Never,       // pointer moves, scrolling, undo itself
+    };
+    // Who acted: a command, or else the tool that was active.
+    struct UndoCause {
+        int command = 0;
+        int tool = 0;
+    };
+    void BeginAction(UndoCue cue, int command);
+    void EndAction();
+    void RecordStep(const UndoCause& cause);
+    void UndoCommand(bool redo);
 
     // events
     void DispatchMouse(void (IViewTool::*handler)(unsigned, int, int), unsigned flags, int x,
@@ -252,6 +277,10 @@ private:
 
     std::unique_ptr<CDataCollection> dragPreview_;
     std::optional<PointF> lastDragPoint_;
+    UndoCue undoCue_ = UndoCue::Record;
+    UndoCause undoCause_;
+    // The press that began an action still waiting for its release.
+    std::optional<UndoCause> pendingCause_;
 
     std::map<int, std::function<void()>> timerHandlers_;
     // Set while the view is being destroyed: the tools still end, but nothing reaches the host.

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <string>
+#include <string_view>
 #include <utility>
 
 #include "app/KorvoFEDoc.h"
@@ -12,9 +14,11 @@
 #include "model/Paper.h"
 #include "platform/DialogHost.h"
 #include "platform/DocumentHost.h"
+#include "resources/CommandTable.h"
 #include "view/DispatchScope.h"
 #include "view/KorvoFEView.h"
 #include "view/RedrawBatch.h"
+#include "view/UndoStepName.h"
 #include "view/ViewCommands.h"
 #include "view/ViewSwitches.h"
 #include "view/ViewTool.h"
@@ -91,6 +95,19 @@ int ToolForCommand(int command) {
     return 0;
 }
 
+}  // namespace
+
+int CommandForTool(int tool) {
+    for (const auto& [cmd, made] : kToolCommands) {
+        if (made == tool) {
+            return cmd;
+        }
+    }
+    return 0;
+}
+
+namespace {
+
 bool AnySelected(const CDataCollection& collection) {
     for (std::size_t i = 0; i < collection.GetCount(); ++i) {
         const CData* node = collection.GetAt(i);
@@ -123,7 +140,17 @@ bool Contains(const auto& table, int id) {
 }  // namespace
 
 bool CKorvoFEView::OnCommand(int id) {
-    DispatchScope scope(*this, true);
+    const bool undo = id == kCmdUndo || id == kCmdRedo;
+    DispatchScope scope(*this, true, undo ? UndoCue::Never : UndoCue::Record, id);
+    if (undo) {
+        UndoCommand(id == kCmdRedo);
+        return true;
+    }
+    if (id == ID_HELP_LINES) {
+        // The document's dialog, run here so that its changes become an undo step like any other.
+        document_.OnHelpLines();
+        return true;
+    }
     if (const int tool = ToolForCommand(id); tool != 0) {
         CreateTool(tool);
         return true;
@@ -187,6 +214,15 @@ bool CKorvoFEView::OnCommand(int id) {
 
 std::optional<CommandUi> CKorvoFEView::OnUpdateCommand(int id) const {
     const CPaper* paper = GetPaper();
+    if (id == kCmdUndo) {
+        return CommandUi{document_.GetUndoHistory().CanUndo(), false};
+    }
+    if (id == kCmdRedo) {
+        return CommandUi{document_.GetUndoHistory().CanRedo(), false};
+    }
+    if (id == ID_HELP_LINES) {
+        return CommandUi{paper != nullptr, false};
+    }
     if (Contains(kSelectionCommands, id)) {
         const bool enabled = paper == nullptr || paper->GetCollection() == nullptr ||
                              AnySelected(*paper->GetCollection());
@@ -219,6 +255,19 @@ std::optional<CommandUi> CKorvoFEView::OnUpdateCommand(int id) const {
         return CommandUi{};
     }
     return std::nullopt;
+}
+
+std::string CKorvoFEView::CommandText(int id) const {
+    if (id != kCmdUndo && id != kCmdRedo) {
+        return {};
+    }
+    const CUndoHistory& history = document_.GetUndoHistory();
+    const std::string_view name = id == kCmdRedo ? history.RedoName() : history.UndoName();
+    std::string text = id == kCmdRedo ? "&Redo" : "&Undo";
+    if (!name.empty()) {
+        text.append(" ").append(name);
+    }
+    return text;
 }
 
 void CKorvoFEView::LoadChar() {

@@ -93,7 +93,7 @@ void CKorvoFEView::ZoomToRect(PointF a, PointF b) {
 }
 
 void CKorvoFEView::OnMouseWheel(unsigned flags, int delta, int x, int y) {
-    DispatchScope scope(*this, false);
+    DispatchScope scope(*this, false, UndoCue::Never);
     // Fine wheels and touchpads report fractions of a notch; zoom and scroll go by whole ones.
     wheelRemainder_ += delta;
     while (wheelRemainder_ >= kWheelNotch || wheelRemainder_ <= -kWheelNotch) {
@@ -155,7 +155,7 @@ void CKorvoFEView::Scroll(ScrollBar bar, int code, int position) {
     if (GetPaper() == nullptr) {
         return;
     }
-    DispatchScope scope(*this, true);
+    DispatchScope scope(*this, true, UndoCue::Never);
     ScrollAlong(bar, code, position);
     if (IViewTool* tool = GetActiveTool()) {
         tool->OnScroll(code, position, bar);

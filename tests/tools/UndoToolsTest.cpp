@@ -1,0 +1,276 @@
+// Undo and redo of what the user does through the view: every action below becomes exactly one
+// step that Undo takes back and Redo does again, byte for byte. A new tool or command is one
+// more row of the action table.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "model/Data.h"
+#include "model/DataCollection.h"
+#include "platform/KeyCodes.h"
+#include "resources/CommandTable.h"
+#include "support/DocumentSnapshot.h"
+#include "support/TempDir.h"
+#include "support/ViewHarness.h"
+#include "tools/FuncToolSelectTool.h"
+#include "view/ViewCommands.h"
+
+namespace korvo::test {
+namespace {
+
+using ::testing::IsEmpty;
+
+CUndoHistory& History(ViewHarness& h) {
+    return h.doc.GetUndoHistory();
+}
+
+// A point inside the character table cell of `code`.
+PointF CellOf(int code) {
+    const int column = (code - 32) % 16;
+    const int row = (code - 32) / 16;
+    return {220.0f + 25.0f * static_cast<float>(column) + 12.0f,
+            350.0f - 25.0f * static_cast<float>(row) - 12.0f};
+}
+
+void Drag(ViewHarness& h, PointF from, PointF to) {
+    h.LDown(from);
+    h.Move({(from.x + to.x) / 2, (from.y + to.y) / 2}, kMkLButton);
+    h.Move(to, kMkLButton);
+    h.LUp(to);
+}
+
+void Nothing(ViewHarness&) {}
+
+void TwoLines(ViewHarness& h) {
+    h.AddLine(20, 50, 180, 50);
+    h.AddLine(20, 150, 180, 150)->SetMark(kMarkSelected);
+}
+
+void SelectedLineWithTrackers(ViewHarness& h) {
+    h.Command(kCmdTrackers);
+    h.AddLine(20, 50, 180, 50);
+    h.Click({100, 50});
+}
+
+void GroupAndCircle(ViewHarness& h) {
+    auto group = std::make_unique<CData>(kNodeGroup);
+    auto member = std::make_unique<CData>(kNodeLine);
+    member->CreateLine(10, 10, 40, 40, 0, 0.25f, 0, 1);
+    group->AddChild(std::move(member));
+    h.Paper().AddNode(std::move(group));
+    auto circle = std::make_unique<CData>(kNodeEllipse);
+    circle->CreateEllipse(100, 100, 30, 30, 0, 360, 0, 0, 0.25f, 0, 1);
+    h.Paper().AddNode(std::move(circle));
+    h.docHost.AnswerLineCount(8);
+}
+
+struct Action {
+    const char* name;  // what Undo then says it takes back
+    void (*setup)(ViewHarness&);
+    void (*act)(ViewHarness&);
+};
+
+const Action kActions[] = {
+    {"Line", Nothing,
+     [](ViewHarness& h) {
+         h.Command(41040);
+         h.Click({10, 10});
+         h.Click({60, 40});
+     }},
+    {"Rectangle", Nothing,
+     [](ViewHarness& h) {
+         h.Command(41041);
+         h.Click({20, 20});
+         h.Click({80, 60});
+     }},
+    {"Circle", Nothing,
+     [](ViewHarness& h) {
+         h.Command(41026);
+         h.Click({50, 50});
+         h.Click({60, 50});
+     }},
+    {"Arc", Nothing,
+     [](ViewHarness& h) {
+         h.Command(41027);
+         h.Click({100, 100});
+         h.Click({110, 100});
+         h.Click({100, 110});
+     }},
+    {"Ellipse", Nothing,
+     [](ViewHarness& h) {
+         h.Command(41029);
+         h.Click({50, 50});
+         h.Click({56, 53});
+     }},
+    {"Draw point", Nothing,
+     [](ViewHarness& h) {
+         h.Command(41239);
+         h.Click({61, 41});
+     }},
+    {"Select all", TwoLines, [](ViewHarness& h) { h.Command(41022); }},
+    {"Deselect all", TwoLines, [](ViewHarness& h) { h.Command(41025); }},
+    {"Select", TwoLines,
+     [](ViewHarness& h) {
+         h.Click({60, 50});
+     }},
+    {"Select", TwoLines,
+     [](ViewHarness& h) {
+         Drag(h, {5, 30}, {195, 70});
+     }},
+    {"Select", SelectedLineWithTrackers,
+     [](ViewHarness& h) {
+         auto& tool = dynamic_cast<CFuncToolSelectTool&>(*h.View().GetTool());
+         Drag(h, tool.Trackers().Grips()[1], {150, 120});
+     }},
+    {"Load Char",
+     [](ViewHarness& h) {
+         h.DefineGlyph(65, 10, 10, 100, 150);
+         h.AddLine(5, 5, 50, 5);
+         h.docHost.AnswerCharacter(65);
+     },
+     [](ViewHarness& h) { h.Command(ID_LOAD_CHAR); }},
+    {"Save Char",
+     [](ViewHarness& h) {
+         h.AddLine(10, 10, 100, 150);
+         h.docHost.AnswerCharacter(66);
+     },
+     [](ViewHarness& h) { h.Command(ID_SAVE_CHAR); }},
+    {"Clear Char", TwoLines, [](ViewHarness& h) { h.Command(ID_CLEAR_CHAR); }},
+    {"Convert to Lines", GroupAndCircle, [](ViewHarness& h) { h.Command(41241); }},
+    {"Trim Lines", [](ViewHarness& h) { h.AddLine(-50, 100, 250, 120); },
+     [](ViewHarness& h) { h.Command(41242); }},
+    {"Helplines",
+     [](ViewHarness& h) {
+         HelpLineValues values;
+         values.positions = {10, 20, 30, 40, 50, 60, 70};
+         values.flags = {1, 0, 1, 0, 1, 0, 1};
+         h.docHost.helpLinesAnswer = values;
+     },
+     [](ViewHarness& h) { h.Command(ID_HELP_LINES); }},
+    {"Grid On / Off", Nothing, [](ViewHarness& h) { h.Command(ID_GRID_ON_OFF); }},
+    {"Grid 5.00 mm", Nothing, [](ViewHarness& h) { h.Command(ID_GRID_FIRST + 5); }},
+    {"Grid Other",
+     [](ViewHarness& h) {
+         h.host.AnswerUserGrid(std::pair{3.0f, 4.5f});
+     },
+     [](ViewHarness& h) { h.Command(ID_GRID_OTHER); }},
+    // Double clicks on the character table: the right one stores, the left one loads.
+    {"Select", [](ViewHarness& h) { h.AddLine(10, 10, 100, 150); },
+     [](ViewHarness& h) {
+         const DevicePoint d = h.ToClient(CellOf(67));
+         h.View().OnRButtonDown(kMkRButton, d.x, d.y);
+         h.View().OnRButtonDblClk(kMkRButton, d.x, d.y);
+         h.Pump();
+     }},
+    {"Select", [](ViewHarness& h) { h.DefineGlyph(70, 0, 0, 200, 200); },
+     [](ViewHarness& h) { h.DblClick(CellOf(70)); }},
+};
+
+TEST(UndoToolsTest, EveryActionIsOneStepThatUndoAndRedoRestoreExactly) {
+    int row = 0;
+    for (const Action& action : kActions) {
+        SCOPED_TRACE(std::to_string(row++) + ": " + action.name);
+        ViewHarness h;
+        action.setup(h);
+        History(h).Reset();
+        const DocumentSnapshot before = TakeSnapshot(h.doc);
+        action.act(h);
+        const DocumentSnapshot after = TakeSnapshot(h.doc);
+        ASSERT_NE(before, after) << "the action changed nothing";
+        ASSERT_EQ(History(h).Count(), 2u) << "one action, one step";
+        EXPECT_EQ(History(h).UndoName(), action.name);
+        EXPECT_EQ(h.View().CommandText(kCmdUndo), std::string("&Undo ") + action.name);
+
+        h.Command(kCmdUndo);
+        EXPECT_EQ(TakeSnapshot(h.doc), before);
+        EXPECT_FALSE(h.doc.IsModified());
+        EXPECT_FALSE(h.View().OnUpdateCommand(kCmdUndo)->enabled);
+        EXPECT_EQ(h.View().CommandText(kCmdRedo), std::string("&Redo ") + action.name);
+        h.Command(kCmdRedo);
+        EXPECT_EQ(TakeSnapshot(h.doc), after);
+        EXPECT_FALSE(h.View().OnUpdateCommand(kCmdRedo)->enabled);
+        // Twice round the same step: restoring must not wear anything out.
+        h.Command(kCmdUndo);
+        h.Command(kCmdRedo);
+        EXPECT_EQ(TakeSnapshot(h.doc), after);
+        EXPECT_EQ(History(h).Count(), 2u) << "undo and redo are no steps of their own";
+        EXPECT_THAT(h.Violations(), IsEmpty());
+    }
+}
+
+TEST(UndoToolsTest, UndoToTheSavedStateClearsTheModifiedFlag) {
+    TempDir dir;
+    ViewHarness h;
+    const auto saveChar = [&h](int code) {
+        h.AddLine(10, 10, 20, 20 + static_cast<float>(code));
+        h.docHost.AnswerCharacter(code);
+        h.Command(ID_SAVE_CHAR);
+    };
+    saveChar(66);
+    ASSERT_TRUE(h.doc.IsModified());
+    ASSERT_TRUE(h.doc.OnSaveDocument(dir.File("font.dat")));
+    saveChar(67);
+    h.Command(ID_GRID_ON_OFF);  // the sheet, not the font
+    const struct {
+        int command;
+        bool modified;
+    } steps[] = {
+        {kCmdUndo, true},   // grid back; 67 still stored
+        {kCmdUndo, false},  // the font as saved
+        {kCmdUndo, true},   // before the save: 66 undone
+        {kCmdRedo, false}, {kCmdRedo, true}, {kCmdRedo, true}, {kCmdUndo, true}, {kCmdUndo, false},
+    };
+    for (const auto& step : steps) {
+        h.Command(step.command);
+        EXPECT_EQ(h.doc.IsModified(), step.modified) << History(h).Current();
+    }
+    // Something new at the saved state keeps the font as saved, so still unmodified.
+    h.Command(ID_GRID_ON_OFF);
+    EXPECT_FALSE(h.doc.IsModified());
+    EXPECT_FALSE(History(h).CanRedo());
+    EXPECT_THAT(h.Violations(), IsEmpty());
+}
+
+TEST(UndoToolsTest, MouseMovesRecordNothingAndADragIsOneStep) {
+    ViewHarness h;
+    SelectedLineWithTrackers(h);
+    History(h).Reset();
+    const std::uint64_t revision = History(h).Revision();
+    for (int i = 0; i < 200; ++i) {
+        h.Move({static_cast<float>(i % 190), static_cast<float>((i * 7) % 190)});
+    }
+    EXPECT_EQ(History(h).Revision(), revision);
+
+    auto& tool = dynamic_cast<CFuncToolSelectTool&>(*h.View().GetTool());
+    const PointF grip = tool.Trackers().Grips()[1];
+    const DocumentSnapshot before = TakeSnapshot(h.doc);
+    h.LDown(grip);
+    for (int i = 1; i <= 40; ++i) {
+        h.Move({grip.x - static_cast<float>(i), grip.y + static_cast<float>(i)}, kMkLButton);
+    }
+    EXPECT_NE(TakeSnapshot(h.doc), before) << "the drag moves the line as it goes";
+    EXPECT_EQ(History(h).Count(), 1u) << "nothing recorded before the button is released";
+    h.LUp({grip.x - 40, grip.y + 40});
+    EXPECT_EQ(History(h).Count(), 2u);
+    h.Command(kCmdUndo);
+    EXPECT_EQ(TakeSnapshot(h.doc), before);
+
+    // A release that never arrives (a drag and drop takes it): the next move without the button
+    // ends the drag, still as one step.
+    h.LDown(grip);
+    h.Move({grip.x + 30, grip.y}, kMkLButton);
+    EXPECT_FALSE(History(h).CanUndo()) << "still at the start while the button is held";
+    h.Move({grip.x + 31, grip.y});
+    EXPECT_EQ(History(h).Count(), 2u);
+    EXPECT_TRUE(History(h).CanUndo());
+    h.Move({grip.x + 40, grip.y});
+    EXPECT_EQ(History(h).Count(), 2u) << "moves after that record nothing";
+    h.Command(kCmdUndo);
+    EXPECT_EQ(TakeSnapshot(h.doc), before);
+    EXPECT_THAT(h.Violations(), IsEmpty());
+}
+
+}  // namespace
+}  // namespace korvo::test
