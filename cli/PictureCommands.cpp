@@ -14,6 +14,7 @@
 #include "FontCommands.h"
 #include "GuiApplication.h"
 #include "QtDrawContext.h"
+#include "SheetPrinter.h"
 #include "font/KorvoFont.h"
 #include "model/DrawObjVectorText.h"
 #include "model/Paper.h"
@@ -37,6 +38,10 @@ using Painting = std::function<void(IDrawContext&)>;
 
 bool IsSvg(const std::string& path) {
     return QString::fromStdString(path).endsWith(".svg", Qt::CaseInsensitive);
+}
+
+bool IsPdf(const std::string& path) {
+    return QString::fromStdString(path).endsWith(".pdf", Qt::CaseInsensitive);
 }
 
 int Fail(const std::string& what, const std::string& path) {
@@ -153,6 +158,14 @@ int RunTable(const TableOptions& options) {
     CPaper paper;
     paper.SetFont(&font);
     paper.SetClientRect({0, 0, options.width, options.height});
+    if (IsPdf(options.outPath)) {
+        // A PDF is the printed sheet: true millimetres on a page of its own, whatever --size.
+        const QString title = QString::fromStdString(options.fontPath);
+        if (!CSheetPrinter(paper).WritePdf(QString::fromStdString(options.outPath), title)) {
+            return Fail("cannot write", options.outPath);
+        }
+        return status;
+    }
     const double pixelsPerUnit = paper.GetScale();
     const int written = WritePicture(options.outPath, options.width, options.height, pixelsPerUnit,
                                      [&](IDrawContext& dc) { paper.PaintBackground(dc); });

@@ -6,7 +6,7 @@ namespace korvo {
 
 struct TableOptions {
     std::string fontPath;
-    std::string outPath;  // .png or .svg
+    std::string outPath;  // .png, .svg or .pdf
     int width = 1250;
     int height = 710;
 };

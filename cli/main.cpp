@@ -87,10 +87,11 @@ int main(int argc, char** argv) {
     CLI::App* table = app.add_subcommand(
         "table",
         "Draw the sheet of a new document for a font: the drawing area's frame, grid and help "
-        "lines, and the character table with every code's number, character and glyph. PNG or "
-        "SVG by the output's extension; SVG sizes are in millimetres, one drawing unit each.");
+        "lines, and the character table with every code's number, character and glyph. PNG, SVG "
+        "or PDF by the output's extension; SVG sizes are in millimetres, one drawing unit each, "
+        "and a PDF is the printed sheet on a page of its own at its true size.");
     table->add_option("FONT", tableOptions.fontPath, "font file (.dat)")->required();
-    table->add_option("-o,--output", tableOptions.outPath, "picture to write (.png or .svg)")
+    table->add_option("-o,--output", tableOptions.outPath, "picture to write (.png, .svg or .pdf)")
         ->required();
     table->add_option("--size", tableSize, "picture size in pixels, WxH (default 1250x710)");
 

@@ -20,6 +20,7 @@
 #include "ChildFrame.h"
 #include "KorvoFEApp.h"
 #include "ORVGridBtn.h"
+#include "PrintCommands.h"
 #include "RecentFileList.h"
 #include "TextPreviewDock.h"
 #include "UndoHistoryPanel.h"
@@ -39,6 +40,7 @@ QString ToQString(std::string_view text) {
 // The frame's own commands that need an open document.
 bool NeedsDocument(int id) {
     return id == ID_FILE_CLOSE || id == ID_FILE_SAVE || id == ID_FILE_SAVE_AS ||
+           id == ID_FILE_PRINT || id == ID_FILE_PRINT_PREVIEW || id == ID_FILE_EXPORT_PDF ||
            id == ID_WINDOW_CASCADE || id == ID_WINDOW_TILE_HORZ || id == ID_WINDOW_LIST;
 }
 
@@ -384,6 +386,11 @@ bool CMainFrame::FrameCommand(int id) {
                 app_.AddToRecentFileList(child->PathName());
             }
             break;
+        case ID_FILE_PRINT:
+        case ID_FILE_PRINT_PREVIEW:
+        case ID_FILE_EXPORT_PDF:
+            PrintCommand(*child, id);
+            break;
         case ID_APP_EXIT:
             close();
             break;
@@ -407,6 +414,21 @@ bool CMainFrame::FrameCommand(int id) {
             break;
     }
     return true;
+}
+
+void CMainFrame::PrintCommand(CChildFrame& child, int id) {
+    CPaper* paper = child.Paper();
+    if (paper == nullptr) {
+        return;
+    }
+    CPrintCommands print(this, *paper, child.Title(), child.PathName());
+    if (id == ID_FILE_PRINT) {
+        print.OnFilePrint();
+    } else if (id == ID_FILE_PRINT_PREVIEW) {
+        print.OnFilePrintPreview();
+    } else {
+        print.OnFileExportPdf();
+    }
 }
 
 void CMainFrame::ShowWindowList() {

@@ -76,6 +76,8 @@ private:
     void OnChildActivated(QMdiSubWindow* window);
     void OnChildClosed();
     bool FrameCommand(int id);
+    // File Print, Print Preview and Export PDF of the child's sheet.
+    void PrintCommand(CChildFrame& child, int id);
     bool CloseAllChildren();
     void ShowWindowList();
     void BeforeMenuShown();

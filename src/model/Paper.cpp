@@ -108,6 +108,9 @@ void CPaper::SetupPrinter(int printableWidth, int printableHeight) {
     const int extentY = ToDevice(std::floor(extension_.y * printScale_));
     // Centred on the page, drawing y growing upwards from the bottom of the printed sheet.
     printOffset_ = {(printableWidth - extentX) / 2, (printableHeight + extentY) / 2};
+    // The page shows the whole sheet, whatever part of it the screen was zoomed to; the next
+    // SetClientRect brings the screen's window back.
+    visibleWindow_ = {0.0f, 0.0f, extension_.x, extension_.y};
 }
 
 void CPaper::SetWindowOrigin(float x, float y) {

@@ -92,6 +92,8 @@ public:
     void FitToClient();
     // Switches to the printer mapping for a page with this many printable pixels.
     void SetupPrinter(int printableWidth, int printableHeight);
+    // The client size of the last SetClientRect, for going back to the screen after printing.
+    DevicePoint GetClientSize() const { return client_; }
     void SetWindowOrigin(float x, float y);
     void SetWindowSize(float w, float h);
     PointF GetWindowOrigin() const { return windowOrigin_; }

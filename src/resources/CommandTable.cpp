@@ -16,6 +16,9 @@ constexpr std::array kCommands = std::to_array<CommandInfo>({
     {ID_FILE_CLOSE, "&Close", "Close the active font\nClose", "", "", "window-close", false},
     {ID_FILE_SAVE, "&Save", "Save the active font\nSave", "Ctrl+S", "document-save", "document-save", false},
     {ID_FILE_SAVE_AS, "Save &As...", "Save the active font under a new name\nSave As", "", "", "document-save-as", false},
+    {ID_FILE_PRINT, "&Print...", "Print the sheet of the active font\nPrint", "Ctrl+P", "document-print", "document-print", false},
+    {ID_FILE_PRINT_PREVIEW, "Print Pre&view", "Show the printed page of the sheet\nPrint Preview", "", "document-print-preview", "document-print-preview", false},
+    {ID_FILE_EXPORT_PDF, "&Export PDF...", "Write the sheet as a PDF file at its true size\nExport PDF", "", "export-pdf", "", false},
     {ID_FILE_MRU_FILE1 + 0, "", "Open this font\nRecent font", "", "", "", false},
     {ID_FILE_MRU_FILE1 + 1, "", "Open this font\nRecent font", "", "", "", false},
     {ID_FILE_MRU_FILE1 + 2, "", "Open this font\nRecent font", "", "", "", false},
@@ -163,7 +166,8 @@ constexpr std::array kFrameMenus = std::to_array<MenuDef>({
 // With a font: resource 129.
 constexpr std::array kDocFile = {
     Cmd(ID_FILE_NEW), Cmd(ID_FILE_OPEN), Cmd(ID_FILE_CLOSE), Cmd(ID_FILE_SAVE),
-    Cmd(ID_FILE_SAVE_AS), kSeparator, kRecent, kSeparator, Cmd(ID_APP_EXIT),
+    Cmd(ID_FILE_SAVE_AS), kSeparator, Cmd(ID_FILE_PRINT), Cmd(ID_FILE_PRINT_PREVIEW),
+    Cmd(ID_FILE_EXPORT_PDF), kSeparator, kRecent, kSeparator, Cmd(ID_APP_EXIT),
 };
 constexpr std::array kDocEdit = {
     Cmd(ID_EDIT_UNDO), Cmd(ID_EDIT_REDO), kSeparator,
@@ -199,7 +203,7 @@ constexpr std::array kDocMenus = std::to_array<MenuDef>({
 
 constexpr std::array kStandardButtons = {
     ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0,
-    ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_APP_ABOUT,
+    ID_EDIT_UNDO, ID_EDIT_REDO, 0, ID_FILE_PRINT, ID_APP_ABOUT,
 };
 constexpr std::array kEditButtons = {
     41051, 41020, 41023, 41021, 41024, 41022, 41025, 0,

@@ -12,6 +12,10 @@ inline constexpr int ID_FILE_OPEN = 0xE101;
 inline constexpr int ID_FILE_CLOSE = 0xE102;
 inline constexpr int ID_FILE_SAVE = 0xE103;
 inline constexpr int ID_FILE_SAVE_AS = 0xE104;
+inline constexpr int ID_FILE_PRINT = 0xE107;
+inline constexpr int ID_FILE_PRINT_PREVIEW = 0xE109;
+// The sheet as a PDF file on a page of its own.
+inline constexpr int ID_FILE_EXPORT_PDF = 32871;
 inline constexpr int ID_FILE_MRU_FILE1 = 0xE110;
 inline constexpr int kRecentFileCount = 4;
 inline constexpr int ID_EDIT_COPY = 0xE122;
