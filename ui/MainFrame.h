@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
+#include <memory>
 #include <vector>
 
 #include "CommandActions.h"
@@ -16,6 +17,7 @@ class QToolBar;
 namespace korvo {
 
 class CChildFrame;
+class CCustomization;
 class CKorvoFEApp;
 class CORVGridBtn;
 
@@ -42,7 +44,9 @@ public:
     void UpdateCommandUi();
 
     CCommandActions& Actions() { return actions_; }
-    CORVGridBtn& GridButton() const { return *gridButton_; }
+    // The first grid button on the bars; null when the user took every one away.
+    CORVGridBtn* GridButton() const;
+    CCustomization& Customization() const { return *custom_; }
     QString PaneText(int pane) const;
     // True while the menu bar is the one without a document (File, View, Help).
     bool ShowsDocumentlessMenus() const { return documentlessMenus_; }
@@ -72,15 +76,16 @@ private:
     bool FrameCommand(int id);
     bool CloseAllChildren();
     void ShowWindowList();
+    void ShowCustomize();
+    void RefreshGridButtons();
     void BeforeMenuShown();
     void ConnectMenus();
 
     CKorvoFEApp& app_;
     CCommandActions actions_;
     QMdiArea* mdi_ = nullptr;
-    std::vector<QToolBar*> toolbars_;
-    CORVGridBtn* gridButton_ = nullptr;
     QMenu* gridMenu_ = nullptr;
+    std::unique_ptr<CCustomization> custom_;
     QLabel* readyPane_ = nullptr;
     QLabel* toolPane_ = nullptr;
     QLabel* countPane_ = nullptr;
