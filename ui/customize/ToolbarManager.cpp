@@ -350,11 +350,12 @@ void CToolbarManager::Load(QSettings& settings) {
     const int count = settings.beginReadArray(QStringLiteral("UserToolbars"));
     for (int index = 0; index < std::min(count, kUserToolbarCount); ++index) {
         settings.setArrayIndex(index);
-        const int slot = settings.value(QStringLiteral("Slot"), -1).toInt();
+        bool number = false;
+        const int slot = settings.value(QStringLiteral("Slot")).toString().toInt(&number);
         const QString name = settings.value(QStringLiteral("Name")).toString().trimmed();
         // A damaged entry loses its bar, not the others.
-        if (slot < 0 || slot >= kUserToolbarCount || UserBar(slot) != nullptr || name.isEmpty() ||
-            NameTaken(name, nullptr)) {
+        if (!number || slot < 0 || slot >= kUserToolbarCount || UserBar(slot) != nullptr ||
+            name.isEmpty() || NameTaken(name, nullptr)) {
             continue;
         }
         CreateUserBarAt(
