@@ -40,6 +40,7 @@ QKeySequence Key(const char* text) {
 struct Arrangement {
     std::map<QString, std::vector<int>> commands;
     std::map<QString, bool> shown;
+    std::map<QString, Qt::ToolBarArea> area;
     std::map<int, QList<QKeySequence>> keys;
     std::vector<int> myMenu;
     std::vector<QString> myMenuTexts;
@@ -93,6 +94,7 @@ protected:
         for (QToolBar* bar : Bars().Bars()) {
             arrangement.commands[bar->objectName()] = Bars().Commands(bar);
             arrangement.shown[bar->objectName()] = !bar->isHidden();
+            arrangement.area[bar->objectName()] = app_->MainFrame().toolBarArea(bar);
             arrangement.iconSize = bar->iconSize().width();
             arrangement.style = bar->toolButtonStyle();
         }
@@ -109,6 +111,7 @@ protected:
     // A user who changed a little of everything.
     void Customise() const {
         BarNamed(QStringLiteral("Edit"))->hide();
+        app_->MainFrame().addToolBar(Qt::LeftToolBarArea, BarNamed(QStringLiteral("Char")));
         Bars().RemoveCommand(BarNamed(QStringLiteral("Standard")), 0);
         // Slot 0 is freed again, so the kept bar is the second user toolbar.
         ASSERT_EQ(Bars().CreateUserBar(QStringLiteral("Scratch")), 0);

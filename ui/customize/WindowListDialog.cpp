@@ -68,9 +68,7 @@ void CWindowListDialog::Refresh() {
             continue;
         }
         auto* item =
-            new QListWidgetItem(window->windowTitle().remove(QStringLiteral("[*]")) +
-                                    (window->isWindowModified() ? QStringLiteral(" *") : QString()),
-                                list_);
+            new QListWidgetItem(window->windowTitle().remove(QStringLiteral("[*]")), list_);
         item->setData(Qt::UserRole, QVariant::fromValue(window));
         item->setSelected(window == area_.activeSubWindow());
     }
