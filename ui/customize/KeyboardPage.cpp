@@ -17,6 +17,16 @@ namespace korvo {
 
 namespace {
 
+// Rows without an image are as tall as the others, so the list reads evenly.
+constexpr int kRowHeight = 24;
+
+// A label whose mnemonic moves the focus to `buddy`.
+QLabel* Label(const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text);
+    label->setBuddy(buddy);
+    return label;
+}
+
 // Commands the user can bind a key to: the ones a menu, a bar or a tooltip names.
 bool Bindable(const CommandInfo& command) {
     const bool recentFile =
@@ -68,13 +78,13 @@ void CKeyboardPage::BuildLayout() {
     auto* resetAll = new QPushButton(QStringLiteral("Reset A&ll"), this);
     resetAll->setObjectName(QStringLiteral("resetKeys"));
 
-    layout->addWidget(new QLabel(QStringLiteral("&Commands:")), 0, 0);
+    layout->addWidget(Label(QStringLiteral("&Commands:"), filter_), 0, 0);
     layout->addWidget(filter_, 1, 0);
     layout->addWidget(commands_, 2, 0, 6, 1);
-    layout->addWidget(new QLabel(QStringLiteral("C&urrent keys:")), 0, 1, 1, 2);
+    layout->addWidget(Label(QStringLiteral("C&urrent keys:"), current_), 0, 1, 1, 2);
     layout->addWidget(current_, 1, 1, 2, 1);
     layout->addWidget(remove_, 1, 2);
-    layout->addWidget(new QLabel(QStringLiteral("Press &new shortcut key:")), 3, 1, 1, 2);
+    layout->addWidget(Label(QStringLiteral("Press &new shortcut key:"), newKey_), 3, 1, 1, 2);
     layout->addWidget(newKey_, 4, 1);
     layout->addWidget(assign_, 4, 2);
     layout->addWidget(inUse_, 5, 1, 1, 2);
@@ -111,10 +121,10 @@ void CKeyboardPage::FillCommands() {
         }
         auto* item = new QListWidgetItem(CommandName(command.id), commands_);
         item->setData(Qt::UserRole, command.id);
+        item->setSizeHint(QSize(0, kRowHeight));
         item->setIcon(actions_.Action(command.id)->icon());
         item->setToolTip(actions_.Action(command.id)->statusTip());
     }
-    commands_->sortItems();
 }
 
 int CKeyboardPage::CurrentCommand() const {

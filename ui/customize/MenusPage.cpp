@@ -13,6 +13,17 @@
 
 namespace korvo {
 
+namespace {
+
+// A label whose mnemonic moves the focus to `buddy`.
+QLabel* Label(const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text);
+    label->setBuddy(buddy);
+    return label;
+}
+
+}  // namespace
+
 CMenusPage::CMenusPage(CContextMenuManager& menus, const CCommandActions& actions, QWidget* parent)
     : QWidget(parent), menus_(menus), actions_(actions) {
     BuildLayout();
@@ -31,11 +42,11 @@ void CMenusPage::BuildLayout() {
     entries_->setObjectName(QStringLiteral("menuEntries"));
     palette_ = new CCommandListWidget(this);
     palette_->setObjectName(QStringLiteral("menuPalette"));
-    layout->addWidget(new QLabel(QStringLiteral("&Context menu:")), 0, 0);
+    layout->addWidget(Label(QStringLiteral("&Context menu:"), menuChoice_), 0, 0);
     layout->addWidget(menuChoice_, 1, 0);
-    layout->addWidget(new QLabel(QStringLiteral("&Entries:")), 2, 0);
+    layout->addWidget(Label(QStringLiteral("&Entries:"), entries_), 2, 0);
     layout->addWidget(entries_, 3, 0);
-    layout->addWidget(new QLabel(QStringLiteral("C&ommands (drag into the menu):")), 2, 2);
+    layout->addWidget(Label(QStringLiteral("C&ommands (drag into the menu):"), palette_), 2, 2);
     layout->addWidget(palette_, 3, 2);
 
     auto* column = new QVBoxLayout;

@@ -19,6 +19,13 @@ namespace korvo {
 
 namespace {
 
+// A label whose mnemonic moves the focus to `buddy`.
+QLabel* Label(const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text);
+    label->setBuddy(buddy);
+    return label;
+}
+
 QPushButton* AddButton(QVBoxLayout* column, const QString& text, const QString& name) {
     auto* button = new QPushButton(text);
     button->setObjectName(name);
@@ -45,9 +52,9 @@ void CToolbarsPage::BuildLayout() {
     buttons_->setObjectName(QStringLiteral("barButtons"));
     palette_ = new CCommandListWidget(this);
     palette_->setObjectName(QStringLiteral("palette"));
-    layout->addWidget(new QLabel(QStringLiteral("&Toolbars:")), 0, 0);
-    layout->addWidget(new QLabel(QStringLiteral("&Buttons of the toolbar:")), 0, 2);
-    layout->addWidget(new QLabel(QStringLiteral("&Commands (drag onto the buttons):")), 0, 4);
+    layout->addWidget(Label(QStringLiteral("&Toolbars:"), barList_), 0, 0);
+    layout->addWidget(Label(QStringLiteral("&Buttons of the toolbar:"), buttons_), 0, 2);
+    layout->addWidget(Label(QStringLiteral("&Commands (drag onto the buttons):"), palette_), 0, 4);
     layout->addWidget(barList_, 1, 0);
     layout->addWidget(buttons_, 1, 2);
     layout->addWidget(palette_, 1, 4);

@@ -14,6 +14,13 @@ namespace korvo {
 
 namespace {
 
+// A label whose mnemonic moves the focus to `buddy`.
+QLabel* Label(const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text);
+    label->setBuddy(buddy);
+    return label;
+}
+
 QPushButton* AddButton(QVBoxLayout* column, const QString& text, const QString& name) {
     auto* button = new QPushButton(text);
     button->setObjectName(name);
@@ -28,10 +35,10 @@ CWindowListDialog::CWindowListDialog(QMdiArea& area, QWidget* parent)
     setWindowTitle(QStringLiteral("Windows"));
     auto* layout = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
-    left->addWidget(new QLabel(QStringLiteral("&Select window:")));
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("windows"));
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    left->addWidget(Label(QStringLiteral("&Select window:"), list_));
     left->addWidget(list_);
     layout->addLayout(left, 1);
 
