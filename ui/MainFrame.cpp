@@ -195,6 +195,16 @@ void CMainFrame::BeforeMenuShown() {
     UpdateCommandUi();
 }
 
+QMenu* CMainFrame::createPopupMenu() {
+    BeforeMenuShown();
+    QMenu* menu = QMainWindow::createPopupMenu();
+    if (menu != nullptr) {
+        menu->addSeparator();
+        menu->addAction(actions_.Action(ID_VIEW_CUSTOMIZE));
+    }
+    return menu;
+}
+
 void CMainFrame::RefreshRecentFiles() {
     const CRecentFileList& list = app_.RecentFiles();
     for (int index = 0; index < kRecentFileCount; ++index) {

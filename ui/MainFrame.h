@@ -62,6 +62,8 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The bars' own popup menu (right click on a bar) ends with Customize.
+    QMenu* createPopupMenu() override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
