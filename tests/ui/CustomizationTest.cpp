@@ -290,7 +290,7 @@ TEST_F(CustomizationTest, DamagedSettingsLoseOnlyWhatIsDamaged) {
     }
     EXPECT_EQ(used, std::vector<int>{5});
     EXPECT_EQ(Bars().UserBar(5)->windowTitle(), QStringLiteral("Kept"));
-    EXPECT_EQ(Bars().Commands(Bars().UserBar(5)), (std::vector<int>{41040, 41040}));
+    EXPECT_EQ(Bars().Commands(Bars().UserBar(5)), std::vector<int>{41040});
     EXPECT_EQ(Custom().Keys().Keys(ID_LOAD_CHAR), QList<QKeySequence>{Key("Ctrl+L")});
     EXPECT_EQ(Custom().Keys().Owner(Key("Ctrl+M")), 0);
     EXPECT_EQ(Custom().Keys().Owner(Key("Ctrl+J")), 0);
@@ -340,15 +340,18 @@ TEST_F(CustomizationTest, UserToolbarsAreTenAtMostAndNamedOnce) {
         {0, 99, true, {41040, 41041, 0}},
         {12345, 0, false, {41040, 41041, 0}},
         {41026, 1, true, {41040, 41026, 41041, 0}},
+        {41041, 0, false, {41040, 41026, 41041, 0}},
+        {0, 0, true, {0, 41040, 41026, 41041, 0}},
     };
     for (const auto& c : inserts) {
         EXPECT_EQ(Bars().InsertCommand(bar, c.id, c.position), c.inserted) << c.id;
         EXPECT_EQ(Bars().Commands(bar), c.after) << c.id;
     }
-    Bars().MoveCommand(bar, 3, 0);
-    Bars().MoveCommand(bar, 0, 4);
+    Bars().MoveCommand(bar, 4, 1);
+    Bars().MoveCommand(bar, 0, 5);
     Bars().RemoveCommand(bar, -1);
-    Bars().RemoveCommand(bar, 4);
+    Bars().RemoveCommand(bar, 5);
+    Bars().RemoveCommand(bar, 0);
     EXPECT_EQ(Bars().Commands(bar), (std::vector<int>{0, 41040, 41026, 41041}));
     // The bar shows what its list says: a separator, then three buttons.
     EXPECT_EQ(bar->actions().size(), 4);

@@ -1,6 +1,7 @@
 #include "customize/CommandList.h"
 
 #include <QStringList>
+#include <algorithm>
 
 #include "resources/CommandTable.h"
 
@@ -31,7 +32,17 @@ std::vector<int> CommandListFromText(const QString& text, bool separators) {
             commands.push_back(id);
         }
     }
-    return commands;
+    return WithoutRepeats(commands);
+}
+
+std::vector<int> WithoutRepeats(const std::vector<int>& commands) {
+    std::vector<int> kept;
+    for (const int id : commands) {
+        if (id == 0 || std::find(kept.begin(), kept.end(), id) == kept.end()) {
+            kept.push_back(id);
+        }
+    }
+    return kept;
 }
 
 }  // namespace korvo

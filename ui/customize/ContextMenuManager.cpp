@@ -46,10 +46,10 @@ const std::vector<int>& CContextMenuManager::Commands(const QString& name) const
     return found == menus_.end() ? kNone : found->second.commands;
 }
 
-void CContextMenuManager::SetCommands(const QString& name, std::vector<int> commands) {
+void CContextMenuManager::SetCommands(const QString& name, const std::vector<int>& commands) {
     const auto found = menus_.find(name);
     if (found != menus_.end()) {
-        found->second.commands = std::move(commands);
+        found->second.commands = WithoutRepeats(commands);
         Rebuild(found->second);
     }
 }

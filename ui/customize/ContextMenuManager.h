@@ -29,7 +29,8 @@ public:
     // The menu as it stands; null for a name never added.
     QMenu* Menu(const QString& name) const;
     const std::vector<int>& Commands(const QString& name) const;
-    void SetCommands(const QString& name, std::vector<int> commands);
+    // A repeated command is shown once.
+    void SetCommands(const QString& name, const std::vector<int>& commands);
     void Reset(const QString& name);
     void ResetAll();
 

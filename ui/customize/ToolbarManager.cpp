@@ -106,16 +106,19 @@ const std::vector<int>& CToolbarManager::Commands(const QToolBar* bar) const {
     return entry != nullptr ? entry->commands : kNone;
 }
 
-void CToolbarManager::SetCommands(QToolBar* bar, std::vector<int> commands) {
+void CToolbarManager::SetCommands(QToolBar* bar, const std::vector<int>& commands) {
     if (Bar* entry = Find(bar)) {
-        entry->commands = std::move(commands);
+        entry->commands = WithoutRepeats(commands);
         Rebuild(*entry);
     }
 }
 
 bool CToolbarManager::InsertCommand(QToolBar* bar, int id, int position) {
     Bar* entry = Find(bar);
-    if (entry == nullptr || (id != 0 && actions_.Action(id) == nullptr) ||
+    const bool onBar =
+        entry != nullptr && id != 0 &&
+        std::find(entry->commands.begin(), entry->commands.end(), id) != entry->commands.end();
+    if (entry == nullptr || onBar || (id != 0 && actions_.Action(id) == nullptr) ||
         entry->commands.size() >= kMaxStoredCommands) {
         return false;
     }

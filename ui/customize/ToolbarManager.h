@@ -39,8 +39,9 @@ public:
     QString NameOf(const QToolBar* bar) const;
 
     const std::vector<int>& Commands(const QToolBar* bar) const;
-    void SetCommands(QToolBar* bar, std::vector<int> commands);
-    // Puts `id` before `position` (clamped to the end); unknown commands are refused.
+    void SetCommands(QToolBar* bar, const std::vector<int>& commands);
+    // Puts `id` before `position` (clamped to the end); unknown commands and commands the bar
+    // already shows are refused.
     bool InsertCommand(QToolBar* bar, int id, int position);
     void RemoveCommand(QToolBar* bar, int position);
     void MoveCommand(QToolBar* bar, int from, int to);
