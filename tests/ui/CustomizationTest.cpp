@@ -2,10 +2,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDropEvent>
 #include <QKeySequenceEdit>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
@@ -400,6 +402,76 @@ TEST_F(CustomizationTest, ToolbarsPageAddsDropsAndRemovesButtons) {
     EXPECT_EQ(Bars().Commands(draw), expected);
     EXPECT_TRUE(draw->findChildren<CORVGridBtn*>().empty());
     EXPECT_EQ(buttons->count(), static_cast<int>(expected.size()));
+}
+
+// The drop handlers as the drag machinery calls them.
+class DropTarget : public CCommandListWidget {
+public:
+    DropTarget() : CCommandListWidget(nullptr) {}
+    using CCommandListWidget::dragEnterEvent;
+    using CCommandListWidget::dropEvent;
+};
+
+// A drop on a list: the command comes out of the dragged row's data, and the row it lands before
+// depends on which half of a row the mouse is over.
+TEST_F(CustomizationTest, DropOnAListReportsTheCommandAndWhereItLanded) {
+    CMainFrame& frame = Start();
+    CCommandListWidget palette(nullptr);
+    palette.ShowPalette(frame.Actions(), true);
+    DropTarget buttons;
+    buttons.ShowCommands(frame.Actions(), Toolbars()[3].buttons);
+    buttons.resize(240, 600);
+    buttons.show();
+    int command = -1;
+    int sourceRow = -1;
+    int row = -1;
+    QObject::connect(&buttons, &CCommandListWidget::Dropped,
+                     [&](int id, int from, QObject*, int at) {
+                         command = id;
+                         sourceRow = from;
+                         row = at;
+                     });
+    const QRect third = buttons.visualItemRect(buttons.item(2));
+    const struct {
+        int paletteRow;
+        QPoint at;
+        int row;
+    } cases[] = {
+        {1, third.center() - QPoint(0, third.height() / 4), 2},
+        {1, third.center() + QPoint(0, third.height() / 4), 3},
+        {5, QPoint(5, buttons.viewport()->height() - 2), buttons.count()},
+        {0, buttons.visualItemRect(buttons.item(0)).topLeft() + QPoint(2, 1), 0},
+    };
+    for (const auto& c : cases) {
+        std::unique_ptr<QMimeData> data(
+            palette.model()->mimeData({palette.model()->index(c.paletteRow, 0)}));
+        ASSERT_NE(data, nullptr);
+        QDragEnterEvent enter(c.at, Qt::CopyAction | Qt::MoveAction, data.get(), Qt::LeftButton,
+                              Qt::NoModifier);
+        buttons.dragEnterEvent(&enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QDropEvent drop(QPointF(c.at), Qt::CopyAction | Qt::MoveAction, data.get(), Qt::LeftButton,
+                        Qt::NoModifier);
+        buttons.dropEvent(&drop);
+        EXPECT_EQ(command, palette.CommandAt(c.paletteRow)) << c.paletteRow;
+        EXPECT_EQ(sourceRow, c.paletteRow);
+        EXPECT_EQ(row, c.row) << c.at.y();
+        // The source is told it was a copy, so it keeps its own row.
+        EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
+    }
+    // Foreign data is not taken, and a damaged payload is refused.
+    command = -1;
+    QMimeData text;
+    text.setText(QStringLiteral("41040"));
+    QDragEnterEvent enter(third.center(), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    buttons.dragEnterEvent(&enter);
+    EXPECT_FALSE(enter.isAccepted());
+    QMimeData damaged;
+    damaged.setData(QStringLiteral("application/x-korvofe-command"), QByteArray("\x01"));
+    QDropEvent drop(QPointF(third.center()), Qt::CopyAction, &damaged, Qt::LeftButton,
+                    Qt::NoModifier);
+    buttons.dropEvent(&drop);
+    EXPECT_EQ(command, -1);
 }
 
 }  // namespace
