@@ -402,6 +402,35 @@ TEST_F(CustomizationTest, ToolbarsPageAddsDropsAndRemovesButtons) {
     EXPECT_EQ(Bars().Commands(draw), expected);
     EXPECT_TRUE(draw->findChildren<CORVGridBtn*>().empty());
     EXPECT_EQ(buttons->count(), static_cast<int>(expected.size()));
+
+    // While the dialog is open, a command dropped on the bar itself lands beside the button under
+    // the mouse: after it on the button's far half, before it on the near half.
+    frame.show();
+    QApplication::processEvents();
+    const struct {
+        int command;
+        double along;
+        int at;
+    } drops[] = {{ID_LOAD_CHAR, 0.75, 2}, {ID_CLEAR_CHAR, 0.25, 1}};
+    for (const auto& d : drops) {
+        // The bar lays out its new buttons when events run, as between two drags.
+        QApplication::processEvents();
+        const QRect place = draw->actionGeometry(draw->actions()[1]);
+        const QPoint point(place.left() + static_cast<int>(place.width() * d.along),
+                           place.center().y());
+        std::unique_ptr<QMimeData> data(CCommandListWidget::MimeFor(d.command, 7));
+        QDropEvent drop(QPointF(point), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        EXPECT_TRUE(Bars().eventFilter(draw, &drop));
+        expected.insert(expected.begin() + d.at, d.command);
+        EXPECT_EQ(Bars().Commands(draw), expected) << d.command;
+        EXPECT_EQ(buttons->count(), static_cast<int>(expected.size()));
+    }
+    // Outside customisation the bars are not drop targets.
+    Bars().SetCustomizing(false);
+    std::unique_ptr<QMimeData> data(CCommandListWidget::MimeFor(ID_SAVE_CHAR, 7));
+    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+    EXPECT_FALSE(Bars().eventFilter(draw, &drop));
+    EXPECT_EQ(Bars().Commands(draw), expected);
 }
 
 // The drop handlers as the drag machinery calls them.

@@ -99,12 +99,25 @@ QMimeData* CCommandListWidget::mimeData(const QList<QListWidgetItem*>& items) co
     if (items.isEmpty()) {
         return nullptr;
     }
+    return MimeFor(items.front()->data(Qt::UserRole).toInt(), row(items.front()));
+}
+
+QMimeData* CCommandListWidget::MimeFor(int command, int row) {
     QByteArray bytes;
     QDataStream stream(&bytes, QIODevice::WriteOnly);
-    stream << items.front()->data(Qt::UserRole).toInt() << row(items.front());
+    stream << command << row;
     auto* data = new QMimeData;
     data->setData(kMimeType, bytes);
     return data;
+}
+
+bool CCommandListWidget::ReadMime(const QMimeData& data, int& command, int& row) {
+    if (!data.hasFormat(kMimeType)) {
+        return false;
+    }
+    QDataStream stream(data.data(kMimeType));
+    stream >> command >> row;
+    return stream.status() == QDataStream::Ok;
 }
 
 Qt::DropActions CCommandListWidget::supportedDropActions() const {
@@ -139,11 +152,9 @@ int CCommandListWidget::DropRow(const QPoint& at) const {
 }
 
 void CCommandListWidget::dropEvent(QDropEvent* event) {
-    QDataStream stream(event->mimeData()->data(kMimeType));
     int command = 0;
     int sourceRow = -1;
-    stream >> command >> sourceRow;
-    if (stream.status() != QDataStream::Ok) {
+    if (!ReadMime(*event->mimeData(), command, sourceRow)) {
         event->ignore();
         return;
     }

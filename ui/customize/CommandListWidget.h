@@ -27,6 +27,11 @@ public:
     // The text and image a command shows in these lists.
     static QString NameOf(const CCommandActions& actions, int id);
 
+    // What a dragged command carries: its id and the row it came from. Reading fails for data
+    // of another kind or a damaged payload.
+    static QMimeData* MimeFor(int command, int row);
+    static bool ReadMime(const QMimeData& data, int& command, int& row);
+
 signals:
     // `command` came from row `sourceRow` of `source` and was let go before row `row` (count()
     // for the end).

@@ -10,6 +10,7 @@
 #include "customize/KeyboardPage.h"
 #include "customize/MenusPage.h"
 #include "customize/OptionsPage.h"
+#include "customize/ToolbarManager.h"
 #include "customize/ToolbarsPage.h"
 
 namespace korvo {
@@ -30,6 +31,11 @@ CCustomizeDialog::CCustomizeDialog(CCustomization& custom, const CCommandActions
     connect(resetAll, &QPushButton::clicked, this, &CCustomizeDialog::OnResetAll);
     BuildPages();
     resize(820, 520);
+    custom_.Toolbars().SetCustomizing(true);
+}
+
+CCustomizeDialog::~CCustomizeDialog() {
+    custom_.Toolbars().SetCustomizing(false);
 }
 
 void CCustomizeDialog::BuildPages() {

@@ -10,7 +10,8 @@ class CCommandActions;
 class CCustomization;
 
 // The Customize dialog (command 19372): Toolbars, Keyboard, Menus and Options pages. Every change
-// shows in the main frame at once; the frame stores the result when the dialog closes.
+// shows in the main frame at once; the frame stores the result when the dialog closes. While it
+// is open, commands can also be dragged from its lists straight onto the frame's bars.
 class CCustomizeDialog : public QDialog {
     Q_OBJECT
 
@@ -18,6 +19,7 @@ public:
     // `withGrid` offers the grid's button ("Grid...") among the commands.
     CCustomizeDialog(CCustomization& custom, const CCommandActions& actions, bool withGrid,
                      QWidget* parent);
+    ~CCustomizeDialog() override;
 
     QTabWidget& Pages() const { return *pages_; }
 

@@ -1,6 +1,7 @@
 #include "customize/ToolbarManager.h"
 
 #include <QAction>
+#include <QDropEvent>
 #include <QMainWindow>
 #include <QSettings>
 #include <QToolBar>
@@ -9,6 +10,7 @@
 #include "CommandActions.h"
 #include "ORVGridBtn.h"
 #include "customize/CommandList.h"
+#include "customize/CommandListWidget.h"
 #include "resources/CommandTable.h"
 
 namespace korvo {
@@ -58,8 +60,54 @@ QToolBar* CToolbarManager::MakeBar(const QString& name, const QString& objectNam
     bar->setObjectName(objectName);
     bar->setMovable(true);
     bar->setFloatable(true);
+    bar->setAcceptDrops(customizing_);
+    bar->installEventFilter(this);
     ApplyOptions(bar);
     return bar;
+}
+
+void CToolbarManager::SetCustomizing(bool on) {
+    customizing_ = on;
+    for (const Bar& entry : bars_) {
+        entry.bar->setAcceptDrops(on);
+    }
+}
+
+int CToolbarManager::DropPosition(const QToolBar& bar, const QPoint& at) {
+    const QList<QAction*> actions = bar.actions();
+    const bool across = bar.orientation() == Qt::Horizontal;
+    for (qsizetype index = 0; index < actions.size(); ++index) {
+        const QRect place = bar.actionGeometry(actions[index]);
+        const int along = across ? at.x() : at.y();
+        const int middle = across ? place.center().x() : place.center().y();
+        const int end = across ? place.right() : place.bottom();
+        if (along <= end) {
+            return static_cast<int>(along <= middle ? index : index + 1);
+        }
+    }
+    return static_cast<int>(actions.size());
+}
+
+bool CToolbarManager::eventFilter(QObject* watched, QEvent* event) {
+    auto* bar = qobject_cast<QToolBar*>(watched);
+    const QEvent::Type type = event->type();
+    if (!customizing_ || bar == nullptr || Find(bar) == nullptr ||
+        (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)) {
+        return false;
+    }
+    auto* drop = static_cast<QDropEvent*>(event);
+    int command = 0;
+    int row = -1;
+    if (!CCommandListWidget::ReadMime(*drop->mimeData(), command, row)) {
+        return false;
+    }
+    // A copy as far as the drag knows, so the list it came from keeps its row.
+    drop->setDropAction(Qt::CopyAction);
+    drop->accept();
+    if (type == QEvent::Drop) {
+        InsertCommand(bar, command, DropPosition(*bar, drop->position().toPoint()));
+    }
+    return true;
 }
 
 std::vector<QToolBar*> CToolbarManager::Bars() const {

@@ -64,6 +64,10 @@ public:
     void SetIconSize(int pixels);
     void SetTextUnderIcons(bool on);
 
+    // While the Customize dialog is open the bars take commands dropped on them.
+    void SetCustomizing(bool on);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
     // Enabling and check marks of the user bars' toggle commands.
     void UpdateToggleUi() const;
     std::vector<CORVGridBtn*> GridButtons() const;
@@ -91,6 +95,8 @@ private:
     void ApplyOptions(QToolBar* bar) const;
     bool NameTaken(const QString& name, const QToolBar* except) const;
     void CreateUserBarAt(int slot, const QString& name, std::vector<int> commands);
+    // The place in the bar's list before which a drop at `at` (bar coordinates) lands.
+    static int DropPosition(const QToolBar& bar, const QPoint& at);
 
     QMainWindow& frame_;
     CCommandActions& actions_;
@@ -98,6 +104,7 @@ private:
     std::vector<Bar> bars_;
     int iconSize_ = kDefaultIconSize;
     bool textUnderIcons_ = false;
+    bool customizing_ = false;
 };
 
 }  // namespace korvo

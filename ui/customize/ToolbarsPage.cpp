@@ -42,6 +42,8 @@ CToolbarsPage::CToolbarsPage(CToolbarManager& bars, const CCommandActions& actio
     palette_->ShowPalette(actions_, withGrid);
     RefreshBars();
     barList_->setCurrentRow(0);
+    // Commands dropped straight onto a bar show here too.
+    connect(&bars_, &CToolbarManager::BarsRebuilt, this, &CToolbarsPage::RefreshButtons);
 }
 
 void CToolbarsPage::BuildLayout() {
