@@ -271,7 +271,8 @@ TEST_F(CustomizationTest, DamagedSettingsLoseOnlyWhatIsDamaged) {
             settings.setValue(QStringLiteral("Commands"), QStringLiteral("41040,,41040"));
         }
         settings.endArray();
-        settings.setValue(QStringLiteral("Keyboard/32824"), QStringLiteral("Ctrl+L; ; Ctrl+L"));
+        settings.setValue(QStringLiteral("Keyboard/32824"),
+                          QStringLiteral("Ctrl+L; ; Ctrl+Frobnicate; qwerty; Ctrl+L"));
         settings.setValue(QStringLiteral("Keyboard/77777"), QStringLiteral("Ctrl+M"));
         settings.setValue(QStringLiteral("Keyboard/word"), QStringLiteral("Ctrl+J"));
         // Two commands claim one key: it ends on one of them, never on both.

@@ -15,6 +15,19 @@ const QString kSeparator = QStringLiteral("; ");
 // More keys than anyone binds to one command: a damaged entry cannot fill the menus.
 constexpr qsizetype kMaxKeysPerCommand = 8;
 
+// A key name this Qt does not know reads as an "unknown" key that no keyboard can press.
+bool Usable(const QKeySequence& key) {
+    if (key.isEmpty()) {
+        return false;
+    }
+    for (int chord = 0; chord < key.count(); ++chord) {
+        if (key[chord].key() == Qt::Key_unknown) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 CShortcutManager::CShortcutManager(CCommandActions& actions) : actions_(actions) {
@@ -112,7 +125,7 @@ void CShortcutManager::Load(QSettings& settings) {
             settings.value(name).toString().split(kSeparator, Qt::SkipEmptyParts);
         for (const QString& part : parts) {
             const QKeySequence key(part.trimmed(), QKeySequence::PortableText);
-            if (!key.isEmpty() && !keys.contains(key) && keys.size() < kMaxKeysPerCommand) {
+            if (Usable(key) && !keys.contains(key) && keys.size() < kMaxKeysPerCommand) {
                 keys.append(key);
             }
         }
