@@ -94,6 +94,8 @@ CMainFrame::CMainFrame(CKorvoFEApp& app) : app_(app), actions_(this) {
 }
 
 CMainFrame::~CMainFrame() {
+    // The Customize dialog works on the customisation, which goes before this frame's children.
+    delete customize_;
     // The fonts' windows go while this frame can still hear from them.
     idleTimer_.stop();
     disconnect(mdi_, nullptr, this, nullptr);
@@ -370,10 +372,23 @@ void CMainFrame::ShowWindowList() {
 }
 
 void CMainFrame::ShowCustomize() {
-    // The grid's button is offered only where a drawing can answer it.
-    CCustomizeDialog dialog(*custom_, actions_, ActiveChild() != nullptr, this);
-    dialog.exec();
-    SaveLayout();
+    if (customize_ != nullptr) {
+        customize_->raise();
+        customize_->activateWindow();
+        return;
+    }
+    // Not modal: commands are dragged from the dialog onto this window's bars. The grid's
+    // button is offered only where a drawing can answer it.
+    customize_ = new CCustomizeDialog(*custom_, actions_, ActiveChild() != nullptr, this);
+    connect(customize_, &QDialog::finished, this, [this] {
+        SaveLayout();
+        customize_->deleteLater();
+    });
+    customize_->show();
+}
+
+CCustomizeDialog* CMainFrame::CustomizeDialog() const {
+    return customize_;
 }
 
 void CMainFrame::UpdateCommandUi() {

@@ -17,6 +17,7 @@ class QToolBar;
 namespace korvo {
 
 class CChildFrame;
+class CCustomizeDialog;
 class CCustomization;
 class CKorvoFEApp;
 class CORVGridBtn;
@@ -47,6 +48,8 @@ public:
     // The first grid button on the bars; null when the user took every one away.
     CORVGridBtn* GridButton() const;
     CCustomization& Customization() const { return *custom_; }
+    // The open Customize dialog, or null.
+    CCustomizeDialog* CustomizeDialog() const;
     QString PaneText(int pane) const;
     // True while the menu bar is the one without a document (File, View, Help).
     bool ShowsDocumentlessMenus() const { return documentlessMenus_; }
@@ -88,6 +91,7 @@ private:
     QMdiArea* mdi_ = nullptr;
     QMenu* gridMenu_ = nullptr;
     std::unique_ptr<CCustomization> custom_;
+    QPointer<CCustomizeDialog> customize_;
     QLabel* readyPane_ = nullptr;
     QLabel* toolPane_ = nullptr;
     QLabel* countPane_ = nullptr;
