@@ -4,7 +4,6 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -24,6 +23,10 @@
 #include "RecentFileList.h"
 #include "TextPreviewDock.h"
 #include "UndoHistoryPanel.h"
+#include "customize/Customization.h"
+#include "customize/CustomizeDialog.h"
+#include "customize/ToolbarManager.h"
+#include "customize/WindowListDialog.h"
 #include "dialogs/AboutDialog.h"
 
 namespace korvo {
@@ -32,10 +35,6 @@ namespace {
 
 // How often enabling and check marks follow the document while nothing else asks for it.
 constexpr int kIdleUpdateMs = 200;
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The frame's own commands that need an open document.
 bool NeedsDocument(int id) {
@@ -58,9 +57,12 @@ bool IsFrameCommand(int id) {
         case ID_VIEW_CHAR_BAR:
         case ID_VIEW_STATUS_BAR:
         case ID_VIEW_UNDO_HISTORY:
+        case ID_VIEW_CUSTOMIZE:
             return true;
         default:
             return NeedsDocument(id) ||
+                   (id >= ID_VIEW_USER_TOOLBAR1 &&
+                    id < ID_VIEW_USER_TOOLBAR1 + kUserToolbarCount) ||
                    (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + kRecentFileCount);
     }
 }
@@ -83,6 +85,9 @@ CMainFrame::CMainFrame(CKorvoFEApp& app) : app_(app), actions_(this) {
     gridMenu_ = new QMenu(this);
     actions_.FillMenu(*gridMenu_, GridSizeMenu(), nullptr);
     connect(gridMenu_, &QMenu::aboutToShow, this, &CMainFrame::BeforeMenuShown);
+    custom_ = std::make_unique<CCustomization>(*this, actions_, gridMenu_);
+    connect(&custom_->Toolbars(), &CToolbarManager::BarsRebuilt, this,
+            &CMainFrame::RefreshGridButtons);
 
     RebuildMenus();
     CreateToolbars();
@@ -98,6 +103,8 @@ CMainFrame::CMainFrame(CKorvoFEApp& app) : app_(app), actions_(this) {
 }
 
 CMainFrame::~CMainFrame() {
+    // The Customize dialog works on the customisation, which goes before this frame's children.
+    delete customize_;
     // The fonts' windows go while this frame can still hear from them.
     idleTimer_.stop();
     disconnect(mdi_, nullptr, this, nullptr);
@@ -111,29 +118,18 @@ CMainFrame::~CMainFrame() {
 // --- bars ----------------------------------------------------------------------------------------
 
 void CMainFrame::CreateToolbars() {
-    for (const ToolbarDef& def : Toolbars()) {
-        auto* bar = new QToolBar(ToQString(def.name), this);
-        bar->setObjectName(ToQString(def.name));
-        bar->setIconSize(QSize(24, 24));
-        bar->setMovable(true);
-        bar->setFloatable(true);
-        for (const int id : def.buttons) {
-            if (id == 0) {
-                bar->addSeparator();
-            } else if (id == ID_GRID_ON_OFF) {
-                gridButton_ = new CORVGridBtn(actions_.Action(id), gridMenu_, bar);
-                bar->addWidget(gridButton_);
-            } else {
-                bar->addAction(actions_.Action(id));
-            }
-        }
-        // The drawing commands make the first row long; the Draw and Char bars start a second.
-        if (def.windowId == ID_VIEW_DRAW_BAR) {
-            addToolBarBreak(Qt::TopToolBarArea);
-        }
-        addToolBar(Qt::TopToolBarArea, bar);
-        connect(actions_.Action(def.windowId), &QAction::triggered, bar, &QToolBar::setVisible);
-        toolbars_.push_back(bar);
+    custom_->Toolbars().CreateBuiltIn();
+}
+
+CORVGridBtn* CMainFrame::GridButton() const {
+    const std::vector<CORVGridBtn*> buttons = custom_->Toolbars().GridButtons();
+    return buttons.empty() ? nullptr : buttons.front();
+}
+
+void CMainFrame::RefreshGridButtons() {
+    CChildFrame* child = ActiveChild();
+    for (CORVGridBtn* button : custom_->Toolbars().GridButtons()) {
+        button->Refresh(child != nullptr ? child->Paper() : nullptr);
     }
 }
 
@@ -254,6 +250,16 @@ void CMainFrame::BeforeMenuShown() {
         child->SyncGridCommand();
     }
     UpdateCommandUi();
+}
+
+QMenu* CMainFrame::createPopupMenu() {
+    BeforeMenuShown();
+    QMenu* menu = QMainWindow::createPopupMenu();
+    if (menu != nullptr) {
+        menu->addSeparator();
+        menu->addAction(actions_.Action(ID_VIEW_CUSTOMIZE));
+    }
+    return menu;
 }
 
 void CMainFrame::RefreshRecentFiles() {
@@ -406,10 +412,16 @@ bool CMainFrame::FrameCommand(int id) {
         case ID_WINDOW_LIST:
             ShowWindowList();
             break;
+        case ID_VIEW_CUSTOMIZE:
+            ShowCustomize();
+            break;
         default:
-            // Bars and recent files: the bars follow their actions' own toggles.
+            // Bars and recent files: the built-in bars follow their actions' own toggles.
             if (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + kRecentFileCount) {
                 app_.OpenRecentFile(id - ID_FILE_MRU_FILE1);
+            } else if (id >= ID_VIEW_USER_TOOLBAR1 &&
+                       id < ID_VIEW_USER_TOOLBAR1 + kUserToolbarCount) {
+                custom_->Toolbars().ToggleUserBar(id - ID_VIEW_USER_TOOLBAR1);
             }
             break;
     }
@@ -432,20 +444,28 @@ void CMainFrame::PrintCommand(CChildFrame& child, int id) {
 }
 
 void CMainFrame::ShowWindowList() {
-    const QList<QMdiSubWindow*> windows = mdi_->subWindowList();
-    QStringList titles;
-    for (const QMdiSubWindow* window : windows) {
-        titles.append(window->windowTitle().remove(QStringLiteral("[*]")));
+    CWindowListDialog dialog(*mdi_, this);
+    dialog.exec();
+}
+
+void CMainFrame::ShowCustomize() {
+    if (customize_ != nullptr) {
+        customize_->raise();
+        customize_->activateWindow();
+        return;
     }
-    const int current = static_cast<int>(windows.indexOf(mdi_->activeSubWindow()));
-    bool ok = false;
-    const QString chosen =
-        QInputDialog::getItem(this, QStringLiteral("Window List"), QStringLiteral("Windows:"),
-                              titles, current < 0 ? 0 : current, false, &ok);
-    const qsizetype index = titles.indexOf(chosen);
-    if (ok && index >= 0) {
-        mdi_->setActiveSubWindow(windows[index]);
-    }
+    // Not modal: commands are dragged from the dialog onto this window's bars. The grid's
+    // button is offered only where a drawing can answer it.
+    customize_ = new CCustomizeDialog(*custom_, actions_, ActiveChild() != nullptr, this);
+    connect(customize_, &QDialog::finished, this, [this] {
+        SaveLayout();
+        customize_->deleteLater();
+    });
+    customize_->show();
+}
+
+CCustomizeDialog* CMainFrame::CustomizeDialog() const {
+    return customize_;
 }
 
 void CMainFrame::UpdateCommandUi() {
@@ -464,12 +484,14 @@ void CMainFrame::UpdateCommandUi() {
             action->setChecked(ui.checked);
         }
     }
-    for (std::size_t index = 0; index < toolbars_.size(); ++index) {
-        actions_.Action(Toolbars()[index].windowId)->setChecked(!toolbars_[index]->isHidden());
+    const std::vector<QToolBar*> bars = custom_->Toolbars().Bars();
+    for (std::size_t index = 0; index < Toolbars().size(); ++index) {
+        actions_.Action(Toolbars()[index].windowId)->setChecked(!bars[index]->isHidden());
     }
+    custom_->Toolbars().UpdateToggleUi();
     actions_.Action(ID_VIEW_STATUS_BAR)->setChecked(!statusBar()->isHidden());
     actions_.Action(ID_VIEW_UNDO_HISTORY)->setChecked(!undoPanel_->isHidden());
-    gridButton_->Refresh(child != nullptr ? child->Paper() : nullptr);
+    RefreshGridButtons();
     RefreshUndoTexts(child);
     if (child != nullptr) {
         child->setWindowModified(child->IsModified());
@@ -478,8 +500,7 @@ void CMainFrame::UpdateCommandUi() {
 
 void CMainFrame::RefreshToolbarButtons(int commandId) {
     if (commandId == ID_GRID_ON_OFF || (commandId >= ID_GRID_FIRST && commandId <= ID_GRID_OTHER)) {
-        CChildFrame* child = ActiveChild();
-        gridButton_->Refresh(child != nullptr ? child->Paper() : nullptr);
+        RefreshGridButtons();
     }
     UpdateCommandUi();
 }
@@ -558,7 +579,7 @@ void CMainFrame::SaveLayout() const {
     QSettings settings;
     settings.beginGroup(QStringLiteral("Settings"));
     settings.setValue(QStringLiteral("Geometry"), saveGeometry());
-    settings.setValue(QStringLiteral("State"), saveState());
+    custom_->Save(settings);
     settings.endGroup();
 }
 
@@ -571,7 +592,7 @@ void CMainFrame::RestoreLayout() {
         resize(available.size() * 9 / 10);
         move(available.center() - rect().center());
     }
-    restoreState(settings.value(QStringLiteral("State")).toByteArray());
+    custom_->Load(settings);
     settings.endGroup();
 }
 

@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
+#include <memory>
 #include <vector>
 
 #include "CommandActions.h"
@@ -16,6 +17,8 @@ class QToolBar;
 namespace korvo {
 
 class CChildFrame;
+class CCustomizeDialog;
+class CCustomization;
 class CKorvoFEApp;
 class CORVGridBtn;
 class CTextPreviewDock;
@@ -44,7 +47,11 @@ public:
     void UpdateCommandUi();
 
     CCommandActions& Actions() { return actions_; }
-    CORVGridBtn& GridButton() const { return *gridButton_; }
+    // The first grid button on the bars; null when the user took every one away.
+    CORVGridBtn* GridButton() const;
+    CCustomization& Customization() const { return *custom_; }
+    // The open Customize dialog, or null.
+    CCustomizeDialog* CustomizeDialog() const;
     CTextPreviewDock& TextPreview() const { return *preview_; }
     CUndoHistoryPanel& UndoPanel() const { return *undoPanel_; }
     QString PaneText(int pane) const;
@@ -62,6 +69,8 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The bars' own popup menu (right click on a bar) ends with Customize.
+    QMenu* createPopupMenu() override;
     // Font files (*.dat) dropped on the window open; nothing else is taken.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -80,6 +89,8 @@ private:
     void PrintCommand(CChildFrame& child, int id);
     bool CloseAllChildren();
     void ShowWindowList();
+    void ShowCustomize();
+    void RefreshGridButtons();
     void BeforeMenuShown();
     void ConnectMenus();
     void AddPreviewToggle();
@@ -89,10 +100,10 @@ private:
     CKorvoFEApp& app_;
     CCommandActions actions_;
     QMdiArea* mdi_ = nullptr;
-    std::vector<QToolBar*> toolbars_;
-    CORVGridBtn* gridButton_ = nullptr;
     CUndoHistoryPanel* undoPanel_ = nullptr;
     QMenu* gridMenu_ = nullptr;
+    std::unique_ptr<CCustomization> custom_;
+    QPointer<CCustomizeDialog> customize_;
     QLabel* readyPane_ = nullptr;
     QLabel* toolPane_ = nullptr;
     QLabel* countPane_ = nullptr;

@@ -87,6 +87,17 @@ constexpr std::array kCommands = std::to_array<CommandInfo>({
     {ID_VIEW_VIEW_BAR, "&View", "Show or hide the View toolbar\nToggle View bar", "", "", "", true},
     {ID_VIEW_DRAW_BAR, "&Draw", "Show or hide the Draw toolbar\nToggle Draw bar", "", "", "", true},
     {ID_VIEW_CHAR_BAR, "&Char", "Show or hide the Char toolbar\nToggle Char bar", "", "", "", true},
+    {ID_VIEW_USER_TOOLBAR1 + 0, "User Toolbar 1", "Show or hide the user toolbar\nToggle User ToolBar", "", "", "", true},
+    {ID_VIEW_USER_TOOLBAR1 + 1, "User Toolbar 2", "Show or hide the user toolbar\nToggle User ToolBar", "", "", "", true},
+    {ID_VIEW_USER_TOOLBAR1 + 2, "User Toolbar 3", "Show or hide the user toolbar\nToggle User ToolBar", "", "", "", true},
+    {ID_VIEW_USER_TOOLBAR1 + 3, "User Toolbar 4", "Show or hide the user toolbar\nToggle User ToolBar", "", "", "", true},
+    {ID_VIEW_USER_TOOLBAR1 + 4, "User Toolbar 5", "Show or hide the user toolbar\nToggle User ToolBar", "", "", "", true},
+    {ID_VIEW_USER_TOOLBAR1 + 5, "User Toolbar 6", "Show or hide the user toolbar\nToggle User ToolBar", "", "", "", true},
+    {ID_VIEW_USER_TOOLBAR1 + 6, "User Toolbar 7", "Show or hide the user toolbar\nToggle User ToolBar", "", "", "", true},
+    {ID_VIEW_USER_TOOLBAR1 + 7, "User Toolbar 8", "Show or hide the user toolbar\nToggle User ToolBar", "", "", "", true},
+    {ID_VIEW_USER_TOOLBAR1 + 8, "User Toolbar 9", "Show or hide the user toolbar\nToggle User ToolBar", "", "", "", true},
+    {ID_VIEW_USER_TOOLBAR1 + 9, "User Toolbar 10", "Show or hide the user toolbar\nToggle User ToolBar", "", "", "", true},
+    {ID_VIEW_CUSTOMIZE, "&Customize...", "Arrange toolbars, keys and menus to your liking\nCustomize", "", "", "configure", false},
     {ID_VIEW_STATUS_BAR, "&Status Bar", "Show or hide the status bar\nToggle StatusBar", "", "", "", true},
     {ID_VIEW_UNDO_HISTORY, "Undo &History", "Show or hide the list of undo steps\nUndo History", "", "", "", true},
     {41043, "&Redraw", "Redraw the drawing\nRedraw", "", "redraw", "", false},
@@ -139,7 +150,11 @@ constexpr std::array kGridSizes = {
 
 constexpr std::array kToolbarToggles = {
     Cmd(ID_VIEW_TOOLBAR), Cmd(ID_VIEW_EDIT_BAR), Cmd(ID_VIEW_VIEW_BAR), Cmd(ID_VIEW_DRAW_BAR),
-    Cmd(ID_VIEW_CHAR_BAR),
+    Cmd(ID_VIEW_CHAR_BAR), kSeparator,
+    Cmd(ID_VIEW_USER_TOOLBAR1 + 0), Cmd(ID_VIEW_USER_TOOLBAR1 + 1), Cmd(ID_VIEW_USER_TOOLBAR1 + 2),
+    Cmd(ID_VIEW_USER_TOOLBAR1 + 3), Cmd(ID_VIEW_USER_TOOLBAR1 + 4), Cmd(ID_VIEW_USER_TOOLBAR1 + 5),
+    Cmd(ID_VIEW_USER_TOOLBAR1 + 6), Cmd(ID_VIEW_USER_TOOLBAR1 + 7), Cmd(ID_VIEW_USER_TOOLBAR1 + 8),
+    Cmd(ID_VIEW_USER_TOOLBAR1 + 9), kSeparator, Cmd(ID_VIEW_CUSTOMIZE),
 };
 constexpr MenuEntry kToolbarsMenu{MenuEntryKind::Submenu, 0, "&Toolbars", kToolbarToggles};
 
@@ -226,6 +241,8 @@ constexpr std::array kToolbars = std::to_array<ToolbarDef>({
     {ID_VIEW_DRAW_BAR, 19452, "Draw", kDrawButtons},
     {ID_VIEW_CHAR_BAR, 19455, "Char", kCharButtons},
 });
+
+constexpr std::array kMyMenu = {ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE};
 // clang-format on
 
 }  // namespace
@@ -260,6 +277,9 @@ std::span<const MenuEntry> GridSizeMenu() {
 }
 std::span<const ToolbarDef> Toolbars() {
     return kToolbars;
+}
+std::span<const int> MyMenuCommands() {
+    return kMyMenu;
 }
 
 }  // namespace korvo

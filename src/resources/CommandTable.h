@@ -35,6 +35,10 @@ inline constexpr int ID_VIEW_DRAW_BAR = 0xE804;
 inline constexpr int ID_VIEW_CHAR_BAR = 0xE805;
 inline constexpr int ID_VIEW_UNDO_HISTORY = 0xE806;
 inline constexpr int ID_WINDOW_LIST = 19398;
+inline constexpr int ID_VIEW_CUSTOMIZE = 19372;
+// User toolbar k (0 ... 9) is shown and hidden by ID_VIEW_USER_TOOLBAR1 + k.
+inline constexpr int ID_VIEW_USER_TOOLBAR1 = 19374;
+inline constexpr int kUserToolbarCount = 10;
 
 // The editor's own commands that the view, the document or the frame answer.
 inline constexpr int ID_LOAD_CHAR = 32824;
@@ -117,5 +121,8 @@ struct ToolbarDef {
 
 // The five toolbars in docking order: Standard, Edit, View, Draw, Char.
 std::span<const ToolbarDef> Toolbars();
+
+// The context menu "My menu" (resource 130) as it comes: Cut, Copy, Paste.
+std::span<const int> MyMenuCommands();
 
 }  // namespace korvo

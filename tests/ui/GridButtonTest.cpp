@@ -45,7 +45,7 @@ protected:
     }
 
     // What the frame does before the grid's drop-down opens.
-    void OpenGridMenu() const { emit Frame().GridButton().menu()->aboutToShow(); }
+    void OpenGridMenu() const { emit Frame().GridButton()->menu()->aboutToShow(); }
 
     test::ScopedSwitches switches_;
     DialogScript script_;
@@ -53,7 +53,7 @@ protected:
 };
 
 TEST_F(GridButtonTest, TextPressedStateAndCheckedSizeFollowTheActiveFont) {
-    const CORVGridBtn& button = Frame().GridButton();
+    const CORVGridBtn& button = *Frame().GridButton();
     EXPECT_EQ(button.text(), QStringLiteral("5.00 mm"));
     EXPECT_FALSE(button.isChecked());
 
@@ -95,23 +95,23 @@ TEST_F(GridButtonTest, OtherSizeThroughTheUserGridDialogChecksOther) {
     script_.userGrids = {{0.3f, 0.3f}};
     Frame().OnCommand(ID_GRID_OTHER);
     EXPECT_EQ(script_.asked, std::vector<std::string>{"user grid"});
-    EXPECT_EQ(Frame().GridButton().text(), QStringLiteral("0.30 mm"));
+    EXPECT_EQ(Frame().GridButton()->text(), QStringLiteral("0.30 mm"));
     EXPECT_EQ(CheckedSizes(), std::vector<int>{ID_GRID_OTHER});
 
     // A fixed size afterwards; then G switches the grid off and the button comes up.
     Frame().OnCommand(ID_GRID_FIRST + 5);
-    EXPECT_EQ(Frame().GridButton().text(), QStringLiteral("5.00 mm"));
+    EXPECT_EQ(Frame().GridButton()->text(), QStringLiteral("5.00 mm"));
     EXPECT_EQ(CheckedSizes(), std::vector<int>{ID_GRID_FIRST + 5});
-    ASSERT_TRUE(Frame().GridButton().isChecked());
+    ASSERT_TRUE(Frame().GridButton()->isChecked());
     Frame().OnCommand(ID_GRID_ON_OFF);
-    EXPECT_FALSE(Frame().GridButton().isChecked());
+    EXPECT_FALSE(Frame().GridButton()->isChecked());
     EXPECT_FALSE(child->Paper()->IsShowGrid());
 
     // Without a font the button falls back to its resting text.
     child->close();
     QApplication::processEvents();
-    EXPECT_EQ(Frame().GridButton().text(), QStringLiteral("5.00 mm"));
-    EXPECT_FALSE(Frame().GridButton().isChecked());
+    EXPECT_EQ(Frame().GridButton()->text(), QStringLiteral("5.00 mm"));
+    EXPECT_FALSE(Frame().GridButton()->isChecked());
 }
 
 }  // namespace

@@ -1,0 +1,57 @@
+#include "customize/Customization.h"
+
+#include <QMainWindow>
+#include <QSettings>
+
+#include "customize/ContextMenuManager.h"
+#include "customize/ShortcutManager.h"
+#include "customize/ToolbarManager.h"
+#include "resources/CommandTable.h"
+
+namespace korvo {
+
+namespace {
+
+const QString kState = QStringLiteral("State");
+
+}  // namespace
+
+CCustomization::CCustomization(QMainWindow& frame, CCommandActions& actions, QMenu* gridMenu)
+    : frame_(frame),
+      toolbars_(std::make_unique<CToolbarManager>(frame, actions, gridMenu)),
+      keys_(std::make_unique<CShortcutManager>(actions)),
+      menus_(std::make_unique<CContextMenuManager>(actions, &frame)) {
+    menus_->AddMenu(QStringLiteral("My menu"), MyMenuCommands());
+}
+
+CCustomization::~CCustomization() = default;
+
+void CCustomization::Load(QSettings& settings) {
+    if (defaultState_.isEmpty()) {
+        defaultState_ = frame_.saveState();
+    }
+    toolbars_->Load(settings);
+    keys_->Load(settings);
+    menus_->Load(settings);
+    // The user bars exist by now, so the saved state can place them too.
+    frame_.restoreState(settings.value(kState).toByteArray());
+}
+
+void CCustomization::Save(QSettings& settings) const {
+    settings.setValue(kState, frame_.saveState());
+    toolbars_->Save(settings);
+    keys_->Save(settings);
+    menus_->Save(settings);
+}
+
+void CCustomization::ResetAll() {
+    if (defaultState_.isEmpty()) {
+        defaultState_ = frame_.saveState();
+    }
+    toolbars_->ResetAll();
+    keys_->ResetAll();
+    menus_->ResetAll();
+    frame_.restoreState(defaultState_);
+}
+
+}  // namespace korvo
