@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/Data.h"
@@ -25,6 +26,8 @@ constexpr int kCmdBreak = 41088;
 constexpr int kCmdExtend = 41089;
 constexpr int kCmdTrim = 41091;
 constexpr int kCmdJoin = 41039;
+constexpr int kCmdRotate = 41086;
+constexpr int kCmdMirror = 41090;
 
 using Seg = std::array<double, 4>;
 
@@ -54,6 +57,18 @@ protected:
             }
         }
         return strokes;
+    }
+
+    // The thin highlight lines of the last paint, as pairs of client points.
+    std::vector<std::vector<DevicePoint>> GuideLines() {
+        h.Paint();
+        std::vector<std::vector<DevicePoint>> lines;
+        for (const auto& call : h.Window().CallsOf("line")) {
+            if (call.pen.color == h.Paper().Values().highlightColor && !call.pen.geometric) {
+                lines.push_back(call.points);
+            }
+        }
+        return lines;
     }
 
     ViewHarness h{{2490, 1410}};
@@ -151,6 +166,51 @@ TEST_F(EditingToolsUseTest, BreakValuesLeaveThePaneWithTheirFirstPoint) {
         EXPECT_EQ(h.host.Pane(kPaneToolValues), "");
         h.Move({150, 100});
         EXPECT_EQ(h.host.Pane(kPaneToolValues), "");
+    }
+    EXPECT_THAT(h.Violations(), IsEmpty());
+}
+
+// After the first click of rotate or mirror the ghost alone may look just like the selection; the
+// fixed points and the lines from them show what the next click will do.
+TEST_F(EditingToolsUseTest, RotateAndMirrorShowTheirConstructionUntilSteppedBack) {
+    using Guide = std::pair<PointF, PointF>;
+    const struct {
+        const char* what;
+        int command;
+        std::vector<PointF> clicks;
+        PointF mouse;
+        std::vector<Guide> guides;
+    } cases[] = {
+        {"rotate, centre fixed", kCmdRotate, {{50, 50}}, {80, 60}, {{{50, 50}, {80, 60}}}},
+        {"rotate, reference fixed",
+         kCmdRotate,
+         {{50, 50}, {90, 50}},
+         {50, 90},
+         {{{50, 50}, {90, 50}}, {{50, 50}, {50, 90}}}},
+        {"mirror, first point fixed", kCmdMirror, {{20, 40}}, {90, 45}, {{{20, 40}, {90, 45}}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        h.Command(kCmdClearChar);
+        h.AddLine(60, 20, 120, 20)->SetMark(kMarkSelected);
+        h.Command(c.command);
+        h.Move(c.mouse);
+        EXPECT_THAT(GuideLines(), IsEmpty());
+        for (const PointF p : c.clicks) {
+            h.Click(p);
+        }
+        h.Move(c.mouse);
+        std::vector<std::vector<DevicePoint>> wanted;
+        for (const Guide& g : c.guides) {
+            wanted.push_back({h.ToClient(g.first), h.ToClient(g.second)});
+        }
+        EXPECT_THAT(GuideLines(), ::testing::UnorderedElementsAreArray(wanted));
+        for (std::size_t i = 0; i < c.clicks.size(); ++i) {
+            h.RClick(c.mouse);
+        }
+        EXPECT_THAT(GuideLines(), IsEmpty());
+        h.RClick(c.mouse);
+        EXPECT_EQ(h.View().GetToolId(), kToolSelection);
     }
     EXPECT_THAT(h.Violations(), IsEmpty());
 }
