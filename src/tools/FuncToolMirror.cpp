@@ -3,7 +3,6 @@
 #include "model/Data.h"
 #include "model/Paper.h"
 #include "platform/KeyCodes.h"
-#include "tools/PickFeedback.h"
 
 namespace korvo {
 
@@ -29,15 +28,6 @@ void CFuncToolMirror::OnLButtonDown(unsigned flags, int, int) {
     }
     SetBasePoint(second);
     Done();
-}
-
-void CFuncToolMirror::DrawFeedback(IDrawContext& dc) {
-    CFuncToolTransform::DrawFeedback(dc);
-    const CPaper* paper = Paper();
-    if (paper != nullptr && GetStep() == Step::SecondPoint) {
-        DrawGuideLine(dc, *paper, GetBasePoint(), GetSnapPoint());
-        DrawCrossMark(dc, *paper, GetBasePoint());
-    }
 }
 
 double CFuncToolMirror::AxisAngleTo(PointF p) const {

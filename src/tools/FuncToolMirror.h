@@ -16,8 +16,6 @@ public:
     using CFuncToolTransform::CFuncToolTransform;
 
     void OnLButtonDown(unsigned flags, int x, int y) override;
-    // Over the ghost: the axis from the first point to the mouse.
-    void DrawFeedback(IDrawContext& dc) override;
     // The axis comes from the clicks alone, so the ghost is not turned or scaled otherwise.
     void RotateBy(float) override {}
     void ScaleBy(float, float) override {}

@@ -29,17 +29,12 @@ void CFuncToolRotate::OnLButtonDown(unsigned flags, int, int) {
     }
 }
 
-void CFuncToolRotate::DrawFeedback(IDrawContext& dc) {
-    CFuncToolTransform::DrawFeedback(dc);
-    const CPaper* paper = Paper();
-    if (paper == nullptr || GetStep() == Step::Centre) {
-        return;
-    }
+void CFuncToolRotate::DrawConstruction(IDrawContext& dc, const CPaper& paper) const {
     if (GetStep() == Step::Target) {
-        DrawGuideLine(dc, *paper, centre_, reference_);
+        DrawGuideLine(dc, paper, centre_, reference_);
     }
-    DrawGuideLine(dc, *paper, centre_, GetSnapPoint());
-    DrawCrossMark(dc, *paper, centre_);
+    DrawGuideLine(dc, paper, centre_, GetSnapPoint());
+    DrawCrossMark(dc, paper, centre_);
 }
 
 double CFuncToolRotate::AngleTo(PointF p) const {

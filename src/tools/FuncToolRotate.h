@@ -16,9 +16,6 @@ public:
     using CFuncToolTransform::CFuncToolTransform;
 
     void OnLButtonDown(unsigned flags, int x, int y) override;
-    // Over the ghost: the centre once it is fixed, and the arms from it to the reference point
-    // and to the mouse, so the turn can be read before the last click.
-    void DrawFeedback(IDrawContext& dc) override;
     // The turn comes from the clicks alone, so the ghost is not turned or scaled otherwise.
     void RotateBy(float) override {}
     void ScaleBy(float, float) override {}
@@ -28,6 +25,9 @@ public:
 
 protected:
     void FollowMouse(PointF p) override;
+    // The centre and the arms from it to the reference point and to the mouse, so the turn can
+    // be read before the last click.
+    void DrawConstruction(IDrawContext& dc, const CPaper& paper) const override;
     void StepBack() override;
     void OnToolKey(int key, unsigned flags) override;
 

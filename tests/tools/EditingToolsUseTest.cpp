@@ -26,7 +26,10 @@ constexpr int kCmdBreak = 41088;
 constexpr int kCmdExtend = 41089;
 constexpr int kCmdTrim = 41091;
 constexpr int kCmdJoin = 41039;
+constexpr int kCmdMove = 41034;
+constexpr int kCmdCopy = 41228;
 constexpr int kCmdRotate = 41086;
+constexpr int kCmdScale = 41087;
 constexpr int kCmdMirror = 41090;
 
 using Seg = std::array<double, 4>;
@@ -170,9 +173,10 @@ TEST_F(EditingToolsUseTest, BreakValuesLeaveThePaneWithTheirFirstPoint) {
     EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
-// After the first click of rotate or mirror the ghost alone may look just like the selection; the
-// fixed points and the lines from them show what the next click will do.
-TEST_F(EditingToolsUseTest, RotateAndMirrorShowTheirConstructionUntilSteppedBack) {
+// The ghost alone may lie on the selection (rotate before its reference point) or stand still
+// (scale at factors it does not take); the fixed points and the lines from them show what the
+// next click will do.
+TEST_F(EditingToolsUseTest, TransformsShowTheirConstructionUntilSteppedBack) {
     using Guide = std::pair<PointF, PointF>;
     const struct {
         const char* what;
@@ -188,6 +192,10 @@ TEST_F(EditingToolsUseTest, RotateAndMirrorShowTheirConstructionUntilSteppedBack
          {50, 90},
          {{{50, 50}, {90, 50}}, {{50, 50}, {50, 90}}}},
         {"mirror, first point fixed", kCmdMirror, {{20, 40}}, {90, 45}, {{{20, 40}, {90, 45}}}},
+        {"move, base fixed", kCmdMove, {{20, 40}}, {90, 45}, {{{20, 40}, {90, 45}}}},
+        {"copy, base fixed", kCmdCopy, {{20, 40}}, {30, 10}, {{{20, 40}, {30, 10}}}},
+        // Left of and below the base: factors the ghost does not show.
+        {"scale, base fixed", kCmdScale, {{20, 40}}, {10, 30}, {{{20, 40}, {10, 30}}}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
