@@ -10,6 +10,7 @@
 #include "model/Data.h"
 #include "model/Paper.h"
 #include "platform/DialogHost.h"
+#include "platform/KeyCodes.h"
 #include "platform/Message.h"
 #include "resources/StringTable.h"
 #include "tools/PickFeedback.h"
@@ -28,6 +29,8 @@ void CFuncToolBreak::Restart() {
     node_ = nullptr;
     step_ = Step::PickElement;
     tracking_ = false;
+    // The values belong to the break point being chosen; none is chosen now.
+    SetStatusText("");
     CPaper* paper = Paper();
     candidates_.clear();
     if (paper != nullptr) {
@@ -164,6 +167,19 @@ void CFuncToolBreak::DrawFeedback(IDrawContext& dc) {
 
 void CFuncToolBreak::OnRButtonDown(unsigned, int, int) {
     View().CreateTool(kToolSelectionTool);
+}
+
+void CFuncToolBreak::OnKeyDown(int key, int, unsigned) {
+    if (key != kVkEscape || LiveNode() == nullptr) {
+        return;
+    }
+    if (step_ == Step::SecondPoint) {
+        step_ = Step::FirstPoint;
+        SetStatusText("");
+    } else {
+        Restart();
+    }
+    MarkScreen();
 }
 
 void CFuncToolBreak::ResetInput(unsigned, int, int) {

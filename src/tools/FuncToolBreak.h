@@ -23,6 +23,8 @@ public:
     void OnRButtonDown(unsigned flags, int x, int y) override;
     void ResetInput(unsigned flags, int x, int y) override;
     void OnScroll(int code, int position, ScrollBar bar) override;
+    // Escape takes back the last pick: the first break point, else the element.
+    void OnKeyDown(int key, int repeat, unsigned flags) override;
 
 private:
     enum class Step : std::uint8_t { PickElement = 0, FirstPoint = 1, SecondPoint = 2 };

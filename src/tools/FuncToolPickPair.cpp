@@ -4,6 +4,7 @@
 #include "model/Data.h"
 #include "model/Paper.h"
 #include "platform/DialogHost.h"
+#include "platform/KeyCodes.h"
 #include "platform/Message.h"
 #include "tools/PickFeedback.h"
 #include "view/KorvoFEView.h"
@@ -79,6 +80,17 @@ void CFuncToolPickPair::OnRButtonDown(unsigned, int, int) {
         MarkNode(batch, *paper, *first_);
     }
     View().CreateTool(kToolSelectionTool);
+}
+
+void CFuncToolPickPair::OnKeyDown(int key, int, unsigned) {
+    if (key != kVkEscape || LiveFirst() == nullptr) {
+        return;
+    }
+    // The highlight is feedback: repainting the screen takes it away.
+    MarkScreen();
+    first_ = nullptr;
+    step_ = Step::NothingPicked;
+    CollectCandidates();
 }
 
 void CFuncToolPickPair::ResetInput(unsigned, int, int) {

@@ -23,6 +23,9 @@ public:
     void OnRButtonDown(unsigned flags, int x, int y) override;
     void ResetInput(unsigned flags, int x, int y) override;
     void OnScroll(int code, int position, ScrollBar bar) override;
+    // Escape lets go of the reference element, as it drops the input under way in the drawing
+    // tools; the tool itself stays.
+    void OnKeyDown(int key, int repeat, unsigned flags) override;
 
     const CData* GetFirst() const { return first_; }
 

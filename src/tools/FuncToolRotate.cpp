@@ -5,6 +5,7 @@
 #include "model/Data.h"
 #include "model/Paper.h"
 #include "platform/KeyCodes.h"
+#include "tools/PickFeedback.h"
 
 namespace korvo {
 
@@ -26,6 +27,14 @@ void CFuncToolRotate::OnLButtonDown(unsigned flags, int, int) {
             Done();
             break;
     }
+}
+
+void CFuncToolRotate::DrawConstruction(IDrawContext& dc, const CPaper& paper) const {
+    if (GetStep() == Step::Target) {
+        DrawGuideLine(dc, paper, centre_, reference_);
+    }
+    DrawGuideLine(dc, paper, centre_, GetSnapPoint());
+    DrawCrossMark(dc, paper, centre_);
 }
 
 double CFuncToolRotate::AngleTo(PointF p) const {

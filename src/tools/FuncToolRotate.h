@@ -25,6 +25,9 @@ public:
 
 protected:
     void FollowMouse(PointF p) override;
+    // The centre and the arms from it to the reference point and to the mouse, so the turn can
+    // be read before the last click.
+    void DrawConstruction(IDrawContext& dc, const CPaper& paper) const override;
     void StepBack() override;
     void OnToolKey(int key, unsigned flags) override;
 

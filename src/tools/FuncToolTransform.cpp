@@ -9,6 +9,7 @@
 #include "model/Paper.h"
 #include "platform/DialogHost.h"
 #include "platform/KeyCodes.h"
+#include "tools/PickFeedback.h"
 #include "view/KorvoFEView.h"
 #include "view/RedrawBatch.h"
 #include "view/ViewCommands.h"
@@ -73,10 +74,18 @@ GhostPose CFuncToolTransform::GetGhostPose() const {
 void CFuncToolTransform::DrawFeedback(IDrawContext& dc) {
     CFuncTool::DrawFeedback(dc);
     CPaper* paper = Paper();
-    if (step_ == 0 || paper == nullptr || ghost_ == nullptr || !ghost_->HasChildren()) {
+    if (step_ == 0 || paper == nullptr) {
         return;
     }
-    ghost_->GetChildren()->Draw(*paper, &dc);
+    if (ghost_ != nullptr && ghost_->HasChildren()) {
+        ghost_->GetChildren()->Draw(*paper, &dc);
+    }
+    DrawConstruction(dc, *paper);
+}
+
+void CFuncToolTransform::DrawConstruction(IDrawContext& dc, const CPaper& paper) const {
+    DrawGuideLine(dc, paper, basePoint_, GetSnapPoint());
+    DrawCrossMark(dc, paper, basePoint_);
 }
 
 void CFuncToolTransform::OnMouseMove(unsigned flags, int x, int y) {

@@ -57,6 +57,10 @@ protected:
     CDrawObjTransformation* GhostFrame() const;
     // Called after every mouse move with the current point.
     virtual void FollowMouse(PointF) {}
+    // Drawn over the ghost once a point is given, so that the fixed point and what the mouse does
+    // to it can be read even where the ghost alone cannot show it (on the selection, or frozen at
+    // factors the ghost does not take): by default the base point and a line from it to the mouse.
+    virtual void DrawConstruction(IDrawContext& dc, const CPaper& paper) const;
     // One step back from a step other than the first.
     virtual void StepBack() = 0;
     // The tool's own keys.

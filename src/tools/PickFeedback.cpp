@@ -66,6 +66,25 @@ void DrawBreakMark(IDrawContext& dc, const CPaper& paper, PointF point) {
     dc.SelectPen(previous);
 }
 
+void DrawGuideLine(IDrawContext& dc, const CPaper& paper, PointF from, PointF to) {
+    const Pen previous =
+        dc.SelectPen(Pen{PenStyle::Solid, paper.Values().highlightColor, false, 0, PenCap::Round});
+    dc.MoveTo(paper.WorldToDevice(from));
+    dc.LineTo(paper.WorldToDevice(to));
+    dc.SelectPen(previous);
+}
+
+void DrawCrossMark(IDrawContext& dc, const CPaper& paper, PointF at) {
+    const DevicePoint p = paper.WorldToDevice(at);
+    const Pen previous = dc.SelectPen(
+        Pen{PenStyle::Solid, paper.Values().highlightColor, true, kHighlightWidth, PenCap::Round});
+    dc.MoveTo({p.x - kCentreMark, p.y - kCentreMark});
+    dc.LineTo({p.x + kCentreMark + 1, p.y + kCentreMark + 1});
+    dc.MoveTo({p.x + kCentreMark, p.y - kCentreMark});
+    dc.LineTo({p.x - kCentreMark - 1, p.y + kCentreMark + 1});
+    dc.SelectPen(previous);
+}
+
 void MarkNode(CRedrawBatch& batch, CPaper& paper, CData& node) {
     const RectF extents = node.GetExtents(paper);
     if (extents.IsValid()) {
