@@ -48,6 +48,17 @@ void TwoLines(ViewHarness& h) {
     h.AddLine(20, 150, 180, 150)->SetMark(kMarkSelected);
 }
 
+void TwoLinesCrossing(ViewHarness& h) {
+    h.AddLine(20, 50, 180, 50);
+    h.AddLine(100, 10, 100, 190);
+}
+
+// A line on the clipboard; copying leaves nothing selected.
+void CopiedLine(ViewHarness& h) {
+    h.AddLine(20, 50, 180, 50)->SetMark(kMarkSelected);
+    h.Command(57634);
+}
+
 void SelectedLineWithTrackers(ViewHarness& h) {
     h.Command(kCmdTrackers);
     h.AddLine(20, 50, 180, 50);
@@ -166,6 +177,31 @@ const Action kActions[] = {
      }},
     {"Select", [](ViewHarness& h) { h.DefineGlyph(70, 0, 0, 200, 200); },
      [](ViewHarness& h) { h.DblClick(CellOf(70)); }},
+    // The editing tools: picking the reference changes nothing, the edit is the step.
+    {"Trim element", TwoLinesCrossing,
+     [](ViewHarness& h) {
+         h.Command(41091);
+         h.Click({100, 20});
+         h.Click({40, 50});
+     }},
+    {"Move selected", TwoLines,
+     [](ViewHarness& h) {
+         h.Command(41034);
+         h.Click({20, 150});
+         h.Click({60, 170});
+     }},
+    {"Parallel", TwoLines,
+     [](ViewHarness& h) {
+         h.Command(41045);
+         h.Click({100, 50});
+         h.Click({100, 80});
+     }},
+    {"Erase selected", TwoLines, [](ViewHarness& h) { h.Command(41033); }},
+    {"Paste", CopiedLine,
+     [](ViewHarness& h) {
+         h.Command(57637);
+         h.Click({120, 90});
+     }},
 };
 
 TEST(UndoToolsTest, EveryActionIsOneStepThatUndoAndRedoRestoreExactly) {
