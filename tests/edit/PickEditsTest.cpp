@@ -138,8 +138,7 @@ TEST(TrimEdits, ArcsCutByLinesAndEllipses) {
         Arc trimmed;
         bool cutByLine;
         Seg line;  // the cutting line, or the cutting circle as cx cy r
-        double clickAngle;
-        double start, end;
+        double clickAngle, start, end;
         std::vector<double> piece;  // the split-off arc's limits, if any
     } cases[] = {
         // A full circle cut at 90 and 270 keeps the half that was not clicked.
@@ -225,8 +224,7 @@ TEST(ExtendEdits, ArcsGrowTowardsTheClickedEnd) {
         Arc arc;
         bool byLine;
         Seg boundary;  // line, or circle as cx cy r
-        double clickAngle;
-        double start, end;
+        double clickAngle, start, end;
         bool changed;
         double tol;
     } cases[] = {
@@ -260,8 +258,7 @@ TEST(ExtendEdits, UsableFlagsStayWithTheirPointsWhileSorting) {
                                                {OnCircle(10, 60), false}}};
     const struct {
         const char* what;
-        double clickAngle;
-        double start, end;
+        double clickAngle, start, end;
     } cases[] = {
         {"end goes to the smallest usable angle", 25, 0, 200},
         {"start goes to the largest usable angle", 3, 300, 30},
@@ -322,8 +319,7 @@ TEST(BreakEdits, ArcsAndFullEllipses) {
     const struct {
         const char* what;
         Arc arc;
-        double angle1, angle2;
-        double start, end;
+        double angle1, angle2, start, end;
         bool split;
         double pieceStart, pieceEnd;
     } cases[] = {

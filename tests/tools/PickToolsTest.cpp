@@ -57,8 +57,9 @@ protected:
         h.Paint();
         int strokes = 0;
         for (const auto& call : h.Window().Calls()) {
-            strokes +=
-                call.pen.color == h.Paper().Values().highlightColor && call.pen.geometric ? 1 : 0;
+            if (call.pen.color == h.Paper().Values().highlightColor && call.pen.geometric) {
+                ++strokes;
+            }
         }
         return strokes;
     }
@@ -219,18 +220,14 @@ TEST_F(PickToolsTest, EscapeInBreakTakesBackThePointThenTheElement) {
         Seg upper;                   // the lines at y = 100 and y = 50 afterwards
         Seg lower;
     } cases[] = {
+        // clang-format off
         // The first point is dropped: 70 no longer counts, 100 and 130 are the break.
-        {"point",
-         {{100, 100}, {70, 100}},
-         {{100, 100}, {130, 100}},
-         {40, 100, 100, 100},
-         {40, 50, 160, 50}},
+        {"point", {{100, 100}, {70, 100}}, {{100, 100}, {130, 100}},
+         {40, 100, 100, 100}, {40, 50, 160, 50}},
         // The element is dropped: the next click picks the line at y = 50 and breaks it.
-        {"element",
-         {{100, 100}},
-         {{100, 50}, {60, 50}, {90, 50}},
-         {40, 100, 160, 100},
-         {40, 50, 60, 50}},
+        {"element", {{100, 100}}, {{100, 50}, {60, 50}, {90, 50}},
+         {40, 100, 160, 100}, {40, 50, 60, 50}},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
