@@ -6,6 +6,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "edit/BreakEdits.h"
@@ -20,7 +21,6 @@ namespace korvo::test {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::IsEmpty;
 
 using Seg = std::array<float, 4>;  // x1 y1 x2 y2
 using Arc = std::array<float, 5>;  // cx cy r start end (a circle's arc)
@@ -48,6 +48,11 @@ void ExpectLine(const CData& n, Seg s, const std::string& what) {
 void ExpectArc(const CData& n, double start, double end, double tol, const std::string& what) {
     EXPECT_NEAR(NormalizeAngle(n.GetStartAngle() - start + 180.0, 0.0), 180.0, tol) << what;
     EXPECT_NEAR(NormalizeAngle(n.GetEndAngle() - end + 180.0, 0.0), 180.0, tol) << what;
+}
+
+// A line, or the arc about (s[0], s[1]) of radius s[2] (a full circle unless told).
+CData* AddLineOrArc(CDataCollection& to, bool line, Seg s, float start = 0, float end = 360) {
+    return line ? AddLine(to, s) : AddArc(to, {s[0], s[1], s[2], start, end});
 }
 
 PointF OnCircle(float r, double degrees) {
@@ -99,9 +104,7 @@ TEST(TrimEdits, LineBetweenTwoEllipseCrossingsSplitsInsideItsGroup) {
     for (const auto& c : cases) {
         CDataCollection drawing;
         CData* circle = AddArc(drawing, {5, 0, 2, 0, 360});
-        auto group = std::make_unique<CData>(kNodeGroup);
-        group->SetChildren(std::make_unique<CDataCollection>());
-        CData* groupNode = drawing.Add(std::move(group));
+        CData* groupNode = drawing.Add(std::make_unique<CData>(kNodeGroup));
         auto line = std::make_unique<CData>(kNodeLine);
         line->CreateLine(0, 0, 10, 0, 3, 0.5f, 0x00FF00, 7);
         groupNode->AddChild(std::move(line));
@@ -121,11 +124,10 @@ TEST(TrimEdits, LineBetweenTwoEllipseCrossingsSplitsInsideItsGroup) {
         EXPECT_EQ(piece, r.created);
         EXPECT_EQ(piece->GetParent(), groupNode);
         ExpectLine(*piece, {7, 0, 10, 0}, "new piece");
-        EXPECT_EQ(piece->GetType(), kNodeLine);
-        EXPECT_EQ(piece->GetStyle(), 3);
-        EXPECT_EQ(piece->GetWidth(), trimmed->GetWidth());
-        EXPECT_EQ(piece->GetColor(), 0x00FF00u);
-        EXPECT_EQ(piece->GetLevel(), 7);
+        // The piece keeps the trimmed line's type, style, width, colour and level.
+        EXPECT_EQ(std::tuple(piece->GetType(), piece->GetStyle(), piece->GetWidth(),
+                             piece->GetColor(), piece->GetLevel()),
+                  std::tuple(kNodeLine, 3, 0.5f, 0x00FF00u, 7));
     }
 }
 
@@ -136,8 +138,7 @@ TEST(TrimEdits, ArcsCutByLinesAndEllipses) {
         Arc trimmed;
         bool cutByLine;
         Seg line;  // the cutting line, or the cutting circle as cx cy r
-        double clickAngle;
-        double start, end;
+        double clickAngle, start, end;
         std::vector<double> piece;  // the split-off arc's limits, if any
     } cases[] = {
         // A full circle cut at 90 and 270 keeps the half that was not clicked.
@@ -155,8 +156,7 @@ TEST(TrimEdits, ArcsCutByLinesAndEllipses) {
     };
     for (const auto& c : cases) {
         CDataCollection drawing;
-        CData* cutting = c.cutByLine ? AddLine(drawing, c.line)
-                                     : AddArc(drawing, {c.line[0], c.line[1], c.line[2], 0, 360});
+        CData* cutting = AddLineOrArc(drawing, c.cutByLine, c.line);
         CData* trimmed = AddArc(drawing, c.trimmed);
         const double tol = c.cutByLine ? 1e-3 : 0.5;
         EditResult r;
@@ -208,16 +208,13 @@ TEST(ExtendEdits, LinesGrowAtTheClickedEndOnly) {
     };
     for (const auto& c : cases) {
         CDataCollection drawing;
-        CData* boundary =
-            c.boundaryIsCircle
-                ? AddArc(drawing, {c.boundary[0], c.boundary[1], c.boundary[2], 270, 90})
-                : AddLine(drawing, c.boundary);
+        CData* boundary = AddLineOrArc(drawing, !c.boundaryIsCircle, c.boundary, 270, 90);
         CData* line = AddLine(drawing, {0, 0, 4, 0});
         EditResult r;
         ASSERT_EQ(ExtendElement(*boundary, *line, c.click, r), PairEdit::Done);
         ExpectLine(*line, c.result, c.what);
         EXPECT_EQ(r.changed, (c.result != Seg{0, 0, 4, 0})) << c.what;
-        EXPECT_EQ(r.created, nullptr);
+        EXPECT_EQ(r.created, nullptr) << c.what;
     }
 }
 
@@ -227,8 +224,7 @@ TEST(ExtendEdits, ArcsGrowTowardsTheClickedEnd) {
         Arc arc;
         bool byLine;
         Seg boundary;  // line, or circle as cx cy r
-        double clickAngle;
-        double start, end;
+        double clickAngle, start, end;
         bool changed;
         double tol;
     } cases[] = {
@@ -244,9 +240,7 @@ TEST(ExtendEdits, ArcsGrowTowardsTheClickedEnd) {
     };
     for (const auto& c : cases) {
         CDataCollection drawing;
-        CData* boundary =
-            c.byLine ? AddLine(drawing, c.boundary)
-                     : AddArc(drawing, {c.boundary[0], c.boundary[1], c.boundary[2], 0, 360});
+        CData* boundary = AddLineOrArc(drawing, c.byLine, c.boundary);
         CData* arc = AddArc(drawing, c.arc);
         EditResult r;
         ASSERT_EQ(ExtendElement(*boundary, *arc, OnCircle(10, c.clickAngle), r), PairEdit::Done);
@@ -264,8 +258,7 @@ TEST(ExtendEdits, UsableFlagsStayWithTheirPointsWhileSorting) {
                                                {OnCircle(10, 60), false}}};
     const struct {
         const char* what;
-        double clickAngle;
-        double start, end;
+        double clickAngle, start, end;
     } cases[] = {
         {"end goes to the smallest usable angle", 25, 0, 200},
         {"start goes to the largest usable angle", 3, 300, 30},
@@ -326,8 +319,7 @@ TEST(BreakEdits, ArcsAndFullEllipses) {
     const struct {
         const char* what;
         Arc arc;
-        double angle1, angle2;
-        double start, end;
+        double angle1, angle2, start, end;
         bool split;
         double pieceStart, pieceEnd;
     } cases[] = {
@@ -403,20 +395,18 @@ TEST(PickCandidates, OnlyLinesAndEllipsesAtAnyDepthAndNeverFullCircles) {
     point->CreateCircle(30, 11, 1, 0, 0.25f, 0, 0, 0, 0, 1);
     CData* circle = drawing.Add(std::move(point));
     CData* arc = AddArc(drawing, {30, 40, 5, 0, 180});
-    auto group = std::make_unique<CData>(kNodeGroup);
-    group->SetChildren(std::make_unique<CDataCollection>());
-    CData* groupNode = drawing.Add(std::move(group));
+    CData* groupNode = drawing.Add(std::make_unique<CData>(kNodeGroup));
     groupNode->AddChild(std::make_unique<CData>(kNodeLine));
     CData* line = groupNode->GetChildren()->GetAt(0);
     line->CreateLine(10, 10, 50, 10, 0, 0.25f, 0, 1);
 
-    EXPECT_THAT(CollectPickCandidates(drawing, false), ElementsAre(line, arc));
+    const std::vector<CData*> candidates = CollectPickCandidates(drawing, false);
+    EXPECT_THAT(candidates, ElementsAre(line, arc));
     EXPECT_THAT(CollectPickCandidates(drawing, true), ElementsAre(line));
 
     // 4 pixels per unit: the 10-pixel reach is 2.5 units. The circle lies nearer but is no
     // candidate, whatever list it is offered in.
     const std::vector<CData*> all{circle, line, arc};
-    const std::vector<CData*> candidates = CollectPickCandidates(drawing, false);
     const struct {
         const char* what;
         PointF at;
