@@ -17,23 +17,15 @@ namespace {
 
 using test::ScriptedDocumentHost;
 
-std::vector<std::uint8_t> Bytes(std::initializer_list<int> values) {
-    std::vector<std::uint8_t> out;
-    for (const int v : values) {
-        out.push_back(static_cast<std::uint8_t>(v));
-    }
-    return out;
-}
-
 RecoveryRecord Sample() {
     RecoveryRecord r;
     r.originalPath = "/home/ann/Fonts/fütural.dat";
     r.title = "fütural.dat";
     r.savedAtMs = 1'765'000'000'123;
     r.currentChar = 65;
-    r.fontBytes = Bytes({'K', 'o', 'r', 'v', 'o', 0, 1, 2});
-    r.paperBytes = Bytes({1, 0, 0, 0, 0xFF, 0xFF});
-    r.sheetBytes = Bytes({9});
+    r.fontBytes = {'K', 'o', 'r', 'v', 'o', 0, 1, 2};
+    r.paperBytes = {1, 0, 0, 0, 0xFF, 0xFF};
+    r.sheetBytes = {9};
     return r;
 }
 

@@ -64,9 +64,10 @@ protected:
     void SetUp() override { h.Command(kCmdZoomOriginal); }
 
     CDataCollection& Drawing() { return *h.Paper().GetCollection(); }
-    std::vector<std::vector<double>> Shapes() {
+    std::vector<std::vector<double>> Shapes() { return ShapesOf(h); }
+    static std::vector<std::vector<double>> ShapesOf(ViewHarness& harness) {
         std::vector<std::vector<double>> shapes;
-        for (const CData* node : Drawing()) {
+        for (const CData* node : *harness.Paper().GetCollection()) {
             shapes.push_back(Geometry(*node));
         }
         return shapes;
@@ -85,11 +86,8 @@ protected:
     void Add(std::unique_ptr<CDrawObj> element, int type) {
         h.Paper().AddNode(MakeNode(std::move(element), type));
     }
-    // Copies the nodes to the clipboard through the Copy tool.
-    void CopyToClipboard(const std::vector<CData*>& nodes) {
-        for (CData* node : nodes) {
-            node->SetMark(kMarkSelected);
-        }
+    void CopyToClipboard(CData* node) {
+        node->SetMark(kMarkSelected);
         h.Command(kCmdCopy);
     }
 
@@ -271,11 +269,7 @@ TEST_F(PlaceToolsTest, EraseAndFitWorkAtOnceAndHandOver) {
             run.Paper().GetCollection()->GetAt(c.selected)->SetMark(kMarkSelected);
         }
         run.Command(c.command);
-        std::vector<std::vector<double>> after;
-        for (const CData* node : *run.Paper().GetCollection()) {
-            after.push_back(Geometry(*node));
-        }
-        EXPECT_EQ(after, c.after) << c.what;
+        EXPECT_EQ(ShapesOf(run), c.after) << c.what;
         EXPECT_EQ(run.Paper().GetExtension(), c.extension) << c.what;
         EXPECT_EQ(run.View().GetToolId(), kToolSelection) << c.what;
         EXPECT_EQ(run.View().GetTempTool(), nullptr) << c.what;
@@ -286,7 +280,7 @@ TEST_F(PlaceToolsTest, EraseAndFitWorkAtOnceAndHandOver) {
 TEST_F(PlaceToolsTest, PlaceDropsSelectedCopiesOnTheCurrentLevelAtEachClick) {
     CData* line = h.AddLine(10, 10, 20, 10);
     line->SetLevel(5);
-    CopyToClipboard({line});
+    CopyToClipboard(line);
     h.Move({50, 50});
     h.View().OnToolMessage(kMsgCreateTool, kToolPlace);
     auto* place = ToolAs<CFuncToolPlace>();
@@ -355,7 +349,7 @@ TEST_F(PlaceToolsTest, UnusableClipboardsReturnToTheSelectionTool) {
 TEST_F(PlaceToolsTest, CopyThenPasteInAnotherCharacterDropsCentredCopies) {
     h.DefineGlyph(65, 100, 150, 120, 150);
     CData* line = h.AddLine(10, 10, 30, 20);
-    CopyToClipboard({line});
+    CopyToClipboard(line);
     EXPECT_EQ(line->GetMark(), kMarkNormal) << "copying deselects";
     h.docHost.AnswerCharacter(65);
     h.host.Answer(MessageAnswer::Yes);
