@@ -14,7 +14,6 @@
 #include "model/DrawObjCircle.h"
 #include "model/DrawObjEllipse.h"
 #include "model/DrawObjLine.h"
-#include "model/DrawObjPolygon.h"
 #include "platform/KeyCodes.h"
 #include "support/PaperFixture.h"
 #include "support/ViewHarness.h"
@@ -103,10 +102,6 @@ std::unique_ptr<CDrawObj> Ellipse() {
 std::unique_ptr<CDrawObj> Circle() {
     return std::make_unique<CDrawObjCircle>(60, 60, 5, 0, 250, 0, 0, 0, 0, 1);
 }
-std::unique_ptr<CDrawObj> Polygon() {
-    const std::vector<PointF> vertices{{70, 70}, {80, 70}, {80, 80}};
-    return std::make_unique<CDrawObjPolygon>(vertices, 0, 250, 0, 0, 0, 0, 1);
-}
 
 TEST_F(PlaceToolsTest, ParallelCopiesLinesAndEllipsesThroughTheSecondClick) {
     using Shape = std::vector<double>;
@@ -129,7 +124,6 @@ TEST_F(PlaceToolsTest, ParallelCopiesLinesAndEllipsesThroughTheSecondClick) {
          true,
          {{100, 100, 8, 8}}},
         {"circle", Circle, kNodePoint, {65, 60}, {70, 60}, false, {}},
-        {"polygon", Polygon, kNodeGroup, {78, 72}, {90, 90}, false, {}},
         {"nothing", nullptr, 0, {150, 150}, {160, 160}, false, {}},
     };
     for (const auto& c : cases) {
