@@ -6,7 +6,6 @@
 #include "app/DocumentSnapshot.h"
 #include "app/KorvoFEDoc.h"
 #include "app/RecoveryFile.h"
-#include "font/FontFile.h"
 #include "font/FontTable.h"
 #include "model/Data.h"
 #include "model/DataCollection.h"
@@ -18,23 +17,15 @@ namespace {
 
 using test::ScriptedDocumentHost;
 
-std::vector<std::uint8_t> Bytes(std::initializer_list<int> values) {
-    std::vector<std::uint8_t> out;
-    for (const int v : values) {
-        out.push_back(static_cast<std::uint8_t>(v));
-    }
-    return out;
-}
-
 RecoveryRecord Sample() {
     RecoveryRecord r;
     r.originalPath = "/home/ann/Fonts/fütural.dat";
     r.title = "fütural.dat";
     r.savedAtMs = 1'765'000'000'123;
     r.currentChar = 65;
-    r.fontBytes = Bytes({'K', 'o', 'r', 'v', 'o', 0, 1, 2});
-    r.paperBytes = Bytes({1, 0, 0, 0, 0xFF, 0xFF});
-    r.sheetBytes = Bytes({9});
+    r.fontBytes = {'K', 'o', 'r', 'v', 'o', 0, 1, 2};
+    r.paperBytes = {1, 0, 0, 0, 0xFF, 0xFF};
+    r.sheetBytes = {9};
     return r;
 }
 
@@ -164,18 +155,11 @@ TEST(DocumentSnapshot, RestoresWhatWasTaken) {
     std::string error;
     ASSERT_TRUE(CDocumentSnapshot::Restore(restored, *read.record, error)) << error;
     EXPECT_TRUE(restored.IsModified());
-    EXPECT_EQ(restored.GetPathName(), "/fonts/mine.dat");
-    EXPECT_EQ(restored.GetCurrentChar(), 'A');
     EXPECT_EQ(restored.GetFont().Table()->OwnsEntries(), 1) << "Save Char must work afterwards";
-    EXPECT_EQ(EncodeFontFile(*restored.GetFont().Table()),
-              EncodeFontFile(*original.GetFont().Table()));
-    EXPECT_EQ(restored.GetPaper()->GetHelpLine(2), 77.5f);
-    EXPECT_FALSE(restored.GetPaper()->IsHelpLineShown(2));
-    EXPECT_EQ(restored.GetPaper()->GetCollection()->GetCount(), 2u);
     // Reading a font file works the blank's width out afresh; the edited font's own must stay.
     EXPECT_EQ(restored.GetFont().Table()->DefaultAdvance(),
               original.GetFont().Table()->DefaultAdvance());
-    // Everything else is compared through a second snapshot.
+    // The path, the character, the font, the drawing and the sheet: through a second snapshot.
     EXPECT_EQ(CDocumentSnapshot::Take(restored, "mine.dat", 42), taken);
     EXPECT_EQ(CDocumentSnapshot::Digest(CDocumentSnapshot::Take(restored, "other", 7)),
               CDocumentSnapshot::Digest(taken));

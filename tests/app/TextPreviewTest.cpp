@@ -74,17 +74,12 @@ TEST(TextPreview, ClicksFindTheCharacterThatIsDrawnThere) {
     }
     EXPECT_GT(edges[1] - edges[0], 2 * (edges[3] - edges[2])) << "W is not wider than l";
 
-    const struct {
-        DevicePoint p;
-        int code;
-    } misses[] = {
-        {{static_cast<int>(edges.front()) - 2, 60}, -1},  // before the text
-        {{static_cast<int>(edges.back()) + 2, 60}, -1},   // after it
-        {{static_cast<int>(edges[1]) + 1, -1}, -1},       // above the strip
-        {{static_cast<int>(edges[1]) + 1, 120}, -1},      // below it
-    };
-    for (const auto& m : misses) {
-        EXPECT_EQ(preview.CharacterAt(m.p), m.code) << m.p.x << "," << m.p.y;
+    // Before the text, after it, above the strip and below it.
+    const int front = static_cast<int>(edges.front()), back = static_cast<int>(edges.back());
+    const int second = static_cast<int>(edges[1]) + 1;
+    for (const DevicePoint p : {DevicePoint{front - 2, 60}, DevicePoint{back + 2, 60},
+                                DevicePoint{second, -1}, DevicePoint{second, 120}}) {
+        EXPECT_EQ(preview.CharacterAt(p), -1) << p.x << "," << p.y;
     }
 }
 

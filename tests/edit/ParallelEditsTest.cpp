@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "edit/ParallelEdit.h"
@@ -84,14 +85,9 @@ TEST(ParallelEdits, CopiesKeepTheArcAndItsPen) {
     const std::unique_ptr<CData> copy = CreateParallel(*source, {30, 30});
     ASSERT_NE(copy, nullptr);
     const CDrawObj& e = *copy->GetElement();
-    EXPECT_EQ(e.GetStartAngle(), 30.0f);
-    EXPECT_EQ(e.GetEndAngle(), 120.0f);
-    EXPECT_EQ(e.GetStyle(), 2);
-    EXPECT_EQ(e.GetWidth(), 500);
-    EXPECT_EQ(e.GetColor(), 0xFFu);
-    EXPECT_EQ(e.GetLevel(), 7);
-    EXPECT_EQ(e.GetFactor(), 2.5f);
-    EXPECT_EQ(copy->GetMark(), kMarkNormal);
+    EXPECT_EQ(std::tuple(e.GetStartAngle(), e.GetEndAngle(), e.GetStyle(), e.GetWidth(),
+                         e.GetColor(), e.GetLevel(), e.GetFactor(), copy->GetMark()),
+              std::tuple(30.0f, 120.0f, 2, 500, 0xFFu, 7, 2.5f, kMarkNormal));
     EXPECT_NEAR(e.GetAxisA() / e.GetAxisB(), 2.0, 1e-5) << "the shape is kept";
 }
 

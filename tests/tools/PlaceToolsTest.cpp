@@ -4,7 +4,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,7 +14,6 @@
 #include "model/DrawObjCircle.h"
 #include "model/DrawObjEllipse.h"
 #include "model/DrawObjLine.h"
-#include "model/DrawObjPolygon.h"
 #include "platform/KeyCodes.h"
 #include "support/PaperFixture.h"
 #include "support/ViewHarness.h"
@@ -65,9 +63,10 @@ protected:
     void SetUp() override { h.Command(kCmdZoomOriginal); }
 
     CDataCollection& Drawing() { return *h.Paper().GetCollection(); }
-    std::vector<std::vector<double>> Shapes() {
+    std::vector<std::vector<double>> Shapes() { return ShapesOf(h); }
+    static std::vector<std::vector<double>> ShapesOf(ViewHarness& harness) {
         std::vector<std::vector<double>> shapes;
-        for (const CData* node : Drawing()) {
+        for (const CData* node : *harness.Paper().GetCollection()) {
             shapes.push_back(Geometry(*node));
         }
         return shapes;
@@ -86,61 +85,52 @@ protected:
     void Add(std::unique_ptr<CDrawObj> element, int type) {
         h.Paper().AddNode(MakeNode(std::move(element), type));
     }
-    // Copies the nodes to the clipboard through the Copy tool.
-    void CopyToClipboard(const std::vector<CData*>& nodes) {
-        for (CData* node : nodes) {
-            node->SetMark(kMarkSelected);
-        }
+    void CopyToClipboard(CData* node) {
+        node->SetMark(kMarkSelected);
         h.Command(kCmdCopy);
     }
 
     ViewHarness h{{2490, 1410}};
 };
 
+std::unique_ptr<CDrawObj> Line() {
+    return std::make_unique<CDrawObjLine>(20, 20, 40, 20, 0, 250, 0, 1);
+}
+std::unique_ptr<CDrawObj> Ellipse() {
+    return std::make_unique<CDrawObjEllipse>(100, 100, 5, 5, 0, 360, 0, 0, 250, 0, 1);
+}
+std::unique_ptr<CDrawObj> Circle() {
+    return std::make_unique<CDrawObjCircle>(60, 60, 5, 0, 250, 0, 0, 0, 0, 1);
+}
+
 TEST_F(PlaceToolsTest, ParallelCopiesLinesAndEllipsesThroughTheSecondClick) {
     using Shape = std::vector<double>;
     const struct {
         std::string what;
-        std::function<void()> draw;
+        std::unique_ptr<CDrawObj> (*make)();  // null: an empty drawing
+        int type;
         PointF pick;
         PointF through;
         bool picked;
         std::vector<Shape> added;
     } cases[] = {
-        {"line", [&] { h.AddLine(20, 20, 40, 20); }, {30, 20}, {33, 22}, true, {{20, 22, 40, 22}}},
-        {"click on the line", [&] { h.AddLine(20, 20, 40, 20); }, {30, 20}, {35, 20}, true, {}},
+        {"line", Line, kNodeLine, {30, 20}, {33, 22}, true, {{20, 22, 40, 22}}},
+        {"click on the line", Line, kNodeLine, {30, 20}, {35, 20}, true, {}},
         {"circle-shaped ellipse",
-         [&] {
-             Add(std::make_unique<CDrawObjEllipse>(100, 100, 5, 5, 0, 360, 0, 0, 250, 0, 1),
-                 kNodeEllipse);
-         },
+         Ellipse,
+         kNodeEllipse,
          {105, 100},
          {100, 108},
          true,
          {{100, 100, 8, 8}}},
-        {"circle",
-         [&] {
-             Add(std::make_unique<CDrawObjCircle>(60, 60, 5, 0, 250, 0, 0, 0, 0, 1), kNodePoint);
-         },
-         {65, 60},
-         {70, 60},
-         false,
-         {}},
-        {"polygon",
-         [&] {
-             Add(std::make_unique<CDrawObjPolygon>(
-                     std::vector<PointF>{{70, 70}, {80, 70}, {80, 80}}, 0, 250, 0, 0, 0, 0, 1),
-                 kNodeGroup);
-         },
-         {78, 72},
-         {90, 90},
-         false,
-         {}},
-        {"nothing", [] {}, {150, 150}, {160, 160}, false, {}},
+        {"circle", Circle, kNodePoint, {65, 60}, {70, 60}, false, {}},
+        {"nothing", nullptr, 0, {150, 150}, {160, 160}, false, {}},
     };
     for (const auto& c : cases) {
         h.Command(kCmdClearChar);
-        c.draw();
+        if (c.make != nullptr) {
+            Add(c.make(), c.type);
+        }
         const std::vector<Shape> before = Shapes();
         h.Command(kCmdParallel);
         h.Click(c.pick);
@@ -177,9 +167,7 @@ TEST_F(PlaceToolsTest, ParallelSpaceTypesTheDistanceAndHowManyToMake) {
     h.host.AnswerValues(Typed(4, 2));
     h.Key(kVkSpace);
     ASSERT_EQ(h.host.valuePresets.size(), 1u);
-    EXPECT_EQ(h.host.valuePresets[0][0].label, "Distance");
     EXPECT_EQ(h.host.valuePresets[0][0].value, 3.0f);
-    EXPECT_EQ(h.host.valuePresets[0][1].label, "Count");
     EXPECT_EQ(h.host.valuePresets[0][1].value, 1.0f);
     // On the cursor's side of the line, one after another.
     EXPECT_THAT(Shapes(), ElementsAre(std::vector<double>{20, 20, 40, 20},
@@ -240,60 +228,42 @@ TEST_F(PlaceToolsTest, PolygonTakesClickedAndTypedVertices) {
 }
 
 TEST_F(PlaceToolsTest, EraseAndFitWorkAtOnceAndHandOver) {
+    using Lines = std::vector<std::vector<double>>;
     const struct {
         std::string what;
         int command;
-        std::vector<std::vector<double>> lines;
-        std::vector<int> selected;
-        std::vector<std::vector<double>> after;
+        Lines lines;
+        int selected;  // -1: none
+        Lines after;
         PointF extension;
     } cases[] = {
-        {"erase nothing selected",
-         kCmdErase,
-         {{10, 10, 20, 20}},
-         {},
-         {{10, 10, 20, 20}},
-         {620, 350}},
-        {"erase one",
-         kCmdErase,
-         {{10, 10, 20, 20}, {30, 30, 40, 40}},
-         {0},
-         {{30, 30, 40, 40}},
-         {620, 350}},
+        {"erase, none selected", kCmdErase, {{10, 10, 20, 20}}, -1, {{10, 10, 20, 20}}, {620, 350}},
+        {"erase one", kCmdErase, {{1, 1, 2, 2}, {3, 3, 4, 4}}, 0, {{3, 3, 4, 4}}, {620, 350}},
         {"fit at x = -5",
          kCmdFitPaper,
          {{-5, 10, 20, 30}, {0, 60, 10, 60}},
-         {},
+         -1,
          {{0, 0, 25, 20}, {5, 50, 15, 50}},
          {25, 50}},
-        {"fit inside", kCmdFitPaper, {{10, 10, 20, 20}}, {}, {{10, 10, 20, 20}}, {620, 350}},
+        {"fit inside", kCmdFitPaper, {{10, 10, 20, 20}}, -1, {{10, 10, 20, 20}}, {620, 350}},
         {"fit past the right",
          kCmdFitPaper,
          {{10, 150, 700, 351}},
-         {},
+         -1,
          {{0, 0, 690, 201}},
          {690, 201}},
-        {"fit too wide to show",
-         kCmdFitPaper,
-         {{-1e7, 0, 1e7, 0}},
-         {},
-         {{0, 0, 2e7, 0}},
-         {999999, 0}},
+        {"fit too wide", kCmdFitPaper, {{-1e7, 0, 1e7, 0}}, -1, {{0, 0, 2e7, 0}}, {999999, 0}},
     };
     for (const auto& c : cases) {
         ViewHarness run{{2490, 1410}};
         for (const auto& l : c.lines) {
             run.AddLine(l[0], l[1], l[2], l[3]);
         }
-        for (int i : c.selected) {
-            run.Paper().GetCollection()->GetAt(i)->SetMark(kMarkSelected);
+        if (c.selected >= 0) {
+            run.Paper().GetCollection()->GetAt(c.selected)->SetMark(kMarkSelected);
         }
         run.Command(c.command);
-        std::vector<std::vector<double>> after;
-        for (const CData* node : *run.Paper().GetCollection()) {
-            after.push_back(Geometry(*node));
-        }
-        EXPECT_EQ(after, c.after) << c.what;
+        EXPECT_EQ(ShapesOf(run), c.after) << c.what;
         EXPECT_EQ(run.Paper().GetExtension(), c.extension) << c.what;
         EXPECT_EQ(run.View().GetToolId(), kToolSelection) << c.what;
         EXPECT_EQ(run.View().GetTempTool(), nullptr) << c.what;
@@ -304,7 +274,7 @@ TEST_F(PlaceToolsTest, EraseAndFitWorkAtOnceAndHandOver) {
 TEST_F(PlaceToolsTest, PlaceDropsSelectedCopiesOnTheCurrentLevelAtEachClick) {
     CData* line = h.AddLine(10, 10, 20, 10);
     line->SetLevel(5);
-    CopyToClipboard({line});
+    CopyToClipboard(line);
     h.Move({50, 50});
     h.View().OnToolMessage(kMsgCreateTool, kToolPlace);
     auto* place = ToolAs<CFuncToolPlace>();
@@ -373,7 +343,7 @@ TEST_F(PlaceToolsTest, UnusableClipboardsReturnToTheSelectionTool) {
 TEST_F(PlaceToolsTest, CopyThenPasteInAnotherCharacterDropsCentredCopies) {
     h.DefineGlyph(65, 100, 150, 120, 150);
     CData* line = h.AddLine(10, 10, 30, 20);
-    CopyToClipboard({line});
+    CopyToClipboard(line);
     EXPECT_EQ(line->GetMark(), kMarkNormal) << "copying deselects";
     h.docHost.AnswerCharacter(65);
     h.host.Answer(MessageAnswer::Yes);

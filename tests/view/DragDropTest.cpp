@@ -162,38 +162,5 @@ TEST(DragDrop, DataFromElsewhereIsShownThenAddedAsCopiesOrRefusedWhole) {
     EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
-// What Paste carries: the clipboard's nodes, whole, or nothing (with a message for damage).
-TEST(ViewClipboard, LoadsWholeCollectionsOnly) {
-    CDataCollection drawing;
-    drawing.Add(std::make_unique<CData>(kNodeLine))->CreateLine(0, 0, 10, 0, 0, 0.25f, 0, 1);
-    const std::vector<CData*> nodes{drawing.GetAt(0)};
-    const std::vector<std::byte> good = StoreClipboardCollection(nodes);
-    struct Case {
-        const char* name;
-        std::optional<std::vector<std::byte>> offered;
-        bool loads;
-        std::size_t messages;
-    };
-    const Case cases[] = {
-        {"nothing offered", std::nullopt, false, 0},
-        {"a whole collection", good, true, 0},
-        {"a cut collection", std::vector<std::byte>(good.begin(), good.end() - 1), false, 1},
-        {"an empty block, as an empty clipboard", std::vector<std::byte>{}, false, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        ViewHarness h;
-        if (c.offered) {
-            h.host.clipboard[kClipboardFormat] = *c.offered;
-        }
-        const std::unique_ptr<CDataCollection> loaded = h.View().LoadClipboard();
-        EXPECT_EQ(loaded != nullptr, c.loads);
-        EXPECT_EQ(h.host.messages.size(), c.messages);
-        if (loaded) {
-            ExpectLine(*loaded->GetAt(0), 0, 0, 10, 0);
-        }
-    }
-}
-
 }  // namespace
 }  // namespace korvo::test
