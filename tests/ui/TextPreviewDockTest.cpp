@@ -64,6 +64,12 @@ protected:
         QApplication::processEvents();
     }
 
+    // Tells the window that the document changed, and lets the preview follow.
+    void Changed() const {
+        Child().NotifyDocumentChanged();
+        QApplication::processEvents();
+    }
+
     // What a preview made afresh from the document shows, beside the dock's own.
     QImage Fresh(const CTextPreviewWidget& strip) const {
         CTextPreviewWidget fresh;
@@ -115,8 +121,7 @@ TEST_F(TextPreviewDockTest, FollowsSaveCharAndTheChangeHook) {
     EXPECT_EQ(strip.Render(), before) << "a drawing not stored changed the preview";
     frame.TextPreview().DrawingToggle().setChecked(true);
     Child().Document().SetCurrentChar('T');
-    Child().NotifyDocumentChanged();
-    QApplication::processEvents();
+    Changed();
     const QImage drawn = strip.Render();
     EXPECT_NE(drawn, before) << "the drawing is not shown in place of T";
 
@@ -130,8 +135,7 @@ TEST_F(TextPreviewDockTest, FollowsSaveCharAndTheChangeHook) {
 
     // Undo puts the font back and tells the window so.
     ParseFontFile(*Child().Document().GetFont().Table(), fontBefore, 1, "futural");
-    Child().NotifyDocumentChanged();
-    QApplication::processEvents();
+    Changed();
     EXPECT_EQ(strip.Render(), before);
 }
 
@@ -150,20 +154,17 @@ TEST_F(TextPreviewDockTest, ClickLoadsTheCharacter) {
     ASSERT_GT(glyphNodes, 0u);
     EXPECT_TRUE(script_.asked.empty()) << "an empty sheet needs no question";
 
-    const struct {
-        MessageAnswer answer;
-        std::size_t nodes;  // after loading q again
-    } cases[] = {{MessageAnswer::No, 2 * glyphNodes}, {MessageAnswer::Yes, glyphNodes}};
-    for (const auto& c : cases) {
+    // Yes drops the drawing before loading; No loads q on top of it.
+    for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
         Child().View().OnCommand(ID_CLEAR_CHAR);
         DrawLine({10, 10}, {10, 190});
         const std::size_t drawing = paper.GetCollection()->GetCount();
         script_.asked.clear();
-        script_.answers = {c.answer};
+        script_.answers = {answer};
         QTest::mouseClick(&strip, Qt::LeftButton, {}, q);
         EXPECT_EQ(script_.asked.size(), 1u);
         EXPECT_EQ(paper.GetCollection()->GetCount(),
-                  c.answer == MessageAnswer::No ? drawing + glyphNodes : glyphNodes);
+                  answer == MessageAnswer::No ? drawing + glyphNodes : glyphNodes);
     }
     // The View menu shows and hides the dock.
     QAction* toggle = frame.TextPreview().toggleViewAction();
