@@ -64,12 +64,6 @@ protected:
         QApplication::processEvents();
     }
 
-    // Tells the window that the document changed, and lets the preview follow.
-    void Changed() const {
-        Child().NotifyDocumentChanged();
-        QApplication::processEvents();
-    }
-
     // What a preview made afresh from the document shows, beside the dock's own.
     QImage Fresh(const CTextPreviewWidget& strip) const {
         CTextPreviewWidget fresh;
@@ -121,7 +115,8 @@ TEST_F(TextPreviewDockTest, FollowsSaveCharAndTheChangeHook) {
     EXPECT_EQ(strip.Render(), before) << "a drawing not stored changed the preview";
     frame.TextPreview().DrawingToggle().setChecked(true);
     Child().Document().SetCurrentChar('T');
-    Changed();
+    Child().NotifyDocumentChanged();
+    QApplication::processEvents();
     const QImage drawn = strip.Render();
     EXPECT_NE(drawn, before) << "the drawing is not shown in place of T";
 
@@ -135,7 +130,8 @@ TEST_F(TextPreviewDockTest, FollowsSaveCharAndTheChangeHook) {
 
     // Undo puts the font back and tells the window so.
     ParseFontFile(*Child().Document().GetFont().Table(), fontBefore, 1, "futural");
-    Changed();
+    Child().NotifyDocumentChanged();
+    QApplication::processEvents();
     EXPECT_EQ(strip.Render(), before);
 }
 
