@@ -15,6 +15,7 @@
 #include <QToolBar>
 #include <map>
 #include <memory>
+#include <tuple>
 
 #include "KorvoFEApp.h"
 #include "MainFrame.h"
@@ -140,14 +141,10 @@ TEST_F(CustomizationTest, BarsUserToolbarsKeysAndMenusSurviveARestart) {
     CMainFrame& frame = Restart();
 
     EXPECT_TRUE(Snapshot() == before);
-    EXPECT_TRUE(BarNamed(QStringLiteral("Edit"))->isHidden());
-    EXPECT_EQ(Bars().Commands(BarNamed(QStringLiteral("Standard"))).front(), ID_FILE_OPEN);
     // The user bar keeps its slot, its toggle command and a working grid button.
-    EXPECT_EQ(Bars().UserBar(0), nullptr);
     QToolBar* mine = Bars().UserBar(1);
     ASSERT_NE(mine, nullptr);
     EXPECT_EQ(mine->windowTitle(), QStringLiteral("Mine"));
-    EXPECT_EQ(Bars().Commands(mine), (std::vector<int>{41040, ID_GRID_ON_OFF}));
     EXPECT_EQ(mine->findChildren<CORVGridBtn*>().size(), 1);
     EXPECT_FALSE(frame.Actions().Action(ID_VIEW_USER_TOOLBAR1)->isEnabled());
     QAction* toggle = frame.Actions().Action(ID_VIEW_USER_TOOLBAR1 + 1);
@@ -158,7 +155,6 @@ TEST_F(CustomizationTest, BarsUserToolbarsKeysAndMenusSurviveARestart) {
     EXPECT_TRUE(mine->isHidden());
     EXPECT_FALSE(toggle->isChecked());
     // The key reaches the command's action itself, so the key press works, not just the list.
-    EXPECT_EQ(Custom().Keys().Owner(Key("Ctrl+L")), ID_LOAD_CHAR);
     EXPECT_TRUE(frame.Actions().Action(ID_LOAD_CHAR)->shortcuts().contains(Key("Ctrl+L")));
     EXPECT_TRUE(Custom().Keys().Keys(41033).isEmpty());
 }
@@ -171,15 +167,12 @@ TEST_F(CustomizationTest, ResetAllBringsBackTheFirstStartAndStaysThere) {
     Restart();
     ASSERT_FALSE(Snapshot() == first);
 
+    // The snapshot holds every bar, so a user bar left behind would show; nor may the settings
+    // bring any of the old arrangement back.
     Custom().ResetAll();
     EXPECT_TRUE(Snapshot() == first);
-    for (int slot = 0; slot < kUserToolbarCount; ++slot) {
-        EXPECT_EQ(Bars().UserBar(slot), nullptr) << slot;
-    }
-    // Nothing of the old arrangement comes back from the settings.
     Restart();
     EXPECT_TRUE(Snapshot() == first);
-    EXPECT_EQ(Bars().UserBar(1), nullptr);
 }
 
 // The dialog stays beside the frame (so commands can be dragged onto its bars), opens once, stores
@@ -391,12 +384,11 @@ TEST_F(CustomizationTest, UserToolbarsAreTenAtMostAndNamedOnce) {
 TEST_F(CustomizationTest, ToolbarsPageAddsDropsAndRemovesButtons) {
     CMainFrame& frame = Start();
     QToolBar* draw = BarNamed(QStringLiteral("Draw"));
-    for (const bool withGrid : {false, true}) {
-        CCustomizeDialog dialog(Custom(), frame.Actions(), withGrid, nullptr);
-        auto* palette = dialog.findChild<CCommandListWidget*>(QStringLiteral("palette"));
-        EXPECT_EQ(palette->findItems(QStringLiteral("Grid..."), Qt::MatchExactly).size(),
-                  withGrid ? 1 : 0);
-    }
+    const auto gridItems = [](const CCustomizeDialog& dialog) {
+        return dialog.findChild<CCommandListWidget*>(QStringLiteral("palette"))
+            ->findItems(QStringLiteral("Grid..."), Qt::MatchExactly);
+    };
+    EXPECT_TRUE(gridItems(CCustomizeDialog(Custom(), frame.Actions(), false, nullptr)).isEmpty());
     CCustomizeDialog dialog(Custom(), frame.Actions(), true, nullptr);
     auto* bars = dialog.findChild<QListWidget*>(QStringLiteral("barList"));
     auto* buttons = dialog.findChild<CCommandListWidget*>(QStringLiteral("barButtons"));
@@ -404,8 +396,9 @@ TEST_F(CustomizationTest, ToolbarsPageAddsDropsAndRemovesButtons) {
     bars->setCurrentRow(3);
     ASSERT_EQ(bars->currentItem()->text(), QStringLiteral("Draw"));
     std::vector<int> expected = Bars().Commands(draw);
+    ASSERT_EQ(gridItems(dialog).size(), 1);
 
-    palette->setCurrentItem(palette->findItems(QStringLiteral("Grid..."), Qt::MatchExactly)[0]);
+    palette->setCurrentItem(gridItems(dialog)[0]);
     buttons->setCurrentRow(0);
     dialog.findChild<QPushButton*>(QStringLiteral("add"))->click();
     expected.insert(expected.begin() + 1, ID_GRID_ON_OFF);
@@ -477,15 +470,9 @@ TEST_F(CustomizationTest, DropOnAListReportsTheCommandAndWhereItLanded) {
     buttons.ShowCommands(frame.Actions(), Toolbars()[3].buttons);
     buttons.resize(240, 600);
     buttons.show();
-    int command = -1;
-    int sourceRow = -1;
-    int row = -1;
+    std::tuple<int, int, int> dropped;  // command, source row, row landed before
     QObject::connect(&buttons, &CCommandListWidget::Dropped,
-                     [&](int id, int from, QObject*, int at) {
-                         command = id;
-                         sourceRow = from;
-                         row = at;
-                     });
+                     [&](int id, int from, QObject*, int at) { dropped = {id, from, at}; });
     const QRect third = buttons.visualItemRect(buttons.item(2));
     const struct {
         int paletteRow;
@@ -508,14 +495,13 @@ TEST_F(CustomizationTest, DropOnAListReportsTheCommandAndWhereItLanded) {
         QDropEvent drop(QPointF(c.at), Qt::CopyAction | Qt::MoveAction, data.get(), Qt::LeftButton,
                         Qt::NoModifier);
         buttons.dropEvent(&drop);
-        EXPECT_EQ(command, palette.CommandAt(c.paletteRow)) << c.paletteRow;
-        EXPECT_EQ(sourceRow, c.paletteRow);
-        EXPECT_EQ(row, c.row) << c.at.y();
+        EXPECT_EQ(dropped, std::make_tuple(palette.CommandAt(c.paletteRow), c.paletteRow, c.row))
+            << c.at.y();
         // The source is told it was a copy, so it keeps its own row.
         EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
     }
     // Foreign data is not taken, and a damaged payload is refused.
-    command = -1;
+    dropped = {-1, -1, -1};
     QMimeData text;
     text.setText(QStringLiteral("41040"));
     QDragEnterEvent enter(third.center(), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
@@ -526,7 +512,7 @@ TEST_F(CustomizationTest, DropOnAListReportsTheCommandAndWhereItLanded) {
     QDropEvent drop(QPointF(third.center()), Qt::CopyAction, &damaged, Qt::LeftButton,
                     Qt::NoModifier);
     buttons.dropEvent(&drop);
-    EXPECT_EQ(command, -1);
+    EXPECT_EQ(std::get<0>(dropped), -1);
 }
 
 }  // namespace

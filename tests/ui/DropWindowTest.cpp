@@ -8,6 +8,7 @@
 #include <QMimeData>
 #include <QTest>
 #include <QUrl>
+#include <array>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -37,6 +38,10 @@ std::vector<std::byte> LineData(float x1, float y1, float x2, float y2) {
     line->CreateLine(x1, y1, x2, y2, 0, 0.25f, 0, 1);
     const std::vector<CData*> nodes{line};
     return StoreClipboardCollection(nodes);
+}
+
+std::array<float, 4> Ends(const CDrawObj& line) {
+    return {line.GetX1(), line.GetY1(), line.GetX2(), line.GetY2()};
 }
 
 class DropWindowTest : public ::testing::Test {
@@ -125,9 +130,7 @@ TEST_F(DropWindowTest, DrawingDataLandsWhereItIsDroppedAndDamagedDataIsRefused) 
     ASSERT_EQ(paper.GetCollection()->GetCount(), 1u);
     const PointF p = paper.DeviceToWorld({at.x(), at.y()});
     const CDrawObj& line = *paper.GetCollection()->GetAt(0)->GetElement();
-    EXPECT_EQ(line.GetX1(), p.x);
-    EXPECT_EQ(line.GetY2(), p.y);
-    EXPECT_EQ(line.GetX2(), p.x + 10);
+    EXPECT_EQ(Ends(line), (std::array{p.x, p.y, p.x + 10, p.y}));
 }
 
 TEST_F(DropWindowTest, DrawingDataAlsoTravelsAsSvgAndJson) {
@@ -158,11 +161,7 @@ TEST_F(DropWindowTest, DrawingDataAlsoTravelsAsSvgAndJson) {
         const DrawingRead read = ReadDrawingJson(mime->text().toStdString());
         ASSERT_TRUE(read.errors.empty()) << read.errors.front();
         ASSERT_EQ(read.nodes.size(), 1u);
-        const CDrawObj& line = *read.nodes[0]->GetElement();
-        EXPECT_EQ(line.GetX1(), 10.0f);
-        EXPECT_EQ(line.GetY1(), 20.0f);
-        EXPECT_EQ(line.GetX2(), 110.0f);
-        EXPECT_EQ(line.GetY2(), 20.0f);
+        EXPECT_EQ(Ends(*read.nodes[0]->GetElement()), (std::array{10.0f, 20.0f, 110.0f, 20.0f}));
     }
 }
 

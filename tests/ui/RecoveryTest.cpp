@@ -15,6 +15,7 @@
 #include "ChildFrame.h"
 #include "KorvoFEApp.h"
 #include "MainFrame.h"
+#include "QtDocumentHost.h"
 #include "RecoveryStore.h"
 #include "ScriptedQtDialogHost.h"
 #include "app/DocumentSnapshot.h"
@@ -51,15 +52,9 @@ std::optional<RecoveryRecord> ReadRecord(const QString& path) {
 
 // A record a crashed run could have left: the sample with one more line on the sheet.
 RecoveryRecord CrashedRecord(const std::string& path, int extraLines) {
-    test::DialogScript unused;
-    struct NoHost : IDocumentHost {
-        MessageAnswer ShowMessage(const MessageRequest&) override { return MessageAnswer::Ok; }
-        bool AskCharacter(int&) override { return false; }
-        bool AskLineCount(int&) override { return false; }
-        bool AskHelpLines(HelpLineValues&) override { return false; }
-        MessageAnswer AskSaveModified(std::string_view) override { return MessageAnswer::No; }
-        void UpdateAllViews(int) override {}
-    } host;
+    DialogScript script;
+    ScriptedQtDialogHost dialogs(nullptr, script);
+    CQtDocumentHost host(dialogs);
     CKorvoFEDoc doc(host);
     doc.OnOpenDocument(path);
     for (int i = 0; i < extraLines; ++i) {
@@ -94,14 +89,23 @@ protected:
         return *app_;
     }
 
-    // A crashed run's file, named as a run that has gone would name it.
-    static QString Leave(const RecoveryRecord& record, int n) {
-        QDir().mkpath(RecoveryFolder());
-        const QString path = RecoveryFolder() + QStringLiteral("/1_2-%1.korvorec").arg(n);
-        test::WriteBytes(path.toStdString(), CRecoveryFile::Encode(record));
-        return path;
+    // A copy of the sample that the test may change.
+    std::string Font() {
+        const std::string font = dir_.File("futural.dat");
+        std::filesystem::copy_file(kSample, font);
+        return font;
     }
 
+    static void Leave(const std::vector<std::uint8_t>& bytes, const QString& name) {
+        QDir().mkpath(RecoveryFolder());
+        test::WriteBytes((RecoveryFolder() + QLatin1Char('/') + name).toStdString(), bytes);
+    }
+    // A crashed run's file, named as a run that has gone would name it.
+    static void Leave(const RecoveryRecord& record, int n) {
+        Leave(CRecoveryFile::Encode(record), QStringLiteral("1_2-%1.korvorec").arg(n));
+    }
+
+    test::TempDir dir_;
     DialogScript script_;
     RecoveryChoice choice_;
     std::size_t offered_ = 0;
@@ -112,10 +116,8 @@ protected:
 // back the stored glyph and the drawing not yet stored, from the recovery file and not from the
 // font file, which still holds the old font.
 TEST_F(RecoveryTest, KilledEditorIsRecoveredExactly) {
-    test::TempDir dir;
-    const std::string font = dir.File("futural.dat");
-    std::filesystem::copy_file(kSample, font);
-    const std::string expectedPath = dir.File("expected.korvorec");
+    const std::string font = Font();
+    const std::string expectedPath = dir_.File("expected.korvorec");
 
     QProcess victim;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -175,13 +177,10 @@ TEST_F(RecoveryTest, KilledEditorIsRecoveredExactly) {
 }
 
 TEST_F(RecoveryTest, DamagedFilesAreReportedAndSetAside) {
-    test::TempDir dir;
-    const std::string font = dir.File("futural.dat");
-    std::filesystem::copy_file(kSample, font);
+    const std::string font = Font();
     std::vector<std::uint8_t> cut = CRecoveryFile::Encode(CrashedRecord(font, 1));
     cut.resize(cut.size() / 2);
-    QDir().mkpath(RecoveryFolder());
-    test::WriteBytes((RecoveryFolder() + QStringLiteral("/1_2-1.korvorec")).toStdString(), cut);
+    Leave(cut, QStringLiteral("1_2-1.korvorec"));
     Leave(CrashedRecord(font, 2), 2);
 
     CKorvoFEApp& app = Start({QStringLiteral("--recover")});
@@ -197,9 +196,7 @@ TEST_F(RecoveryTest, DamagedFilesAreReportedAndSetAside) {
 // What the user picks in the recovery list decides what is restored, what is deleted, and what
 // waits for the next start.
 TEST_F(RecoveryTest, ChoicesRestoreDiscardOrKeep) {
-    test::TempDir dir;
-    const std::string font = dir.File("futural.dat");
-    std::filesystem::copy_file(kSample, font);
+    const std::string font = Font();
     struct Case {
         const char* name;
         RecoveryChoice choice;
@@ -248,9 +245,7 @@ TEST_F(RecoveryTest, UnsavedNewFontKeepsItsName) {
 // Only the files of runs that have ended are offered: a run whose lock is held is still
 // working on its files, and a lock whose process is gone is stale.
 TEST_F(RecoveryTest, FilesOfRunningEditorsAreNotOffered) {
-    test::TempDir dir;
-    const std::string font = dir.File("futural.dat");
-    std::filesystem::copy_file(kSample, font);
+    const std::string font = Font();
     QDir().mkpath(RecoveryFolder());
     QLockFile running(RecoveryFolder() + QStringLiteral("/7_1.lock"));
     ASSERT_TRUE(running.tryLock(0));
@@ -266,8 +261,7 @@ TEST_F(RecoveryTest, FilesOfRunningEditorsAreNotOffered) {
         {QStringLiteral("9_1-1.korvorec"), true},   // no lock at all
     };
     for (std::size_t i = 0; i < std::size(files); ++i) {
-        test::WriteBytes((RecoveryFolder() + QLatin1Char('/') + files[i].name).toStdString(),
-                         CRecoveryFile::Encode(CrashedRecord(font, static_cast<int>(i) + 1)));
+        Leave(CRecoveryFile::Encode(CrashedRecord(font, static_cast<int>(i) + 1)), files[i].name);
     }
     CKorvoFEApp& app = Start({});
     EXPECT_EQ(offered_, 2u);
@@ -281,23 +275,23 @@ TEST_F(RecoveryTest, FilesOfRunningEditorsAreNotOffered) {
 // Autosave follows the document: a change is written after the interval, undoing it by hand
 // removes the file again, and saving removes it for good.
 TEST_F(RecoveryTest, AutosaveFollowsChangesAndSaves) {
-    test::TempDir dir;
-    const std::string font = dir.File("futural.dat");
-    std::filesystem::copy_file(kSample, font);
+    const std::string font = Font();
     CKorvoFEApp& app =
         Start({QStringLiteral("--autosave-interval=40"), QString::fromStdString(font)});
     ASSERT_EQ(app.AutoSaver().IntervalMs(), 40);
     CChildFrame& child = *app.MainFrame().Children().front();
     CPaper& paper = *child.Paper();
-    auto wait = [] { QTest::qWait(120); };
+    const auto changed = [&child] {
+        child.NotifyDocumentChanged();
+        QTest::qWait(120);
+    };
 
     auto line = std::make_unique<CData>(kNodeLine);
     line->CreateLine(1, 2, 3, 4, 0, 0.25f, 0, 1);
     CData* added = paper.AddNode(std::move(line));
-    wait();
+    QTest::qWait(120);
     EXPECT_TRUE(RecoveryFiles().isEmpty()) << "nothing said that the document changed";
-    child.NotifyDocumentChanged();
-    wait();
+    changed();
     ASSERT_EQ(RecoveryFiles().size(), 1u);
     const QString file = app.AutoSaver().RecoveryPathOf(&child);
     const auto record = ReadRecord(file);
@@ -306,13 +300,11 @@ TEST_F(RecoveryTest, AutosaveFollowsChangesAndSaves) {
     EXPECT_EQ(record->title, "futural.dat");
 
     paper.GetCollection()->Detach(added);
-    child.NotifyDocumentChanged();
-    wait();
+    changed();
     EXPECT_TRUE(RecoveryFiles().isEmpty()) << "back to what the file holds";
 
     child.Document().GetPaper()->SetHelpLine(0, 33.0f, true);
-    child.NotifyDocumentChanged();
-    wait();
+    changed();
     EXPECT_EQ(RecoveryFiles().size(), 1u) << "help lines are part of the state";
     ASSERT_TRUE(child.Save(false));
     EXPECT_TRUE(RecoveryFiles().isEmpty());
@@ -323,8 +315,7 @@ TEST_F(RecoveryTest, AutosaveFollowsChangesAndSaves) {
     test::WriteText(RecoveryFolder().toStdString(), "in the way");
     for (int i = 0; i < 2; ++i) {
         child.Document().GetPaper()->SetHelpLine(0, 40.0f + i, true);
-        child.NotifyDocumentChanged();
-        wait();
+        changed();
     }
     ASSERT_EQ(script_.asked.size(), 1u);
     EXPECT_NE(script_.asked[0].find("Autosave cannot write"), std::string::npos);

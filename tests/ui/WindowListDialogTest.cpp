@@ -41,14 +41,13 @@ protected:
         return titles;
     }
 
-    static void Choose(const CWindowListDialog& dialog, std::initializer_list<int> rows) {
+    // Selects `rows` and presses `button`.
+    static void Press(const CWindowListDialog& dialog, std::initializer_list<int> rows,
+                      const char* button) {
         dialog.List().clearSelection();
         for (const int row : rows) {
             dialog.List().item(row)->setSelected(true);
         }
-    }
-
-    static void Press(const CWindowListDialog& dialog, const char* button) {
         dialog.findChild<QPushButton*>(QString::fromLatin1(button))->click();
         QApplication::processEvents();
     }
@@ -64,25 +63,21 @@ TEST_F(WindowListDialogTest, ActivatesOneAndClosesTheChosenUntilOneRefuses) {
     EXPECT_EQ(Listed(dialog), (std::vector<QString>{"Font1", "Font2", "Font3"}));
 
     // Activate needs exactly one window.
-    Choose(dialog, {0, 2});
-    Press(dialog, "activate");
+    Press(dialog, {0, 2}, "activate");
     EXPECT_EQ(frame.ActiveChild(), fonts_[2]);
-    Choose(dialog, {0});
-    Press(dialog, "activate");
+    Press(dialog, {0}, "activate");
     EXPECT_EQ(frame.ActiveChild(), fonts_[0]);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 
     // Font2 has unsaved changes and the user cancels its save question: the closing stops there.
     fonts_[1]->Document().SetModifiedFlag();
     script_.answers = {MessageAnswer::Cancel};
-    Choose(dialog, {0, 1, 2});
-    Press(dialog, "closeWindows");
+    Press(dialog, {0, 1, 2}, "closeWindows");
     EXPECT_EQ(Listed(dialog), (std::vector<QString>{"Font2", "Font3"}));
     EXPECT_EQ(frame.Children().size(), 2u);
 
     fonts_[1]->Document().SetModifiedFlag(false);
-    Choose(dialog, {0, 1});
-    Press(dialog, "closeWindows");
+    Press(dialog, {0, 1}, "closeWindows");
     EXPECT_TRUE(Listed(dialog).empty());
     EXPECT_TRUE(frame.Children().empty());
     EXPECT_TRUE(frame.ShowsDocumentlessMenus());
