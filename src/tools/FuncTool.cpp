@@ -1,6 +1,11 @@
 #include "tools/FuncTool.h"
 
+#include <numbers>
+#include <string>
+
 #include "model/Paper.h"
+#include "platform/DialogHost.h"
+#include "platform/KeyCodes.h"
 #include "view/KorvoFEView.h"
 #include "view/RedrawBatch.h"
 #include "view/ViewCommands.h"
@@ -156,6 +161,49 @@ void CFuncTool::DrawSnapMarker(IDrawContext& dc, DevicePoint s) const {
             break;
     }
     dc.SelectPen(previousPen);
+}
+
+bool CFuncTool::AskValues(std::string_view label1, float& value1) const {
+    ValueInputRows rows{};
+    rows[0] = {std::string(label1), value1};
+    if (!View().Host().Dialogs().AskValues(rows)) {
+        return false;
+    }
+    value1 = rows[0].value;
+    return true;
+}
+
+bool CFuncTool::AskValues(std::string_view label1, float& value1, std::string_view label2,
+                          float& value2) const {
+    ValueInputRows rows{};
+    rows[0] = {std::string(label1), value1};
+    rows[1] = {std::string(label2), value2};
+    if (!View().Host().Dialogs().AskValues(rows)) {
+        return false;
+    }
+    value1 = rows[0].value;
+    value2 = rows[1].value;
+    return true;
+}
+
+bool CFuncTool::TurnOrScaleByKeypad(int key) {
+    constexpr float kQuarterTurn = static_cast<float>(std::numbers::pi / 2.0);
+    switch (key) {
+        case kVkAdd:
+            RotateBy(kQuarterTurn);
+            return true;
+        case kVkSubtract:
+            RotateBy(-kQuarterTurn);
+            return true;
+        case kVkMultiply:
+            ScaleBy(2.0f, 2.0f);
+            return true;
+        case kVkDivide:
+            ScaleBy(0.5f, 0.5f);
+            return true;
+        default:
+            return false;
+    }
 }
 
 }  // namespace korvo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "geometry/PlaneGeometry.h"
 #include "platform/DrawContext.h"
 #include "view/ViewTool.h"
@@ -71,6 +73,13 @@ protected:
     void SetSnapPoint(PointF p) { snap_ = p; }
     void SetFlag(int flag) { flag_ = flag; }
     int GetFlag() const { return flag_; }
+    // The value-input dialog with one or two rows; false when the user cancels.
+    bool AskValues(std::string_view label1, float& value1) const;
+    bool AskValues(std::string_view label1, float& value1, std::string_view label2,
+                   float& value2) const;
+    // The keypad's quarter turns (+, -) and doublings and halvings (*, /) of what a tool carries;
+    // false for any other key.
+    bool TurnOrScaleByKeypad(int key);
     // A client pixel in world units and back.
     PointF ToWorld(int x, int y) const;
     DevicePoint ToDevice(PointF p) const;

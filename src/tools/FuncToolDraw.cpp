@@ -102,29 +102,6 @@ bool CFuncToolDraw::AddNode(std::unique_ptr<CData> node) {
     return true;
 }
 
-bool CFuncToolDraw::AskValues(std::string_view label1, float& value1) const {
-    ValueInputRows rows{};
-    rows[0] = {std::string(label1), value1};
-    if (!View().Host().Dialogs().AskValues(rows)) {
-        return false;
-    }
-    value1 = rows[0].value;
-    return true;
-}
-
-bool CFuncToolDraw::AskValues(std::string_view label1, float& value1, std::string_view label2,
-                              float& value2) const {
-    ValueInputRows rows{};
-    rows[0] = {std::string(label1), value1};
-    rows[1] = {std::string(label2), value2};
-    if (!View().Host().Dialogs().AskValues(rows)) {
-        return false;
-    }
-    value1 = rows[0].value;
-    value2 = rows[1].value;
-    return true;
-}
-
 void CFuncToolDraw::ClickAtSnapPoint(unsigned flags) {
     // The typed point shows at once, not only at the next mouse move.
     MarkScreen();

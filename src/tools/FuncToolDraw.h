@@ -50,11 +50,6 @@ protected:
         SetStatusText(fmt::sprintf(std::string(LoadString(id)), static_cast<double>(values)...));
     }
 
-    // The value-input dialog with one or two rows; false when the user cancels.
-    bool AskValues(std::string_view label1, float& value1) const;
-    bool AskValues(std::string_view label1, float& value1, std::string_view label2,
-                   float& value2) const;
-
     // A click at the snap point, as a typed point hands it to the tool's own click logic.
     void ClickAtSnapPoint(unsigned flags);
     // Nothing under way any more: the band is taken off the screen.

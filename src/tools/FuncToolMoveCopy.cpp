@@ -1,19 +1,10 @@
 #include "tools/FuncToolMoveCopy.h"
 
-#include <numbers>
-
 #include "model/Data.h"
 #include "model/Paper.h"
 #include "platform/KeyCodes.h"
 
 namespace korvo {
-
-namespace {
-
-// A quarter turn as the keypad gives it, in float like every angle the ghost takes.
-constexpr float kQuarterTurn = static_cast<float>(std::numbers::pi / 2.0);
-
-}  // namespace
 
 CFuncToolMoveCopy::CFuncToolMoveCopy(CKorvoFEView& view, bool copy)
     : CFuncToolTransform(view), copy_(copy ? 1 : 0) {}
@@ -59,18 +50,6 @@ void CFuncToolMoveCopy::StepBack() {
 
 void CFuncToolMoveCopy::OnToolKey(int key, unsigned flags) {
     switch (key) {
-        case kVkAdd:
-            RotateBy(kQuarterTurn);
-            break;
-        case kVkSubtract:
-            RotateBy(-kQuarterTurn);
-            break;
-        case kVkMultiply:
-            ScaleBy(2.0f, 2.0f);
-            break;
-        case kVkDivide:
-            ScaleBy(0.5f, 0.5f);
-            break;
         case kVkSpace:
             AskTyped(flags);
             break;
@@ -80,6 +59,7 @@ void CFuncToolMoveCopy::OnToolKey(int key, unsigned flags) {
             }
             break;
         default:
+            TurnOrScaleByKeypad(key);
             break;
     }
 }

@@ -14,12 +14,6 @@
 
 namespace korvo {
 
-namespace {
-
-constexpr float kQuarterTurn = 1.5707964f;
-
-}  // namespace
-
 CFuncToolPlace::~CFuncToolPlace() = default;
 
 void CFuncToolPlace::Start() {
@@ -120,24 +114,13 @@ void CFuncToolPlace::OnKeyDown(int key, int, unsigned) {
             }
             break;
         }
-        case kVkAdd:
-            RotateBy(kQuarterTurn);
-            break;
-        case kVkSubtract:
-            RotateBy(-kQuarterTurn);
-            break;
-        case kVkMultiply:
-            ScaleBy(2.0f, 2.0f);
-            break;
-        case kVkDivide:
-            ScaleBy(0.5f, 0.5f);
-            break;
         case kVkOem102:
             // The mode only flips: placing works the same in both, nothing reads it yet.
             placingMode_ =
                 placingMode_ == kPlacingModeFirst ? kPlacingModeSecond : kPlacingModeFirst;
             break;
         default:
+            TurnOrScaleByKeypad(key);
             break;
     }
 }

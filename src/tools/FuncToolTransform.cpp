@@ -143,29 +143,6 @@ void CFuncToolTransform::Done() const {
     View().CreateTool(kToolSelection);
 }
 
-bool CFuncToolTransform::AskValues(std::string_view label1, float& value1) const {
-    ValueInputRows rows{};
-    rows[0] = {std::string(label1), value1};
-    if (!View().Host().Dialogs().AskValues(rows)) {
-        return false;
-    }
-    value1 = rows[0].value;
-    return true;
-}
-
-bool CFuncToolTransform::AskValues(std::string_view label1, float& value1, std::string_view label2,
-                                   float& value2) const {
-    ValueInputRows rows{};
-    rows[0] = {std::string(label1), value1};
-    rows[1] = {std::string(label2), value2};
-    if (!View().Host().Dialogs().AskValues(rows)) {
-        return false;
-    }
-    value1 = rows[0].value;
-    value2 = rows[1].value;
-    return true;
-}
-
 std::optional<PointF> CFuncToolTransform::AskPoint(std::string_view labelX, std::string_view labelY,
                                                    PointF preset) {
     const float factor = GetFactor();

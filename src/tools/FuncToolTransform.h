@@ -70,10 +70,6 @@ protected:
     // Leaves for the selection tool; nothing may touch the tool afterwards.
     void Done() const;
 
-    // The value-input dialog with one or two rows; false when the user cancels.
-    bool AskValues(std::string_view label1, float& value1) const;
-    bool AskValues(std::string_view label1, float& value1, std::string_view label2,
-                   float& value2) const;
     // A typed point in the sheet's units, divided by the tool's factor; nothing when cancelled.
     std::optional<PointF> AskPoint(std::string_view labelX, std::string_view labelY, PointF preset);
     // A typed point is handled like a click at it.
