@@ -503,7 +503,9 @@ TEST(Session, ToolsReachTheDrawingThroughTheirCommands) {
     struct Case {
         const char* name;
         std::string script;
-        json drawing;
+        // A vector, not a json: a braced single element would be read as that element itself
+        // by some compilers rather than as an array of one.
+        std::vector<json> drawing;
     };
     const Case cases[] = {
         {"drawing tools",
@@ -556,7 +558,7 @@ TEST(Session, ToolsReachTheDrawingThroughTheirCommands) {
         const std::string drawing = session.dir.File("d.json");
         const CommandRun run = session.Run(c.script, {"--drawing", drawing});
         ASSERT_EQ(run.status, 0) << run.err;
-        ExpectDrawing(json::parse(test::ReadText(drawing))["elements"], c.drawing);
+        ExpectDrawing(json::parse(test::ReadText(drawing))["elements"], json(c.drawing));
     }
 }
 
