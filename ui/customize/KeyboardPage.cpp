@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "CommandActions.h"
+#include "customize/DialogWidgets.h"
 #include "customize/ShortcutManager.h"
 #include "resources/CommandTable.h"
 
@@ -19,13 +20,6 @@ namespace {
 
 // Rows without an image are as tall as the others, so the list reads evenly.
 constexpr int kRowHeight = 24;
-
-// A label whose mnemonic moves the focus to `buddy`.
-QLabel* Label(const QString& text, QWidget* buddy) {
-    auto* label = new QLabel(text);
-    label->setBuddy(buddy);
-    return label;
-}
 
 // Commands the user can bind a key to: the ones a menu, a bar or a tooltip names.
 bool Bindable(const CommandInfo& command) {

@@ -10,19 +10,9 @@
 #include "CommandActions.h"
 #include "customize/CommandListWidget.h"
 #include "customize/ContextMenuManager.h"
+#include "customize/DialogWidgets.h"
 
 namespace korvo {
-
-namespace {
-
-// A label whose mnemonic moves the focus to `buddy`.
-QLabel* Label(const QString& text, QWidget* buddy) {
-    auto* label = new QLabel(text);
-    label->setBuddy(buddy);
-    return label;
-}
-
-}  // namespace
 
 CMenusPage::CMenusPage(CContextMenuManager& menus, const CCommandActions& actions, QWidget* parent)
     : QWidget(parent), menus_(menus), actions_(actions) {

@@ -12,28 +12,11 @@
 
 #include "CommandActions.h"
 #include "customize/CommandListWidget.h"
+#include "customize/DialogWidgets.h"
 #include "customize/ToolbarManager.h"
 #include "resources/CommandTable.h"
 
 namespace korvo {
-
-namespace {
-
-// A label whose mnemonic moves the focus to `buddy`.
-QLabel* Label(const QString& text, QWidget* buddy) {
-    auto* label = new QLabel(text);
-    label->setBuddy(buddy);
-    return label;
-}
-
-QPushButton* AddButton(QVBoxLayout* column, const QString& text, const QString& name) {
-    auto* button = new QPushButton(text);
-    button->setObjectName(name);
-    column->addWidget(button);
-    return button;
-}
-
-}  // namespace
 
 CToolbarsPage::CToolbarsPage(CToolbarManager& bars, const CCommandActions& actions, bool withGrid,
                              QWidget* parent)

@@ -10,25 +10,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "customize/DialogWidgets.h"
+
 namespace korvo {
-
-namespace {
-
-// A label whose mnemonic moves the focus to `buddy`.
-QLabel* Label(const QString& text, QWidget* buddy) {
-    auto* label = new QLabel(text);
-    label->setBuddy(buddy);
-    return label;
-}
-
-QPushButton* AddButton(QVBoxLayout* column, const QString& text, const QString& name) {
-    auto* button = new QPushButton(text);
-    button->setObjectName(name);
-    column->addWidget(button);
-    return button;
-}
-
-}  // namespace
 
 CWindowListDialog::CWindowListDialog(QMdiArea& area, QWidget* parent)
     : QDialog(parent), area_(area) {
