@@ -10,6 +10,7 @@
 #include "model/CharacterTable.h"
 #include "model/DataCollection.h"
 #include "model/DrawObj.h"
+#include "model/DrawObjPolygon.h"
 #include "model/Paper.h"
 #include "platform/DocumentHost.h"
 #include "resources/StringTable.h"
@@ -32,6 +33,33 @@ bool InRange(double v) {
 
 bool TakesPart(const CData& node) {
     return node.GetElement() != nullptr && node.GetLevel() != kConstructionLevel;
+}
+
+// A polygon's node says nothing of it (the polygon tool makes an untyped one); the element does.
+bool IsPolygon(const CData& node) {
+    return TakesPart(node) && dynamic_cast<const CDrawObjPolygon*>(node.GetElement()) != nullptr;
+}
+
+void CollectPolygons(CDataCollection& nodes, std::vector<CData*>& polygons) {
+    const std::size_t count = nodes.GetCount();
+    for (std::size_t i = 0; i < count; ++i) {
+        CData& node = *nodes.GetAt(i);
+        if (IsPolygon(node)) {
+            polygons.push_back(&node);
+        }
+        if (CDataCollection* children = node.GetChildren()) {
+            CollectPolygons(*children, polygons);
+        }
+    }
+}
+
+bool AnyMarked(const std::vector<CData*>& nodes) {
+    return std::any_of(nodes.begin(), nodes.end(),
+                       [](const CData* node) { return node->GetMark() == kMarkSelected; });
+}
+
+void KeepMarkedOnly(std::vector<CData*>& nodes) {
+    std::erase_if(nodes, [](const CData* node) { return node->GetMark() != kMarkSelected; });
 }
 
 std::vector<CData*> NodesOfType(CPaper& paper, std::int32_t type) {
@@ -131,10 +159,15 @@ struct DrawingScan {
     std::vector<AreaEntry> lines;
     std::vector<AreaEntry> points;
     bool hasCurves = false;
+    bool hasPolygons = false;
     bool hasLinesToTrim = false;
 };
 
 void ScanNode(CData& node, DrawingScan& scan) {
+    if (IsPolygon(node)) {
+        scan.hasPolygons = true;
+        return;
+    }
     const std::int32_t type = node.GetType();
     if (type != kNodeLine && type != kNodePoint && type != kNodeEllipse) {
         return;
@@ -204,8 +237,8 @@ std::vector<GlyphCommand> BuildCommands(const DrawingScan& scan) {
     return commands;
 }
 
-// Takes a converted curve out of the drawing. Nodes below it take its place in the list that held
-// it, so that converting a curve never deletes anything with it, and curves among them are still
+// Takes a converted curve or polygon out of the drawing. Nodes below it take its place in the list
+// that held it, so that converting never deletes anything with it, and curves among them are still
 // there to be converted in their turn.
 void RemoveCurve(CPaper& paper, CData& curve) {
     CData* owner = curve.GetParent();
@@ -233,6 +266,35 @@ bool IsWholeEllipse(const CData& curve) {
     const double b = curve.GetAxisB();
     return IsZeroD(ArcParameter(a, b, curve.GetEndAngle()) -
                    ArcParameter(a, b, curve.GetStartAngle()));
+}
+
+void AddLine(CPaper& paper, PointF a, PointF b) {
+    auto node = std::make_unique<CData>(kNodeLine);
+    node->CreateLine(a.x, a.y, b.x, b.y, 0, kDefaultWidth, 0, 1);
+    paper.AddNode(std::move(node));
+}
+
+// The outline of a polygon as one closed chain of lines, made as converted curves are. Edges of
+// no length (a vertex clicked twice) are left out; a polygon that is no more than one spot
+// becomes a point, and one without vertices goes without a trace.
+void PolygonToLines(CPaper& paper, const CDrawObjPolygon& polygon) {
+    const std::vector<PointF>& v = *polygon.GetPoints();
+    // Two vertices are drawn as a single segment, not as a segment there and back.
+    const std::size_t edges = v.size() == 2 ? 1 : v.size();
+    bool drawn = false;
+    for (std::size_t i = 0; i < edges; ++i) {
+        const PointF a = v[i];
+        const PointF b = v[(i + 1) % v.size()];
+        if (!(a == b)) {
+            AddLine(paper, a, b);
+            drawn = true;
+        }
+    }
+    if (!drawn && !v.empty()) {
+        auto node = std::make_unique<CData>(kNodePoint);
+        node->CreateCircle(v[0].x, v[0].y, kPointRadius, 0, kDefaultWidth, 0, 0, 0, 0, 1);
+        paper.AddNode(std::move(node));
+    }
 }
 
 }  // namespace
@@ -304,12 +366,14 @@ int CGlyphDrawing::EncodeGlyph(CFontTable* table, int code) {
     }
     // Without curves or lines across the area's edge there is nothing to convert or trim, and the
     // drawing is stored as it was read; otherwise it is read again after the changes.
-    if (scan.hasCurves || scan.hasLinesToTrim) {
-        const Conversion converted = ConvertCurves();
+    if (scan.hasCurves || scan.hasPolygons || scan.hasLinesToTrim) {
+        // A polygon is stored by its outline, whatever is selected: it needs no line count.
+        const bool outlined = scan.hasPolygons && ConvertPolygons(false);
+        const Conversion converted = ConvertCurves(AnyMarked(NodesOfType(paper_, kNodeEllipse)));
         if (converted == Conversion::kRefused) {
             return 0;
         }
-        if (TrimLinesToArea(1) == 1 || converted == Conversion::kConverted) {
+        if (TrimLinesToArea(1) == 1 || converted == Conversion::kConverted || outlined) {
             commands = BuildCommands(ScanDrawing(paper_));
             if (tooManyPairs(commands)) {
                 return 0;
@@ -372,26 +436,40 @@ int CGlyphDrawing::DecodeGlyph(const CFontTable* table, int code) {
     return 1;
 }
 
-std::vector<CData*> CGlyphDrawing::CurvesToConvert() const {
-    std::vector<CData*> curves = NodesOfType(paper_, kNodeEllipse);
-    const bool anyMarked = std::any_of(curves.begin(), curves.end(), [](const CData* node) {
-        return node->GetMark() == kMarkSelected;
-    });
-    if (anyMarked) {
-        std::erase_if(curves, [](const CData* node) { return node->GetMark() != kMarkSelected; });
-    }
-    return curves;
+std::vector<CData*> CGlyphDrawing::PolygonsOnSheet() const {
+    std::vector<CData*> polygons;
+    CollectPolygons(*paper_.GetCollection(), polygons);
+    return polygons;
 }
 
+// Polygons and curves alike: when some of them are selected, only those are converted.
 int CGlyphDrawing::ConvertArcsToLines() {
-    return ConvertCurves() == Conversion::kConverted ? 1 : 0;
+    const bool onlyMarked =
+        AnyMarked(NodesOfType(paper_, kNodeEllipse)) || AnyMarked(PolygonsOnSheet());
+    const bool outlined = ConvertPolygons(onlyMarked);
+    return ConvertCurves(onlyMarked) == Conversion::kConverted || outlined ? 1 : 0;
 }
 
-CGlyphDrawing::Conversion CGlyphDrawing::ConvertCurves() {
+bool CGlyphDrawing::ConvertPolygons(bool onlyMarked) {
+    std::vector<CData*> polygons = PolygonsOnSheet();
+    if (onlyMarked) {
+        KeepMarkedOnly(polygons);
+    }
+    for (CData* polygon : polygons) {
+        PolygonToLines(paper_, *static_cast<const CDrawObjPolygon*>(polygon->GetElement()));
+        RemoveCurve(paper_, *polygon);
+    }
+    return !polygons.empty();
+}
+
+CGlyphDrawing::Conversion CGlyphDrawing::ConvertCurves(bool onlyMarked) {
     std::vector<CData*> list;
     CollectAreaElements(list, kAreaLinesAndPoints);
     const int n0 = CountNeededPairs(list);
-    const std::vector<CData*> curves = CurvesToConvert();
+    std::vector<CData*> curves = NodesOfType(paper_, kNodeEllipse);
+    if (onlyMarked) {
+        KeepMarkedOnly(curves);
+    }
     const int m = static_cast<int>(curves.size());
     if (m == 0) {
         return Conversion::kNone;

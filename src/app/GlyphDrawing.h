@@ -34,7 +34,9 @@ public:
     int DecodeGlyph(const CFontTable* table, int code);
     int CollectAreaElements(std::vector<CData*>& list, int mode) const;
     static int CountNeededPairs(const std::vector<CData*>& list);
-    // 1 when curves were converted, 0 when there were none or the user cancelled.
+    // Curves become chains of lines and polygons their outlines (only the selected ones when
+    // any is selected): 1 when anything was converted, 0 when there was nothing or the user
+    // cancelled.
     int ConvertArcsToLines();
     // 1 when a line was clipped; with `ask` the user is asked once before the first one.
     int TrimLinesToArea(int ask);
@@ -53,8 +55,10 @@ public:
 
 private:
     enum class Conversion { kNone, kConverted, kRefused };
-    Conversion ConvertCurves();
-    std::vector<CData*> CurvesToConvert() const;
+    Conversion ConvertCurves(bool onlyMarked);
+    // Replaces polygons by their outlines; true when there was any.
+    bool ConvertPolygons(bool onlyMarked);
+    std::vector<CData*> PolygonsOnSheet() const;
     void ReportTooMany(int needed) const;
 
     CPaper& paper_;

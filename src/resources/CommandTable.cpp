@@ -127,7 +127,7 @@ constexpr std::array kCommands = std::to_array<CommandInfo>({
     {ID_LOAD_CHAR, "&Load Char", "Load a character of the font into the drawing area\nLoad Char", "L", "load-char", "", false},
     {ID_SAVE_CHAR, "&Save Char", "Store the drawing as a character of the font\nSave Char", "S", "save-char", "", false},
     {ID_CLEAR_CHAR, "&Clear Char", "Clear the drawing\nClear Char", "C", "clear-char", "", false},
-    {41241, "Convert to Lines", "Turn circles, arcs and ellipses into lines\nConvert to lines", "", "convert-lines", "", false},
+    {41241, "Convert to Lines", "Turn circles, arcs, ellipses and polygons into lines\nConvert to lines", "", "convert-lines", "", false},
     {41242, "Trim Lines", "Clip the lines at the drawing area\nTrim lines", "", "trim-lines", "", false},
 
     // --- Window and Help ------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include "app/KorvoFEDoc.h"
 #include "font/GlyphStream.h"
 #include "model/DataCollection.h"
+#include "model/DrawObjPolygon.h"
 #include "model/Paper.h"
 #include "resources/StringTable.h"
 #include "support/DocumentInvariants.h"
@@ -326,6 +327,30 @@ TEST(GlyphDrawing, WholeEllipsesWithEqualEndsAreConvertedWhole) {
     EXPECT_NEAR(lines.front()[0], 100, 1e-3);
     EXPECT_NEAR(lines.front()[1], 160, 1e-3);
     EXPECT_NEAR(lines.back()[3], 160, 1e-3);
+}
+
+// A polygon is stored by its closed outline; Convert to Lines outlines only the selected shapes.
+TEST(GlyphDrawing, PolygonsAreStoredByTheirOutline) {
+    const auto add = [](Drawing& d, const std::vector<PointF>& points, std::uint16_t mark = 0) {
+        auto node = std::make_unique<CData>();
+        node->SetElement(std::make_unique<CDrawObjPolygon>(points, 0, 250, 0, 0, 0, 0, 1));
+        d.doc.GetPaper()->AddNode(std::move(node))->SetMark(mark);
+    };
+    const std::pair<std::vector<PointF>, std::vector<std::uint8_t>> cases[] = {
+        {{{10, 10}, {10, 10}, {100, 10}, {50, 90}}, {201, 10, 10, 100, 10, 50, 90, 10, 10, 203}},
+        {{{50, 50}, {50, 50}}, {202, 50, 50, 203}},
+    };
+    for (const auto& [points, stream] : cases) {
+        Drawing d(std::vector<El>{});
+        add(d, points);
+        EXPECT_EQ(d.Store(), stream) << points.size();
+    }
+    Drawing marked({{'e', {100, 100, 10, 10, 0, 360}}});
+    add(marked, {{10, 10}, {100, 10}, {50, 90}}, kMarkSelected);
+    add(marked, {{20, 20}, {30, 20}, {30, 30}});
+    marked.host.AnswerLineCount(4);  // were the circle converted, 4 lines more
+    EXPECT_EQ(marked.doc.ConvertArcsToLines(), 1);
+    EXPECT_EQ(marked.Lines().size(), 3u);
 }
 
 TEST(GlyphDrawing, RefusesMoreThan255Pairs) {
