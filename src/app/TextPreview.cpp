@@ -42,12 +42,11 @@ void CTextPreview::TakeDocument(const CKorvoFEDoc* document) {
         return;
     }
     // A copy through the file form: an owning table the drawing can be stored into without
-    // touching the document's.
+    // touching the document's. Reading also works the blank's width out as it will be once the
+    // font is saved and opened again; Save Char's own rule would make it three times as wide.
     const CFontTable& table = *document->GetFont().Table();
     font_.NewTable(1);
     ParseFontFile(*font_.Table(), EncodeFontFile(table), 1, table.FontName());
-    // Reading works the blank's width out afresh; the document's own is the one it draws with.
-    font_.Table()->SetDefaultAdvance(table.DefaultAdvance());
     const int code = document->GetCurrentChar();
     CPaper* sheet = document->GetPaper();
     if (settings_.showDrawing && code > 0 && sheet != nullptr) {
@@ -56,7 +55,7 @@ void CTextPreview::TakeDocument(const CKorvoFEDoc* document) {
         const std::vector<GlyphCommand> commands = drawing.CommandsAsDrawn();
         if (static_cast<int>(commands.size()) <= kMaxGlyphPairs) {
             font_.Table()->StoreGlyph(code, commands);
-            font_.Table()->RecomputeDefaultAdvance();
+            ParseFontFile(*font_.Table(), EncodeFontFile(*font_.Table()), 1, table.FontName());
         }
     }
     Layout();

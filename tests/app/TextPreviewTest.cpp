@@ -11,6 +11,7 @@
 #include "model/Paper.h"
 #include "support/RecordingDrawContext.h"
 #include "support/ScriptedDocumentHost.h"
+#include "support/TempDir.h"
 
 namespace korvo {
 namespace {
@@ -21,7 +22,7 @@ using test::ScriptedDocumentHost;
 const std::string kSample = std::string(KORVO_SOURCE_DIR) + "/samples/futural.dat";
 
 struct OpenSample {
-    OpenSample() { doc.OnOpenDocument(kSample); }
+    explicit OpenSample(const std::string& path = kSample) { doc.OnOpenDocument(path); }
     void AddLine(float x1, float y1, float x2, float y2) {
         auto line = std::make_unique<CData>(kNodeLine);
         line->CreateLine(x1, y1, x2, y2, 0, 0.25f, 0, 1);
@@ -122,6 +123,11 @@ TEST(TextPreview, DrawingStandsInForTheCurrentCharacter) {
     EXPECT_EQ(shown, Strokes(stored.doc, text, true, false));
     EXPECT_NE(shown, Strokes(drawn.doc, text, true, false));
     EXPECT_EQ(EncodeFontFile(*drawn.doc.GetFont().Table()), fontBefore) << "the font changed";
+    // The blanks are as wide as in the font saved and opened again.
+    test::TempDir dir;
+    ASSERT_TRUE(stored.doc.OnSaveDocument(dir.File("saved.dat")));
+    OpenSample reopened(dir.File("saved.dat"));
+    EXPECT_EQ(Strokes(reopened.doc, text, true, false), shown);
 
     OpenSample tooMany;
     for (int i = 0; i < 130; ++i) {
