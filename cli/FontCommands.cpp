@@ -21,12 +21,14 @@ int ReportFontRead(const std::string& path, const FontReadOutcome& outcome) {
         return kExitFileError;
     }
     for (const std::string& warning :
-         {DescribeForeignHeader(path, outcome), DescribeOffGridCodes(path, outcome)}) {
+         {DescribeForeignHeader(path, outcome), DescribeOffGridCodes(path, outcome),
+          DescribeUnknownLetters(path, outcome)}) {
         if (!warning.empty()) {
             std::cerr << "korvofont: warning: " << warning << '\n';
         }
     }
-    return outcome.damage || !outcome.headerMatches ? kExitBadInput : kExitOk;
+    const bool damaged = outcome.damage || !outcome.unknownLetterCodes.empty();
+    return damaged || !outcome.headerMatches ? kExitBadInput : kExitOk;
 }
 
 int OpenFont(const std::string& path, CKorvoFont& font) {

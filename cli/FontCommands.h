@@ -13,9 +13,10 @@ enum ExitStatus : int {
 class CKorvoFont;
 struct FontReadOutcome;
 
-// Says on standard error what the reader itself does not: that the file may be no font, and
-// which glyphs saving would change. The exit status for what was read: a file not read, a
-// damaged file or one that may be no font are failures, the rest is kExitOk.
+// Says on standard error what the reader itself does not: that the file may be no font, which
+// glyphs saving would change, and which hold unknown command letters. The exit status for what
+// was read: a file not read, a damaged file (unknown letters included) or one that may be no
+// font are failures, the rest is kExitOk.
 int ReportFontRead(const std::string& path, const FontReadOutcome& outcome);
 
 // Reads a font the way the editor opens one (messages on standard error); the exit status of

@@ -100,7 +100,8 @@ int RunSession(const SessionOptions& options) {
     CSessionHost host(kClientSize, std::cerr, options.trace ? &std::cout : nullptr);
     CKorvoFEDoc doc(host);
     const FontReadOutcome read = doc.OnOpenDocument(options.fontPath).font;
-    if (ReportFontRead(options.fontPath, read) == kExitFileError) {
+    const int readStatus = ReportFontRead(options.fontPath, read);
+    if (readStatus == kExitFileError) {
         return kExitFileError;
     }
     CToolFactory factory;
@@ -117,7 +118,8 @@ int RunSession(const SessionOptions& options) {
     // The drawing as the user last saw it, before the view and its tools go.
     const int status = WriteResults(options, doc, read.IsClean());
     std::cout.flush();
-    return status;
+    // The session ran on what could be read, but a damaged font is still no success.
+    return status != kExitOk ? status : readStatus;
 }
 
 }  // namespace korvo

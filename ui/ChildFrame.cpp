@@ -24,9 +24,8 @@ namespace {
 const QString kFileFilter = QStringLiteral("Korvo Font Files (*.dat)");
 const QString kExtension = QStringLiteral(".dat");
 
-// Whether a font file can be written at `path`, tried without truncating what is there: the
-// document clears its modified flag whatever the writer reports, so a place that cannot take the
-// file has to be refused before the document is asked to save.
+// Whether a font file can be written at `path`, tried without truncating what is there, so that a
+// place that cannot take the file is refused with the system's reason before anything is written.
 bool CanWriteFontFile(const QString& path, QString& reason) {
     const bool existed = QFileInfo::exists(path);
     QFile probe(path);
@@ -39,6 +38,24 @@ bool CanWriteFontFile(const QString& path, QString& reason) {
         probe.remove();
     }
     return true;
+}
+
+// Why saving over a file that did not open as a sound font needs the user's word.
+QString OverwriteReason(const FontReadOutcome& outcome) {
+    if (!outcome.headerMatches) {
+        return QStringLiteral("did not look like a font file when it was opened");
+    }
+    if (!outcome.unknownLetterCodes.empty()) {
+        return QStringLiteral(
+            "holds glyphs with unknown command letters; what was read of them "
+            "is a guess");
+    }
+    if (outcome.damage) {
+        return QStringLiteral("is damaged; only the part before the damage was read");
+    }
+    return QStringLiteral(
+        "holds glyphs that the font file cannot hold apart from its commands; "
+        "saving changes them");
 }
 
 }  // namespace
@@ -96,8 +113,17 @@ bool CChildFrame::OpenDocument(const QString& path) {
             return false;
         }
     }
-    if (const std::string offGrid = DescribeOffGridCodes(name, outcome.font); !offGrid.empty()) {
-        dialogs_->ShowText(offGrid, MessageButtons::Ok);
+    for (const std::string& warning :
+         {DescribeUnknownLetters(name, outcome.font), DescribeOffGridCodes(name, outcome.font)}) {
+        if (!warning.empty()) {
+            dialogs_->ShowText(warning, MessageButtons::Ok);
+        }
+    }
+    // Saving writes what the editor made of the file; the file itself is given up only when the
+    // user says so once more.
+    if (!outcome.font.IsClean()) {
+        unsoundFile_ = QString::fromStdString(name);
+        unsoundReason_ = OverwriteReason(outcome.font);
     }
     SetTitle(QFileInfo(path).fileName());
     CreateView();
@@ -164,6 +190,20 @@ bool CChildFrame::Save(bool askName) {
             path += kExtension;
         }
     }
+    if (!path.isEmpty() && QFileInfo(path).absoluteFilePath() == unsoundFile_) {
+        const std::string question =
+            unsoundFile_.toStdString() + " " + unsoundReason_.toStdString() +
+            ".\nSaving replaces it with the font as the editor holds it now.\n\nReplace it? "
+            "(Yes replaces it, No saves under another name, Cancel saves nothing.)";
+        switch (dialogs_->ShowText(question, MessageButtons::YesNoCancel)) {
+            case MessageAnswer::Yes:
+                break;
+            case MessageAnswer::No:
+                return Save(true);
+            default:
+                return false;
+        }
+    }
     QString reason;
     if (!CanWriteFontFile(path, reason)) {
         dialogs_->ShowMessage({MessageId::Fixed(FixedText::FontFileNotSaved),
@@ -171,9 +211,18 @@ bool CChildFrame::Save(bool askName) {
                                MessageButtons::Ok});
         return false;
     }
-    document_->OnSaveDocument(QFileInfo(path).absoluteFilePath().toStdString());
-    SetTitle(QFileInfo(path).fileName());
+    // A write that fails past the checks above (a full disk) has told the user; the changes stay
+    // marked and the recovery file stays, since the font is still only in memory.
+    const bool written =
+        document_->OnSaveDocument(QFileInfo(path).absoluteFilePath().toStdString());
     setWindowModified(document_->IsModified());
+    if (!written) {
+        return false;
+    }
+    if (QFileInfo(path).absoluteFilePath() == unsoundFile_) {
+        unsoundFile_.clear();
+    }
+    SetTitle(QFileInfo(path).fileName());
     emit Saved();
     return true;
 }

@@ -40,7 +40,8 @@ public:
     // window open.
     bool SaveModified();
     // File Save (Save As when the font has no file yet or `askName`); false when nothing was
-    // saved because the user cancelled the file dialog.
+    // saved: the user cancelled, or the file could not be written (the font stays modified).
+    // The first save over a file that did not open as a sound font asks first.
     bool Save(bool askName);
 
     // The first display of the view, once the window is shown.
@@ -93,6 +94,9 @@ private:
     CDocumentWatch* watch_ = nullptr;
     CDrawingView* viewWidget_ = nullptr;
     QString title_;
+    // The file this font was opened from while it did not open as a sound font, and why.
+    QString unsoundFile_;
+    QString unsoundReason_;
     std::array<QString, 3> paneTexts_;
     bool closed_ = false;
 };

@@ -66,7 +66,18 @@ bool CKorvoFEDoc::OnSaveDocument(const std::string& path) {
     if (fontPresent_ == 0) {
         return false;
     }
-    font_.WriteFontFile(path, host_);
+    // Until the file is written the font exists only here: a failed write keeps it marked.
+    switch (font_.WriteFontFile(path, host_)) {
+        case FontWriteResult::Written:
+            break;
+        case FontWriteResult::WriteFailed:
+            return false;  // the writer has said so
+        case FontWriteResult::NoTable:
+        case FontWriteResult::CannotCreate:
+            host_.ShowMessage(
+                {MessageId::Fixed(FixedText::ErrorCreatingFontFile), {}, MessageButtons::Ok});
+            return false;
+    }
     modified_ = false;
     undo_.MarkSaved();
     pathName_ = path;

@@ -45,6 +45,8 @@ public:
     bool OnNewDocument();
     // Opens even when the file could not be read: the font is then empty.
     DocumentOpenOutcome OnOpenDocument(const std::string& path);
+    // Writes the font; false, with the font still modified, when no font is present or the file
+    // could not be written (the user has been told).
     bool OnSaveDocument(const std::string& path);
     void DeleteContents();
     // Before closing: offers to store the drawing, then to save the font. False keeps it open.

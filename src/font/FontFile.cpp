@@ -18,6 +18,7 @@ namespace {
 struct RecordPlace {
     std::size_t offset;
     int commandCount;
+    bool unknownLetter;
 };
 
 struct SizePass {
@@ -63,6 +64,7 @@ SizePass ScanRecords(std::span<const std::uint8_t> bytes, bool pooled, FontReadO
         }
         std::uint32_t size = 1;
         bool bad = false;
+        bool unknown = false;
         for (int i = 0; i < count && !bad; ++i) {
             const std::size_t at = pos + 3 + 3 * static_cast<std::size_t>(i);
             switch (bytes[at]) {
@@ -76,6 +78,7 @@ SizePass ScanRecords(std::span<const std::uint8_t> bytes, bool pooled, FontReadO
                 default:
                     PrintUnknownLetter();
                     ++outcome.unknownLetters;
+                    unknown = true;
                     // Shared storage is sized by this pass; a pair it cannot place would
                     // overrun it, so in pooled mode the unknown letter ends the reading.
                     if (pooled) {
@@ -88,7 +91,7 @@ SizePass ScanRecords(std::span<const std::uint8_t> bytes, bool pooled, FontReadO
         if (bad) {
             break;
         }
-        pass.records.push_back({pos, count});
+        pass.records.push_back({pos, count, unknown});
         pass.poolBytes += size;
         pos += kFontFileBlock * static_cast<std::size_t>(blocks);
     }
@@ -150,6 +153,16 @@ std::string CodeList(const std::vector<int>& codes) {
     return list;
 }
 
+std::vector<int> CodesOf(const std::array<bool, CFontTable::kGlyphCount>& flags) {
+    std::vector<int> codes;
+    for (int code = 0; code < CFontTable::kGlyphCount; ++code) {
+        if (flags[code]) {
+            codes.push_back(code);
+        }
+    }
+    return codes;
+}
+
 }  // namespace
 
 std::string FontNameFromPath(const std::string& path) {
@@ -170,8 +183,10 @@ FontReadOutcome ParseFontFile(CFontTable& table, std::span<const std::uint8_t> b
     if (owns == 0) {
         table.ReservePool(pass.poolBytes);
     }
-    // A later record of a code replaces the earlier one, and with it whether it is off the grid.
+    // A later record of a code replaces the earlier one, and with it whether it is off the grid
+    // or was guessed at.
     std::array<bool, CFontTable::kGlyphCount> offGrid{};
+    std::array<bool, CFontTable::kGlyphCount> guessed{};
     for (const RecordPlace& place : pass.records) {
         const int code = bytes[place.offset];
         const std::vector<GlyphCommand> commands = RecordCommands(bytes, place);
@@ -179,15 +194,13 @@ FontReadOutcome ParseFontFile(CFontTable& table, std::span<const std::uint8_t> b
             break;  // cannot happen: the pool was sized from these very records
         }
         offGrid[code] = HasOffGridCoordinates(commands);
+        guessed[code] = place.unknownLetter;
         ++outcome.recordsRead;
         table.SetDefaultAdvance(std::max(table.DefaultAdvance(), table.Entry(code).glyphWidth));
     }
     table.SetDefaultAdvance(table.DefaultAdvance() / 3);
-    for (int code = 0; code < CFontTable::kGlyphCount; ++code) {
-        if (offGrid[code]) {
-            outcome.offGridCodes.push_back(code);
-        }
-    }
+    outcome.offGridCodes = CodesOf(offGrid);
+    outcome.unknownLetterCodes = CodesOf(guessed);
     return outcome;
 }
 
@@ -251,6 +264,16 @@ std::string DescribeOffGridCodes(const std::string& path, const FontReadOutcome&
     return "Font file " + path + ": the glyphs of codes " + CodeList(outcome.offGridCodes) +
            " have coordinates 201 to 203, which a font file cannot hold apart from its commands; "
            "saving the font may change them.";
+}
+
+std::string DescribeUnknownLetters(const std::string& path, const FontReadOutcome& outcome) {
+    if (outcome.unknownLetterCodes.empty()) {
+        return {};
+    }
+    return "Font file " + path + " is damaged: the glyphs of codes " +
+           CodeList(outcome.unknownLetterCodes) +
+           " hold unknown command letters. Their pairs were read as lines drawn to them, which "
+           "may be scribble; saving the font writes them so. Check these glyphs before saving.";
 }
 
 FontReadOutcome ReadFontFile(CFontTable& table, const std::string& path, int owns,

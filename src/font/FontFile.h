@@ -52,10 +52,16 @@ struct FontReadOutcome {
     // Codes, ascending, whose coordinates include 201 ... 203: the stream cannot tell those from
     // its command bytes, so writing the font may change these glyphs.
     std::vector<int> offGridCodes;
+    // Codes, ascending, whose records hold command letters other than 'm', 'd' and 'o'. Such a
+    // pair is read as a line drawn to it, which is a guess: saving writes the guess back.
+    std::vector<int> unknownLetterCodes;
 
     bool IsRead() const { return result == FontReadResult::Read; }
     // Read whole from a file that looks like a font, and written back unchanged.
-    bool IsClean() const { return IsRead() && headerMatches && !damage && offGridCodes.empty(); }
+    bool IsClean() const {
+        return IsRead() && headerMatches && !damage && offGridCodes.empty() &&
+               unknownLetterCodes.empty();
+    }
 };
 
 // The font's name as a file gives it: the file name without folder and extension.
@@ -83,10 +89,12 @@ FontWriteResult WriteFontFile(const CFontTable& table, const std::string& path, 
 std::optional<MessageRequest> DamageMessage(const std::string& path,
                                             const FontReadOutcome& outcome);
 
-// What tells the user that a font file is damaged, that it may be no font, and which of its
-// glyphs saving would change; empty when there is nothing to say.
+// What tells the user that a font file is damaged, that it may be no font, which of its glyphs
+// saving would change, and which glyphs hold commands it could only guess at; empty when there is
+// nothing to say.
 std::string DescribeDamage(const std::string& path, const FontReadOutcome& outcome);
 std::string DescribeForeignHeader(const std::string& path, const FontReadOutcome& outcome);
 std::string DescribeOffGridCodes(const std::string& path, const FontReadOutcome& outcome);
+std::string DescribeUnknownLetters(const std::string& path, const FontReadOutcome& outcome);
 
 }  // namespace korvo

@@ -19,6 +19,7 @@
 #include "MainFrame.h"
 #include "ScriptedQtDialogHost.h"
 #include "app/KorvoFEDoc.h"
+#include "font/FontFile.h"
 #include "font/FontTable.h"
 #include "font/GlyphStream.h"
 #include "font/KorvoFont.h"
@@ -317,6 +318,24 @@ TEST_F(MainWindowTest, ProblemFilesTellTheUserAndOpenWhatWasKept) {
             EXPECT_EQ(table != nullptr && table->DefinedCount() > 0, c.keepsGlyphs);
         }
     }
+}
+
+// A file opened though it may be no font is replaced only on the user's word at the first save.
+TEST_F(MainWindowTest, FileThatIsNoFontIsReplacedOnlyOnTheUsersWord) {
+    test::TempDir dir;
+    const std::string path = dir.File("notes.dat");
+    test::WriteText(path, "These are notes, not a font at all.\n");
+    script_.answers = {MessageAnswer::Ok, MessageAnswer::Yes};  // open it anyway
+    CChildFrame& child = *Start({QString::fromStdString(path)}).Children().front();
+    script_.asked.clear();
+    script_.answers = {MessageAnswer::Cancel};
+    EXPECT_FALSE(child.Save(false));
+    EXPECT_EQ(test::ReadText(path), "These are notes, not a font at all.\n");
+    script_.answers = {MessageAnswer::Yes};
+    EXPECT_TRUE(child.Save(false) && child.Save(false));
+    ASSERT_EQ(script_.asked.size(), 2u) << "asked at the first save only";
+    EXPECT_NE(script_.asked[0].find("Replace it?"), std::string::npos) << script_.asked[0];
+    EXPECT_EQ(test::ReadText(path).substr(0, 16), kFontFileHeader);
 }
 
 TEST_F(MainWindowTest, ClosingADrawnFontAsksToStoreTheDrawingThenToSave) {

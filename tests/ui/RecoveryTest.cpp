@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,6 +10,7 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QTest>
+#include <csignal>
 #include <filesystem>
 
 #include "AutoSaver.h"
@@ -306,6 +308,19 @@ TEST_F(RecoveryTest, AutosaveFollowsChangesAndSaves) {
     child.Document().GetPaper()->SetHelpLine(0, 33.0f, true);
     changed();
     EXPECT_EQ(RecoveryFiles().size(), 1u) << "help lines are part of the state";
+    // A full disk: the write fails after the checks; the changes and their recovery file stay.
+    child.Document().SetModifiedFlag();
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit unlimited = limit;
+    limit.rlim_cur = 64;
+    std::signal(SIGXFSZ, SIG_IGN);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_FALSE(child.Save(false));
+    ::setrlimit(RLIMIT_FSIZE, &unlimited);
+    EXPECT_TRUE(child.IsModified() && RecoveryFiles().size() == 1);
+    EXPECT_EQ(script_.messages.at(0).id, MessageId::Fixed(FixedText::ErrorCreatingFontFile));
+    script_ = {};
     ASSERT_TRUE(child.Save(false));
     EXPECT_TRUE(RecoveryFiles().isEmpty());
     EXPECT_TRUE(script_.asked.empty());
