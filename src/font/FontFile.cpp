@@ -270,10 +270,12 @@ std::string DescribeUnknownLetters(const std::string& path, const FontReadOutcom
     if (outcome.unknownLetterCodes.empty()) {
         return {};
     }
-    return "Font file " + path + " is damaged: the glyphs of codes " +
-           CodeList(outcome.unknownLetterCodes) +
-           " hold unknown command letters. Their pairs were read as lines drawn to them, which "
-           "may be scribble; saving the font writes them so. Check these glyphs before saving.";
+    const bool one = outcome.unknownLetterCodes.size() == 1;
+    return "Font file " + path + " is damaged: the " +
+           (one ? "glyph of code " : "glyphs of codes ") + CodeList(outcome.unknownLetterCodes) +
+           (one ? " holds" : " hold") +
+           " unknown command letters. Their pairs were read as lines drawn to them, which may be "
+           "scribble; saving the font writes them so. Check them before saving.";
 }
 
 FontReadOutcome ReadFontFile(CFontTable& table, const std::string& path, int owns,

@@ -223,14 +223,13 @@ TEST(Korvofont, UnknownCommandLettersNameTheirCodesAndFail) {
     ASSERT_EQ(bytes[16 + 1]++, 7);
     const std::string font = dir.File("scribble.dat"), out = dir.File("out.dat");
     test::WriteBytes(font, bytes);
-    test::WriteText(dir.File("s.txt"), "");
     test::WriteText(dir.File("d.json"), R"({"elements": []})");
     for (const Args& args : {Args{"info", font}, Args{"decode", font, "33"},
                              Args{"put", font, "66", dir.File("d.json")},
-                             Args{"session", font, dir.File("s.txt"), "-o", out}}) {
+                             Args{"session", font, "/dev/null", "-o", out}}) {
         const CommandRun run = Korvofont(dir, args);
         EXPECT_EQ(run.status, 2) << args[0] << ": " << run.err;
-        EXPECT_THAT(run.err, HasSubstr("codes 33 hold unknown command letters")) << args[0];
+        EXPECT_THAT(run.err, HasSubstr("code 33 holds unknown command letters")) << args[0];
         EXPECT_THAT(run.out, HasSubstr("err2\n")) << args[0];
     }
     EXPECT_FALSE(std::filesystem::exists(out));

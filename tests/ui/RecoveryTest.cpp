@@ -312,12 +312,11 @@ TEST_F(RecoveryTest, AutosaveFollowsChangesAndSaves) {
     child.Document().SetModifiedFlag();
     rlimit limit{};
     ::getrlimit(RLIMIT_FSIZE, &limit);
-    const rlimit unlimited = limit;
-    limit.rlim_cur = 64;
+    const rlimit full{64, limit.rlim_max};
     std::signal(SIGXFSZ, SIG_IGN);
-    ::setrlimit(RLIMIT_FSIZE, &limit);
+    ::setrlimit(RLIMIT_FSIZE, &full);
     EXPECT_FALSE(child.Save(false));
-    ::setrlimit(RLIMIT_FSIZE, &unlimited);
+    ::setrlimit(RLIMIT_FSIZE, &limit);
     EXPECT_TRUE(child.IsModified() && RecoveryFiles().size() == 1);
     EXPECT_EQ(script_.messages.at(0).id, MessageId::Fixed(FixedText::ErrorCreatingFontFile));
     script_ = {};
