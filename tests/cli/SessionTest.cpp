@@ -463,7 +463,6 @@ TEST(Session, TraceShowsEveryChangeOfTheElementCountAndThePrompt) {
         {"--trace"});
     ASSERT_EQ(run.status, 0) << run.err;
     auto count = [](int n) { return "status 2: Elements = " + std::to_string(n) + "  (< 256)\n"; };
-    // The message pane says once what the default tool wants; it stays the same throughout.
     const std::string prompt = "status 0: Pick an element, or drag a window around elements\n";
     EXPECT_EQ(run.out,
               count(0) + prompt + count(PairsOf(info, 66)) + count(0) + count(PairsOf(info, 65)));

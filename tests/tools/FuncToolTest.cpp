@@ -90,7 +90,6 @@ TEST(FuncToolTest, TheMessagePaneSaysWhatTheActiveToolWantsNext) {
         {0, false, "Pick an element, or drag a window around elements"},
         {41040, false, "First point"},
         {41040, true, "Next point, right click ends"},
-        {41091, true, "Pick the piece to cut away"},
         {41039, true, "Pick the line to keep"},
         {kCmdZoomWindow, true, "Opposite corner of the zoom window"},
     };

@@ -212,7 +212,6 @@ TEST(UndoToolsTest, UndoAndRedoSnapAgainWhereThePointerIs) {
     while (!h.Paper().GetCollection()->IsEmpty() && History(h).CanUndo()) {
         h.Command(kCmdUndo);
     }
-    // The end point is gone, and so is its marker.
     EXPECT_EQ(g_nSnapHit, 0);
     EXPECT_THAT(h.Window().CallsOf("Polyline"), IsEmpty());
     h.Command(kCmdRedo);

@@ -62,7 +62,6 @@ TEST(ViewMappingTest, WheelZoomKeepsThePointUnderThePointerAndOneNotchEachWayRet
         const DevicePoint at = h.host.pointer;
         const PointF point = h.Paper().DeviceToWorld(at);
         h.View().OnMouseWheel(kMkControl, 120, at.x, at.y);
-        EXPECT_EQ(h.host.pointer, at);
         EXPECT_LT(Distance(h.Paper().DeviceToWorld(at), point), 0.01f);
     }
     EXPECT_EQ(h.host.warps.size(), warps);
