@@ -212,12 +212,12 @@ void CSessionHost::SetStatusText(int pane, std::string_view text) {
     Trace("status " + std::to_string(pane) + ": " + OneLine(text));
 }
 
-void CSessionHost::WarpPointer(DevicePoint client) {
-    if (client == pointer_) {
-        return;
+bool CSessionHost::WarpPointer(DevicePoint client) {
+    if (client != pointer_) {
+        pointer_ = client;
+        warped_ = true;
     }
-    pointer_ = client;
-    warped_ = true;
+    return true;
 }
 
 void CSessionHost::StartTimer(int id, int intervalMs) {

@@ -82,7 +82,7 @@ public:
     void SetStatusText(int pane, std::string_view text) override;
     DevicePoint GetPointerPos() const override { return pointer_; }
     bool IsPointerInView() const override { return IsInside(pointer_); }
-    void WarpPointer(DevicePoint client) override;
+    bool WarpPointer(DevicePoint client) override;
     void SetCapture() override { captured_ = true; }
     void ReleaseCapture() override { captured_ = false; }
     bool HasCapture() const override { return captured_; }

@@ -77,10 +77,27 @@ DevicePoint CSessionRunner::ToClient(double x, double y) const {
     return paper->WorldToDevice({static_cast<float>(x), static_cast<float>(y)});
 }
 
-void CSessionRunner::Pointer(const SessionLine& line) {
-    const DevicePoint p = ToClient(line.x, line.y);
+void CSessionRunner::HoldKeys(const SessionLine& line) {
     host_.SetKeyHeld(kVkShift, line.shift);
     host_.SetKeyHeld(kVkControl, line.ctrl);
+    // Ctrl goes down and up as a key of its own, as a keyboard sends it, so the view tells a
+    // chord from Ctrl pressed alone.
+    if (line.ctrl) {
+        view_->OnKeyDown(kVkControl, 1, 0);
+    }
+}
+
+void CSessionRunner::ReleaseKeys(const SessionLine& line) {
+    host_.SetKeyHeld(kVkShift, false);
+    host_.SetKeyHeld(kVkControl, false);
+    if (line.ctrl) {
+        view_->OnKeyUp(kVkControl, 0);
+    }
+}
+
+void CSessionRunner::Pointer(const SessionLine& line) {
+    const DevicePoint p = ToClient(line.x, line.y);
+    HoldKeys(line);
     switch (line.verb) {
         case SessionVerb::Move:
             MoveTo(p);
@@ -128,8 +145,7 @@ void CSessionRunner::Pointer(const SessionLine& line) {
         default:
             break;
     }
-    host_.SetKeyHeld(kVkShift, false);
-    host_.SetKeyHeld(kVkControl, false);
+    ReleaseKeys(line);
 }
 
 void CSessionRunner::Key(const SessionLine& line) {
@@ -137,18 +153,18 @@ void CSessionRunner::Key(const SessionLine& line) {
     if (host_.EndAutoScroll()) {
         return;
     }
-    host_.SetKeyHeld(kVkShift, line.shift);
-    host_.SetKeyHeld(kVkControl, line.ctrl);
+    HoldKeys(line);
     // A key bound to a command runs it, unless the command is greyed: then the view gets the key.
     if (line.id != 0 && host_.IsCommandEnabled(line.id)) {
+        view_->OnShortcutKey();
         host_.DeliverCommand(line.id);
     } else {
         host_.SetKeyHeld(line.key, true);
         view_->OnKeyDown(line.key, 1, 0);
         host_.SetKeyHeld(line.key, false);
+        view_->OnKeyUp(line.key, 0);
     }
-    host_.SetKeyHeld(kVkShift, false);
-    host_.SetKeyHeld(kVkControl, false);
+    ReleaseKeys(line);
 }
 
 bool CSessionRunner::Reaches(DevicePoint p) const {

@@ -36,6 +36,9 @@ private:
 
     DevicePoint ToClient(double x, double y) const;
     void Pointer(const SessionLine& line);
+    // The shift and ctrl of a line: held for its events, then let go.
+    void HoldKeys(const SessionLine& line);
+    void ReleaseKeys(const SessionLine& line);
     void Key(const SessionLine& line);
     void MoveTo(DevicePoint p);
     void Press(Button button, DevicePoint p);

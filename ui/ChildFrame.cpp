@@ -297,7 +297,7 @@ void CChildFrame::OnStatusText(int pane, const QString& text) {
 }
 
 void CChildFrame::RefreshStatus() {
-    for (std::size_t pane = 1; pane < paneTexts_.size(); ++pane) {
+    for (std::size_t pane = 0; pane < paneTexts_.size(); ++pane) {
         emit PaneText(static_cast<int>(pane), paneTexts_[pane]);
     }
 }

@@ -29,8 +29,6 @@ namespace {
 
 // The evdev scan code of the extra key left of Z on European keyboards ("<>|").
 constexpr quint32 kScanCodeLessGreater = 94;
-// Bit 14 of a key message: the key was already down (auto-repeat).
-constexpr unsigned kKeyWasDown = 0x4000;
 
 Qt::CursorShape QtCursorOf(CursorShape shape) {
     switch (shape) {
@@ -420,9 +418,24 @@ void CDrawingView::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
+bool CDrawingView::event(QEvent* event) {
+    // A chord that runs a shortcut (Ctrl+S of the frame) never reaches keyPressEvent, but the
+    // view must still learn that its Ctrl was part of it.
+    if (event->type() == QEvent::ShortcutOverride && view_ != nullptr) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Control && key != Qt::Key_Shift && key != Qt::Key_Alt &&
+            key != Qt::Key_Meta) {
+            view_->OnShortcutKey();
+        }
+    }
+    return QAbstractScrollArea::event(event);
+}
+
 void CDrawingView::keyReleaseEvent(QKeyEvent* event) {
     if (!event->isAutoRepeat()) {
-        keysDown_.remove(VirtualKeyOf(event->key(), event->modifiers(), event->nativeScanCode()));
+        const int key = VirtualKeyOf(event->key(), event->modifiers(), event->nativeScanCode());
+        keysDown_.remove(key);
+        view_->OnKeyUp(key, 0);
     }
     QAbstractScrollArea::keyReleaseEvent(event);
 }
@@ -458,8 +471,14 @@ bool CDrawingView::IsPointerInView() const {
     return rect().contains(mapFromGlobal(QCursor::pos()));
 }
 
-void CDrawingView::WarpPointer(DevicePoint client) {
-    QCursor::setPos(viewport()->mapToGlobal(QPoint(client.x, client.y)));
+bool CDrawingView::WarpPointer(DevicePoint client) {
+    // Wayland lets no program move the pointer; setPos then silently does nothing.
+    if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
+        return false;
+    }
+    const QPoint target = viewport()->mapToGlobal(QPoint(client.x, client.y));
+    QCursor::setPos(target);
+    return QCursor::pos() == target;
 }
 
 void CDrawingView::SetCapture() {

@@ -50,7 +50,7 @@ public:
     void SetStatusText(int pane, std::string_view text) override;
     DevicePoint GetPointerPos() const override;
     bool IsPointerInView() const override;
-    void WarpPointer(DevicePoint client) override;
+    bool WarpPointer(DevicePoint client) override;
     void SetCapture() override;
     void ReleaseCapture() override;
     bool HasCapture() const override;
@@ -89,6 +89,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;

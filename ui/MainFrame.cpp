@@ -195,7 +195,9 @@ QString CMainFrame::PaneText(int pane) const {
 }
 
 void CMainFrame::SetPaneText(int pane, const QString& text) {
-    if (pane == 1) {
+    if (pane == 0) {
+        readyPane_->setText(text.isEmpty() ? QStringLiteral("Ready") : text);
+    } else if (pane == 1) {
         toolPane_->setText(text);
     } else if (pane == 2) {
         countPane_->setText(text);
@@ -351,6 +353,7 @@ void CMainFrame::OnChildClosed() {
     preview_->SetChild(ActiveChild());
     RebuildMenus();
     if (Children().empty()) {
+        readyPane_->setText(QStringLiteral("Ready"));
         toolPane_->clear();
         countPane_->clear();
     }

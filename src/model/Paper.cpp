@@ -86,8 +86,10 @@ void CPaper::FitToClient() {
     inverseZoom_ = 1.0 / zoom_;
     scale_ = zoom_;
     printScale_ = zoom_;
-    screenExtent_ = {ToDevice(std::floor(windowSize_.x * zoom_)),
-                     ToDevice(std::floor(-windowSize_.y * zoom_))};
+    // Truncated, not floored: the negative height must round towards zero, or the drawing sits
+    // one pixel low whenever the height is not a whole number of pixels.
+    screenExtent_ = {ToDevice(std::trunc(windowSize_.x * zoom_)),
+                     ToDevice(std::trunc(-windowSize_.y * zoom_))};
     screenOffset_.x = (client_.x - screenExtent_.x) / 2;
     screenOffset_.y = client_.y - (screenExtent_.y + client_.y) / 2;
 }

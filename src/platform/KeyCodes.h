@@ -9,6 +9,8 @@ inline constexpr unsigned kMkRButton = 0x0002;
 inline constexpr unsigned kMkShift = 0x0004;
 inline constexpr unsigned kMkControl = 0x0008;
 inline constexpr unsigned kMkMButton = 0x0010;
+// Bit 14 of a key-down's flags: the key was already down (auto-repeat).
+inline constexpr unsigned kKeyWasDown = 0x4000;
 
 // The virtual keys the tools react to, with their classic numbers. Letters are their upper-case
 // character codes ('A' ... 'Z').

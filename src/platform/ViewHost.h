@@ -34,7 +34,9 @@ enum ScrollCode : int {
 // What a drag of the selection ended with, as the view it was dropped on answered.
 enum class DropEffect { None, Copy, Move };
 
-// Status-bar panes the view writes: the active tool's live values, and the element count.
+// Status-bar panes the view writes: what the active tool wants next ("Ready" without a tool), the
+// active tool's live values, and the element count.
+inline constexpr int kPaneMessage = 0;
 inline constexpr int kPaneToolValues = 1;
 inline constexpr int kPaneElementCount = 2;
 
@@ -70,7 +72,8 @@ public:
     // Where the pointer is, in client pixels, and whether it lies inside the view's window.
     virtual DevicePoint GetPointerPos() const = 0;
     virtual bool IsPointerInView() const = 0;
-    virtual void WarpPointer(DevicePoint client) = 0;
+    // Moves the pointer; false where the window system does not let programs move it (Wayland).
+    virtual bool WarpPointer(DevicePoint client) = 0;
     virtual void SetCapture() = 0;
     virtual void ReleaseCapture() = 0;
     virtual bool HasCapture() const = 0;

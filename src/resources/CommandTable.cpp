@@ -118,6 +118,7 @@ constexpr std::array kCommands = std::to_array<CommandInfo>({
     {ID_GRID_FIRST + 9, "80.00 mm", "Grid of 80.00 mm\n80.00 mm", "", "", "", true},
     {ID_GRID_OTHER, "Other", "Set a grid of your own size\nOther", "", "", "", true},
     {ID_SNAP, "&Snap to points", "Snap to end, mid, intersection and centre points\nSnap on/off", "F", "snap", "", true},
+    {ID_SNAP_TO_GRID, "Snap to &Grid", "Snap to the grid where no point of the drawing is near\nSnap to Grid", "F9", "snap-grid", "", true},
     {41124, "Trackers on selected elements", "Show grips on the selected elements\nTrackers on selected elements", "", "trackers", "", true},
     {41125, "St&yled drawing", "Draw the elements with their line styles and widths\nStyled drawing", "", "styled", "", true},
     {ID_SHOW_TABLE, "&Table", "Show the character table beside the drawing area\nShow FontTable", "T", "table", "", true},
@@ -194,7 +195,7 @@ constexpr std::array kDocEdit = {
 constexpr std::array kDocView = {
     kToolbarsMenu, Cmd(ID_VIEW_STATUS_BAR), Cmd(ID_VIEW_UNDO_HISTORY), kSeparator,
     Cmd(41043), Cmd(ID_ZOOM_ORIGINAL), Cmd(ID_ZOOM_WINDOW), Cmd(19240), Cmd(41163), kSeparator,
-    kGridMenu, Cmd(ID_SNAP), Cmd(41124), Cmd(41125), kSeparator,
+    kGridMenu, Cmd(ID_SNAP), Cmd(ID_SNAP_TO_GRID), Cmd(41124), Cmd(41125), kSeparator,
     Cmd(ID_SHOW_TABLE), Cmd(ID_HELP_LINES),
 };
 constexpr std::array kDocDraw = {
@@ -227,7 +228,7 @@ constexpr std::array kEditButtons = {
 };
 constexpr std::array kViewButtons = {
     41043, ID_ZOOM_ORIGINAL, ID_ZOOM_WINDOW, 41163, 0,
-    ID_GRID_ON_OFF, ID_SNAP, 41124, 41125, 0, ID_SHOW_TABLE,
+    ID_GRID_ON_OFF, ID_SNAP, ID_SNAP_TO_GRID, 41124, 41125, 0, ID_SHOW_TABLE,
 };
 constexpr std::array kDrawButtons = {41040, 41041, 41026, 41027, 41029, 41239, 41045, 41234};
 constexpr std::array kCharButtons = {

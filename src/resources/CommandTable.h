@@ -49,6 +49,7 @@ inline constexpr int ID_HELP_LINES = 122;
 inline constexpr int ID_ZOOM_ORIGINAL = 41030;
 inline constexpr int ID_ZOOM_WINDOW = 41031;
 inline constexpr int ID_SNAP = 41092;
+inline constexpr int ID_SNAP_TO_GRID = 41093;
 inline constexpr int ID_SHOW_TABLE = 41237;
 inline constexpr int ID_GRID_ON_OFF = 19451;
 inline constexpr int ID_GRID_FIRST = 19440;

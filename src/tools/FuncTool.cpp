@@ -97,7 +97,8 @@ void CFuncTool::OnMouseMove(unsigned, int x, int y) {
     raw_ = paper->DeviceToWorld({x, y});
     rawScreen_ = paper->WorldToDevice(raw_);
     if (g_nSnapHit == 0) {
-        snap_ = raw_;
+        // The grid comes last: a point of the drawing nearby is what the user aims at.
+        snap_ = g_bSnapToGrid ? paper->SnapToGrid({x, y}) : raw_;
     }
     const bool moved = snap_.x != prevSnap_.x || snap_.y != prevSnap_.y || raw_.x != prevRaw_.x ||
                        raw_.y != prevRaw_.y;

@@ -50,6 +50,7 @@ public:
     bool AcceptElement(CDrawObj*) override { return true; }
 
     CursorShape GetCursor() const override { return cursor_; }
+    std::string_view Prompt() const override { return {}; }
     void OnTrackersSwitched(bool) override {}
 
     PointF GetSnapPoint() const { return snap_; }

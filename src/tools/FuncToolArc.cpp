@@ -154,4 +154,16 @@ void CFuncToolArc::OnKeyDown(int key, int, unsigned flags) {
     }
 }
 
+std::string_view CFuncToolArc::Prompt() const {
+    switch (step_) {
+        case Step::Centre:
+            return "Centre of the arc";
+        case Step::Radius:
+            return "Radius and start angle";
+        case Step::EndAngle:
+            break;
+    }
+    return "End angle";
+}
+
 }  // namespace korvo

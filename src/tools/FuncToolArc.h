@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "tools/FuncToolDraw.h"
 
@@ -16,6 +17,7 @@ public:
     using CFuncToolDraw::CFuncToolDraw;
 
     void Start() override;
+    std::string_view Prompt() const override;
     void End() override;
     void DrawFeedback(IDrawContext& dc) override;
     void OnLButtonDown(unsigned flags, int x, int y) override;

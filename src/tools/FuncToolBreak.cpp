@@ -195,4 +195,16 @@ void CFuncToolBreak::OnScroll(int code, int position, ScrollBar bar) {
     }
 }
 
+std::string_view CFuncToolBreak::Prompt() const {
+    switch (step_) {
+        case Step::PickElement:
+            return "Pick the line or arc to break";
+        case Step::FirstPoint:
+            return "First break point";
+        case Step::SecondPoint:
+            break;
+    }
+    return "Second break point";
+}
+
 }  // namespace korvo

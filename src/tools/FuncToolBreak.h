@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "tools/FuncTool.h"
@@ -17,6 +18,7 @@ public:
     explicit CFuncToolBreak(CKorvoFEView& view) : CFuncTool(view) {}
 
     void Start() override;
+    std::string_view Prompt() const override;
     void OnLButtonDown(unsigned flags, int x, int y) override;
     void OnMouseMove(unsigned flags, int x, int y) override;
     void DrawFeedback(IDrawContext& dc) override;

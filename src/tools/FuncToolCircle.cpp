@@ -35,4 +35,8 @@ bool CFuncToolCircle::AskAxes() {
     return true;
 }
 
+std::string_view CFuncToolCircle::Prompt() const {
+    return GetStep() == Step::Centre ? "Centre of the circle" : "Radius";
+}
+
 }  // namespace korvo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "tools/FuncToolCentreAxes.h"
 
 namespace korvo {
@@ -11,6 +13,7 @@ public:
     using CFuncToolCentreAxes::CFuncToolCentreAxes;
 
     void End() override;
+    std::string_view Prompt() const override;
     void ResetInput(unsigned, int, int) override { SetStep(Step::Centre); }
     void OnKillFocus() override { Suspend(); }
 

@@ -32,4 +32,8 @@ bool CFuncToolEllipse::AskAxes() {
     return true;
 }
 
+std::string_view CFuncToolEllipse::Prompt() const {
+    return GetStep() == Step::Centre ? "Centre of the ellipse" : "Corner of the ellipse's box";
+}
+
 }  // namespace korvo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "tools/FuncToolCentreAxes.h"
 
 namespace korvo {
@@ -9,6 +11,8 @@ namespace korvo {
 class CFuncToolEllipse : public CFuncToolCentreAxes {
 public:
     using CFuncToolCentreAxes::CFuncToolCentreAxes;
+
+    std::string_view Prompt() const override;
 
 protected:
     bool TrackAxes(PointF snap) override;

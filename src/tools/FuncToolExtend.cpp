@@ -18,4 +18,8 @@ void CFuncToolExtend::EditPair(CPaper& paper, CData& first, CData& second, Point
     batch.AddScreenRect();
 }
 
+std::string_view CFuncToolExtend::Prompt() const {
+    return GetFirst() == nullptr ? "Pick the boundary" : "Pick the end to extend";
+}
+
 }  // namespace korvo

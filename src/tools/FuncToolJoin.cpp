@@ -17,4 +17,9 @@ void CFuncToolJoin::EditPair(CPaper& paper, CData& first, CData& second, PointF 
     batch.AddScreenRect();
 }
 
+std::string_view CFuncToolJoin::Prompt() const {
+    return GetFirst() == nullptr ? "Pick the first line on the side to keep"
+                                 : "Pick the line to keep";
+}
+
 }  // namespace korvo

@@ -130,4 +130,8 @@ bool CFuncToolLine::AskPolar() {
     return true;
 }
 
+std::string_view CFuncToolLine::Prompt() const {
+    return step_ == Step::FirstPoint ? "First point" : "Next point, right click ends";
+}
+
 }  // namespace korvo

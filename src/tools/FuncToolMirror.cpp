@@ -52,4 +52,10 @@ void CFuncToolMirror::StepBack() {
     SetStep(Step::FirstPoint);
 }
 
+std::string_view CFuncToolMirror::Prompt() const {
+    return GetStep() == Step::FirstPoint
+               ? "First point of the mirror axis"
+               : "Second point of the mirror axis, Ctrl keeps the original";
+}
+
 }  // namespace korvo

@@ -91,4 +91,8 @@ void CFuncToolMoveCopy::AskPolar(unsigned flags) {
     ClickAt({static_cast<float>(target.x), static_cast<float>(target.y)}, flags);
 }
 
+std::string_view CFuncToolMoveCopy::Prompt() const {
+    return GetStep() == Step::BasePoint ? "Base point" : "Target point";
+}
+
 }  // namespace korvo

@@ -21,6 +21,7 @@ public:
     CFuncToolMoveCopy(CKorvoFEView& view, bool copy);
 
     void OnLButtonDown(unsigned flags, int x, int y) override;
+    std::string_view Prompt() const override;
 
     Step GetStep() const { return static_cast<Step>(GetStepNumber()); }
     bool IsCopy() const { return copy_ != 0; }

@@ -132,4 +132,8 @@ void CFuncToolParallel::TypeDistance() {
     BackToPick();
 }
 
+std::string_view CFuncToolParallel::Prompt() const {
+    return step_ == Step::Pick ? "Pick the line or curve to copy" : "Point the copy goes through";
+}
+
 }  // namespace korvo

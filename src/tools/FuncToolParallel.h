@@ -23,6 +23,7 @@ public:
     using CFuncToolDraw::CFuncToolDraw;
 
     void Start() override;
+    std::string_view Prompt() const override;
     // The tool's values leave the status bar with it.
     void End() override;
     void DrawFeedback(IDrawContext& dc) override;

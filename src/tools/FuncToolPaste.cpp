@@ -23,4 +23,8 @@ std::optional<RectF> CFuncToolPaste::PlaceCopy(CPaper& paper, const CDataCollect
     return DropCopies(paper, carried, std::nullopt);
 }
 
+std::string_view CFuncToolPaste::Prompt() const {
+    return "Where the pasted elements go, right click ends";
+}
+
 }  // namespace korvo

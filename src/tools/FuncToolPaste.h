@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "tools/FuncToolPlace.h"
 
 namespace korvo {
@@ -10,6 +12,8 @@ namespace korvo {
 class CFuncToolPaste final : public CFuncToolPlace {
 public:
     using CFuncToolPlace::CFuncToolPlace;
+
+    std::string_view Prompt() const override;
 
 protected:
     void PickUp(CPaper& paper) override;

@@ -145,4 +145,8 @@ void CFuncToolPlace::ScaleBy(float factorX, float factorY) {
     }
 }
 
+std::string_view CFuncToolPlace::Prompt() const {
+    return "Where the symbol goes, right click ends";
+}
+
 }  // namespace korvo

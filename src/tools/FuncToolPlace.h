@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include "geometry/RectF.h"
 #include "model/DataCollection.h"
@@ -21,6 +22,7 @@ public:
 
     using CFuncToolDraw::CFuncToolDraw;
     ~CFuncToolPlace() override;
+    std::string_view Prompt() const override;
 
     void Start() override;
     // The tool's values leave the status bar with it.

@@ -43,4 +43,8 @@ void CFuncToolPoint::OnRButtonDown(unsigned, int, int) {
     SwitchToSelectionTool();
 }
 
+std::string_view CFuncToolPoint::Prompt() const {
+    return "Place a point, right click ends";
+}
+
 }  // namespace korvo

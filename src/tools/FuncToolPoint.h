@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "tools/FuncToolDraw.h"
 
 namespace korvo {
@@ -14,6 +16,7 @@ public:
     using CFuncToolDraw::CFuncToolDraw;
 
     void End() override;
+    std::string_view Prompt() const override;
     void OnLButtonDown(unsigned flags, int x, int y) override;
     void OnMouseMove(unsigned flags, int x, int y) override;
     void OnRButtonDown(unsigned flags, int x, int y) override;

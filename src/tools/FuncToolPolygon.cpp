@@ -118,4 +118,8 @@ void CFuncToolPolygon::OnKeyDown(int key, int, unsigned flags) {
     }
 }
 
+std::string_view CFuncToolPolygon::Prompt() const {
+    return IsCollecting() ? "Next vertex, right click closes" : "First vertex";
+}
+
 }  // namespace korvo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "tools/FuncToolDraw.h"
@@ -15,6 +16,7 @@ public:
     using CFuncToolDraw::CFuncToolDraw;
 
     void Start() override;
+    std::string_view Prompt() const override;
     // The tool's values leave the status bar with it.
     void End() override;
     void DrawFeedback(IDrawContext& dc) override;

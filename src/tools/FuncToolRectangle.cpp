@@ -134,4 +134,8 @@ void CFuncToolRectangle::OnKeyDown(int key, int, unsigned flags) {
     }
 }
 
+std::string_view CFuncToolRectangle::Prompt() const {
+    return step_ == Step::FirstCorner ? "First corner" : "Opposite corner";
+}
+
 }  // namespace korvo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "tools/FuncToolDraw.h"
 
@@ -14,6 +15,7 @@ public:
     using CFuncToolDraw::CFuncToolDraw;
 
     void Start() override;
+    std::string_view Prompt() const override;
     void DrawFeedback(IDrawContext& dc) override;
     void OnLButtonDown(unsigned flags, int x, int y) override;
     void OnMouseMove(unsigned flags, int x, int y) override;

@@ -108,4 +108,16 @@ void CFuncToolRotate::AskTyped(unsigned flags) {
     ClickAt({static_cast<float>(target.x), static_cast<float>(target.y)}, flags);
 }
 
+std::string_view CFuncToolRotate::Prompt() const {
+    switch (GetStep()) {
+        case Step::Centre:
+            return "Centre of the turn";
+        case Step::Reference:
+            return "Reference point";
+        case Step::Target:
+            break;
+    }
+    return "Target point, Ctrl keeps the original";
+}
+
 }  // namespace korvo

@@ -77,4 +77,8 @@ void CFuncToolScale::AskTyped(unsigned flags) {
     ClickAt({base.x + fx * kUnitsPerFactor, base.y + fy * kUnitsPerFactor}, flags);
 }
 
+std::string_view CFuncToolScale::Prompt() const {
+    return GetStep() == Step::BasePoint ? "Base point" : "Target point, 10 units make 1.0";
+}
+
 }  // namespace korvo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "tools/FuncToolTransform.h"
 
@@ -20,6 +21,7 @@ public:
     using CFuncToolTransform::CFuncToolTransform;
 
     void OnLButtonDown(unsigned flags, int x, int y) override;
+    std::string_view Prompt() const override;
     // The factors come from the clicks alone, so the ghost is not turned or scaled otherwise.
     void RotateBy(float) override {}
     void ScaleBy(float, float) override {}

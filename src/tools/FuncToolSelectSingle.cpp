@@ -49,4 +49,9 @@ void CFuncToolSelectSingle::OnRButtonDown(unsigned, int, int) {
     View().CreateTool(kToolSelection);
 }
 
+std::string_view CFuncToolSelectSingle::Prompt() const {
+    return mode_ == SelectionMode::Select ? "Pick the element to select"
+                                          : "Pick the element to deselect";
+}
+
 }  // namespace korvo

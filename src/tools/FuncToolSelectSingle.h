@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "tools/FuncTool.h"
 #include "tools/SelectionMode.h"
 
@@ -14,6 +16,7 @@ public:
     CFuncToolSelectSingle(CKorvoFEView& view, SelectionMode mode) : CFuncTool(view), mode_(mode) {}
 
     void Start() override;
+    std::string_view Prompt() const override;
     void OnLButtonDown(unsigned flags, int x, int y) override;
     void OnRButtonDown(unsigned flags, int x, int y) override;
 

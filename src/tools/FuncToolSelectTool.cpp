@@ -336,4 +336,17 @@ void CFuncToolSelectTool::DrawFeedback(IDrawContext& dc) {
     }
 }
 
+std::string_view CFuncToolSelectTool::Prompt() const {
+    switch (GetStep()) {
+        case Step::Window:
+            return "Opposite corner of the window";
+        case Step::GripDrag:
+            return "Release where the grip goes";
+        case Step::DragArmed:
+        case Step::Idle:
+            break;
+    }
+    return "Pick an element, or drag a window around elements";
+}
+
 }  // namespace korvo

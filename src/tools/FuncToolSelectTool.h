@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "tools/FuncToolRubberWindow.h"
 #include "tools/TrackerSet.h"
 
@@ -25,6 +27,7 @@ public:
     using CFuncToolRubberWindow::CFuncToolRubberWindow;
 
     void Start() override;
+    std::string_view Prompt() const override;
     void End() override;
     void DrawFeedback(IDrawContext& dc) override;
     void OnLButtonDown(unsigned flags, int x, int y) override;

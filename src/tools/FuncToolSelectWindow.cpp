@@ -58,4 +58,12 @@ void CFuncToolSelectWindow::OnRButtonDown(unsigned flags, int x, int y) {
     View().CreateTool(kToolSelection);
 }
 
+std::string_view CFuncToolSelectWindow::Prompt() const {
+    if (IsDragging()) {
+        return "Opposite corner of the window";
+    }
+    return mode_ == SelectionMode::Select ? "First corner of the window to select"
+                                          : "First corner of the window to deselect";
+}
+
 }  // namespace korvo

@@ -20,4 +20,8 @@ void CFuncToolTrim::EditPair(CPaper& paper, CData& first, CData& second, PointF 
     batch.AddScreenRect();
 }
 
+std::string_view CFuncToolTrim::Prompt() const {
+    return GetFirst() == nullptr ? "Pick the cutting edge" : "Pick the piece to cut away";
+}
+
 }  // namespace korvo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "tools/FuncToolPickPair.h"
 
 namespace korvo {
@@ -9,6 +11,8 @@ namespace korvo {
 class CFuncToolTrim final : public CFuncToolPickPair {
 public:
     explicit CFuncToolTrim(CKorvoFEView& view) : CFuncToolPickPair(view, false) {}
+
+    std::string_view Prompt() const override;
 
 protected:
     void EditPair(CPaper& paper, CData& first, CData& second, PointF click) override;

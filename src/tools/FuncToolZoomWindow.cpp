@@ -1,7 +1,5 @@
 #include "tools/FuncToolZoomWindow.h"
 
-#include <cmath>
-
 #include "view/KorvoFEView.h"
 #include "view/ViewCommands.h"
 
@@ -19,17 +17,21 @@ void CFuncToolZoomWindow::OnLButtonDown(unsigned flags, int x, int y) {
     }
     const PointF a = GetFirstCorner();
     const PointF b = GetSecondCorner();
-    // Two clicks on the same spot make no window; the next click starts a new one.
-    if (std::fabs(a.x - b.x) < kZeroF && std::fabs(a.y - b.y) < kZeroF) {
+    // Two clicks on the same spot, or at the same height or width, make no window; the next
+    // click starts a new one.
+    if (!View().ZoomToRect(a, b)) {
         return;
     }
-    View().ZoomToRect(a, b);
     View().SetTemporaryTool(kToolSelection, nullptr);
 }
 
 void CFuncToolZoomWindow::OnRButtonDown(unsigned flags, int x, int y) {
     CFuncToolRubberWindow::OnRButtonDown(flags, x, y);
     View().SetTemporaryTool(kToolSelection, nullptr);
+}
+
+std::string_view CFuncToolZoomWindow::Prompt() const {
+    return IsDragging() ? "Opposite corner of the zoom window" : "First corner of the zoom window";
 }
 
 }  // namespace korvo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "tools/FuncToolRubberWindow.h"
 
 namespace korvo {
@@ -11,6 +13,7 @@ public:
     using CFuncToolRubberWindow::CFuncToolRubberWindow;
 
     void Start() override;
+    std::string_view Prompt() const override;
     void OnLButtonDown(unsigned flags, int x, int y) override;
     void OnRButtonDown(unsigned flags, int x, int y) override;
 };

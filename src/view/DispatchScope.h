@@ -29,6 +29,7 @@ public:
         if (--view_.dispatchDepth_ == 0) {
             view_.ReleaseRetiredTools();
             view_.EndAction();
+            view_.ShowPrompt();
         }
     }
     DispatchScope(const DispatchScope&) = delete;

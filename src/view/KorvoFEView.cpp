@@ -68,8 +68,27 @@ IViewTool* CKorvoFEView::GetActiveTool() const {
     return tempTool_ ? tempTool_.get() : tool_.get();
 }
 
+void CKorvoFEView::ShowPrompt() {
+    if (closing_) {
+        return;
+    }
+    const IViewTool* tool = GetActiveTool();
+    std::string_view prompt = tool != nullptr ? tool->Prompt() : std::string_view();
+    if (prompt.empty()) {
+        prompt = "Ready";
+    }
+    if (prompt != shownPrompt_) {
+        shownPrompt_ = prompt;
+        host_.SetStatusText(kPaneMessage, shownPrompt_);
+    }
+}
+
 void CKorvoFEView::DispatchMouse(void (IViewTool::*handler)(unsigned, int, int), unsigned flags,
                                  int x, int y) {
+    // Any button makes a Ctrl held meanwhile a modifier (Ctrl + click), not a request.
+    if (handler != &IViewTool::OnMouseMove) {
+        controlTap_ = false;
+    }
     if (IViewTool* tool = GetActiveTool()) {
         (tool->*handler)(flags, x, y);
     }
@@ -118,6 +137,7 @@ void CKorvoFEView::OnRButtonDblClk(unsigned flags, int x, int y) {
 
 void CKorvoFEView::OnMButtonDown(unsigned flags, int x, int y) {
     DispatchScope scope(*this, true);
+    controlTap_ = false;
     if ((flags & kMkShift) != 0) {
         host_.PostCommand(kCmdZoomOriginal);
     } else {
@@ -128,6 +148,7 @@ void CKorvoFEView::OnMButtonDown(unsigned flags, int x, int y) {
 
 void CKorvoFEView::OnMButtonDblClk(unsigned, int, int) {
     DispatchScope scope(*this, true);
+    controlTap_ = false;
     UpdateStatus();
 }
 
@@ -140,14 +161,33 @@ void CKorvoFEView::OnMouseMove(unsigned flags, int x, int y) {
 }
 
 void CKorvoFEView::OnKeyDown(int key, int repeat, unsigned flags) {
+    if (key == kVkControl) {
+        // Held down, the key repeats; only the first press starts a tap.
+        if ((flags & kKeyWasDown) == 0) {
+            controlTap_ = true;
+        }
+        return;
+    }
+    controlTap_ = false;
     DispatchScope scope(*this, true);
     if (IViewTool* tool = GetActiveTool()) {
         tool->OnKeyDown(key, repeat, flags);
     }
 }
 
+void CKorvoFEView::OnKeyUp(int key, unsigned flags) {
+    if (key != kVkControl || !std::exchange(controlTap_, false)) {
+        return;
+    }
+    DispatchScope scope(*this, true);
+    if (IViewTool* tool = GetActiveTool()) {
+        tool->OnKeyDown(kVkControl, 1, flags);
+    }
+}
+
 void CKorvoFEView::OnKillFocus() {
     DispatchScope scope(*this, true);
+    controlTap_ = false;
     if (IViewTool* tool = GetActiveTool()) {
         tool->OnKillFocus();
     }
@@ -164,6 +204,7 @@ bool CKorvoFEView::OnSetCursor(bool overClientArea) {
 
 void CKorvoFEView::OnContextMenu(int screenX, int screenY) {
     DispatchScope scope(*this, false);
+    controlTap_ = false;
     if (tool_) {
         tool_->OnContextMenu(screenX, screenY);
     }

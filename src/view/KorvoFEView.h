@@ -72,7 +72,13 @@ public:
     void OnMouseMove(unsigned flags, int x, int y);
     // The pointer position in client pixels; a positive delta turns the wheel away from the user.
     void OnMouseWheel(unsigned flags, int delta, int x, int y);
+    // Ctrl reaches the tool only at its release, and only when nothing came between (no key,
+    // button, wheel or command): a Ctrl held for a chord is no request of its own.
     void OnKeyDown(int key, int repeat, unsigned flags);
+    void OnKeyUp(int key, unsigned flags);
+    // A key went to a shortcut of the window instead of the view: a Ctrl held meanwhile was
+    // part of that chord.
+    void OnShortcutKey() { controlTap_ = false; }
     void OnKillFocus();
     // The window asks which cursor to show; true when the view has set it (over the client area
     // with a tool), false for the window's default. Hosts without such a request call it after
@@ -148,8 +154,9 @@ public:
     // --- zoom ------------------------------------------------------------------------------
     // The whole drawing area (the paper's extension) fills the view.
     void ZoomOriginal();
-    // The rectangle between two corners fills the view.
-    void ZoomToRect(PointF a, PointF b);
+    // The rectangle between two corners fills the view; false (nothing changes) when it is
+    // thinner than the smallest window the mapping takes on either axis.
+    bool ZoomToRect(PointF a, PointF b);
     // The grid command (19440 ... 19450) whose check mark matches a grid spacing.
     static int GridCommandFor(PointF grid);
     // Sets the grid command from this view's paper, without re-rendering.
@@ -197,6 +204,8 @@ private:
     };
     void BeginAction(UndoCue cue, int command);
     void EndAction();
+    // The active tool's prompt in the message pane, when it changed.
+    void ShowPrompt();
     void RecordStep(const UndoCause& cause);
     void UndoCommand(bool redo);
 
@@ -262,6 +271,10 @@ private:
     int dispatchDepth_ = 0;
     // Wheel turns not yet adding up to a whole notch.
     int wheelRemainder_ = 0;
+    // The message pane's text as last shown.
+    std::string shownPrompt_;
+    // Ctrl is down and nothing else has happened since.
+    bool controlTap_ = false;
 
     std::unique_ptr<IDrawSurface> backBuffer_;
     std::unique_ptr<CBackgroundLayer> background_;

@@ -142,6 +142,8 @@ bool Contains(const auto& table, int id) {
 bool CKorvoFEView::OnCommand(int id) {
     const bool undo = id == kCmdUndo || id == kCmdRedo;
     DispatchScope scope(*this, true, undo ? UndoCue::Never : UndoCue::Record, id);
+    // Ctrl + Z and the like: the Ctrl of a chord that ran a command asks for nothing itself.
+    controlTap_ = false;
     if (undo) {
         UndoCommand(id == kCmdRedo);
         return true;
@@ -183,6 +185,9 @@ bool CKorvoFEView::OnCommand(int id) {
             return true;
         case kCmdSnap:
             ToggleSnap();
+            return true;
+        case kCmdSnapToGrid:
+            g_bSnapToGrid = !g_bSnapToGrid;
             return true;
         case kCmdTrackers:
             ToggleTrackers();
@@ -236,6 +241,8 @@ std::optional<CommandUi> CKorvoFEView::OnUpdateCommand(int id) const {
             return CommandUi{host_.ClipboardHasFormat(kClipboardFormat), false};
         case kCmdSnap:
             return CommandUi{true, tool_ != nullptr && g_nSnapMode != 0};
+        case kCmdSnapToGrid:
+            return CommandUi{true, g_bSnapToGrid};
         case kCmdTrackers:
             return CommandUi{true, g_bTrackers};
         case kCmdShowFontTable:

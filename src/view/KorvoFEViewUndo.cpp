@@ -4,6 +4,8 @@
 #include "view/KorvoFEView.h"
 #include "view/UndoStepName.h"
 #include "view/ViewCommands.h"
+#include "view/ViewSwitches.h"
+#include "view/ViewTool.h"
 
 namespace korvo {
 
@@ -58,6 +60,12 @@ void CKorvoFEView::GoToUndoStep(std::size_t index) {
     document_.GetUndoHistory().GoTo(index);
     // A fresh selection tool builds its trackers from the restored selection.
     CreateTool(kToolSelection);
+    // The snap marker belongs to the drawing that is gone: snap again where the pointer is.
+    g_nSnapHit = 0;
+    if (host_.IsPointerInView()) {
+        const DevicePoint p = host_.GetPointerPos();
+        DispatchMouse(&IViewTool::OnMouseMove, 0, p.x, p.y);
+    }
     UpdateStatus();
     AddWorldRect(std::nullopt);
 }

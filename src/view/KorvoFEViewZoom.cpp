@@ -7,6 +7,7 @@
 #include "view/KorvoFEView.h"
 #include "view/RedrawBatch.h"
 #include "view/ViewCommands.h"
+#include "view/ViewSwitches.h"
 #include "view/ViewTool.h"
 
 namespace korvo {
@@ -79,21 +80,24 @@ void CKorvoFEView::ZoomOriginal() {
     batch.AddWorldRect();
 }
 
-void CKorvoFEView::ZoomToRect(PointF a, PointF b) {
+bool CKorvoFEView::ZoomToRect(PointF a, PointF b) {
     CPaper* paper = GetPaper();
-    if (paper == nullptr) {
-        return;
-    }
     const PointF size{std::fabs(a.x - b.x), std::fabs(a.y - b.y)};
+    // A window flat on either axis could only fall back to the whole drawing area.
+    if (paper == nullptr || !UsableWindowSize(size)) {
+        return false;
+    }
     CRedrawBatch batch(*this);
     paper->SetWindowOrigin(std::min(a.x, b.x), std::min(a.y, b.y));
     paper->SetWindowSize(size.x, size.y);
     PrepareMapping();
     batch.AddWorldRect();
+    return true;
 }
 
 void CKorvoFEView::OnMouseWheel(unsigned flags, int delta, int x, int y) {
     DispatchScope scope(*this, false, UndoCue::Never);
+    controlTap_ = false;
     // Fine wheels and touchpads report fractions of a notch; zoom and scroll go by whole ones.
     wheelRemainder_ += delta;
     while (wheelRemainder_ >= kWheelNotch || wheelRemainder_ <= -kWheelNotch) {
@@ -139,8 +143,16 @@ void CKorvoFEView::WheelZoom(int delta, int x, int y) {
     batch.AddWorldRect();
     // The zoomed point now lies in the middle; the pointer goes with it.
     const DeviceRect client = ClientRect();
-    host_.WarpPointer({client.left + (client.right - client.left) / 2,
-                       client.bottom + (client.top - client.bottom) / 2});
+    const DevicePoint middle{client.left + (client.right - client.left) / 2,
+                             client.bottom + (client.top - client.bottom) / 2};
+    if (!g_bZoomAboutPointer && host_.WarpPointer(middle)) {
+        return;
+    }
+    // The pointer stays where it is, so the window slides until the point is under it again.
+    const PointF under = paper->DeviceToWorld({x, y});
+    const PointF origin = paper->GetWindowOrigin();
+    paper->SetWindowOrigin(origin.x + (centre.x - under.x), origin.y + (centre.y - under.y));
+    PrepareMapping();
 }
 
 void CKorvoFEView::OnHScroll(int code, int position) {

@@ -32,6 +32,7 @@ inline constexpr int kCmdGridDefault = 19444;  // 2.50 mm
 inline constexpr int kCmdGridLast = 19449;     // 80.00 mm
 inline constexpr int kCmdGridOther = 19450;
 inline constexpr int kCmdSnap = 41092;
+inline constexpr int kCmdSnapToGrid = 41093;
 inline constexpr int kCmdTrackers = 41124;
 inline constexpr int kCmdStyledDrawing = 41125;
 inline constexpr int kCmdApplyWidth = 19410;

@@ -8,5 +8,7 @@ int g_nSnapMode = 0;
 int g_nSnapHit = 0;
 bool g_bTrackers = false;
 int g_nGridCmd = kCmdGridDefault;
+bool g_bSnapToGrid = false;
+bool g_bZoomAboutPointer = false;
 
 }  // namespace korvo

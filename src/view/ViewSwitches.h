@@ -13,6 +13,12 @@ extern int g_nSnapHit;
 extern bool g_bTrackers;
 // The grid-size command whose menu entry is checked (19440 ... 19450).
 extern int g_nGridCmd;
+// Points that snapped to no element snap to the sheet's grid. The window stores it in the
+// settings; everything else starts without it.
+extern bool g_bSnapToGrid;
+// Wheel zoom keeps the drawing point under the pointer instead of moving it (and the pointer)
+// to the middle of the view. A view whose window cannot move the pointer does so anyway.
+extern bool g_bZoomAboutPointer;
 
 // The snap mode the Snap on/off command switches on: all four kinds.
 inline constexpr int kSnapAll = 15;

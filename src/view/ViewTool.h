@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "platform/ViewHost.h"
 
 namespace korvo {
@@ -46,6 +48,8 @@ public:
 
     // The cursor shown while the tool is active; None hides it (the tool draws a crosshair).
     virtual CursorShape GetCursor() const = 0;
+    // What the tool wants next, for the status bar ("First corner"); empty for nothing.
+    virtual std::string_view Prompt() const = 0;
     // The "Trackers on selected elements" switch changed while this is the main tool; only the
     // selection tool answers it.
     virtual void OnTrackersSwitched(bool on) = 0;

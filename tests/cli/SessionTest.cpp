@@ -450,7 +450,7 @@ TEST(Session, QuestionsWithoutAnAnswerAreCancelledAndReported) {
     EXPECT_EQ(elements.size(), session.Decoded(65).size() + session.Decoded(66).size());
 }
 
-TEST(Session, TraceShowsEveryChangeOfTheElementCount) {
+TEST(Session, TraceShowsEveryChangeOfTheElementCountAndThePrompt) {
     Session session;
     const std::string info = Korvofont(session.dir, {"info", session.font}).out;
     const CommandRun run = session.Run(
@@ -463,7 +463,9 @@ TEST(Session, TraceShowsEveryChangeOfTheElementCount) {
         {"--trace"});
     ASSERT_EQ(run.status, 0) << run.err;
     auto count = [](int n) { return "status 2: Elements = " + std::to_string(n) + "  (< 256)\n"; };
-    EXPECT_EQ(run.out, count(0) + count(PairsOf(info, 66)) + count(0) + count(PairsOf(info, 65)));
+    const std::string prompt = "status 0: Pick an element, or drag a window around elements\n";
+    EXPECT_EQ(run.out,
+              count(0) + prompt + count(PairsOf(info, 66)) + count(0) + count(PairsOf(info, 65)));
 }
 
 json DrawnLine(double x1, double y1, double x2, double y2, int mark = 0) {

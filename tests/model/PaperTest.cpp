@@ -22,6 +22,11 @@ TEST(Paper, ScreenMapping) {
     EXPECT_EQ(paper.WorldToDevice({0, 0}), (DevicePoint{5, 355}));
     EXPECT_EQ(paper.WorldToDevice({620, 350}), (DevicePoint{625, 5}));
     EXPECT_EQ(paper.DeviceRectToWorld({5, 5, 625, 355}), (RectF{0, 0, 620, 350}));
+    // A height of -565.7 pixels truncates to -565 (not -566): the drawing must not sit low.
+    paper.SetWindowOrigin(-5, -5);
+    paper.SetWindowSize(630, 360);
+    paper.SetClientRect({0, 0, 1000, 701});
+    EXPECT_EQ(paper.WorldToDevice({100, -100}), (DevicePoint{170, 782}));
     // Round trip of device points through drawing units at several zooms.
     for (const int width : {630, 1250, 1920, 333}) {
         paper.SetClientRect({0, 0, width, width * 9 / 16});

@@ -69,9 +69,13 @@ std::string FakeViewHost::Pane(int pane) const {
     return {};
 }
 
-void FakeViewHost::WarpPointer(DevicePoint client) {
+bool FakeViewHost::WarpPointer(DevicePoint client) {
+    if (refuseWarps) {
+        return false;
+    }
     warps.push_back(client);
     pointer = client;
+    return true;
 }
 
 DropEffect FakeViewHost::DoDragDrop(std::string_view format, std::span<const std::byte> data) {

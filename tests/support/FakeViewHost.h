@@ -93,7 +93,7 @@ public:
     void SetStatusText(int pane, std::string_view text) override;
     DevicePoint GetPointerPos() const override { return pointer; }
     bool IsPointerInView() const override { return pointerInView; }
-    void WarpPointer(DevicePoint client) override;
+    bool WarpPointer(DevicePoint client) override;
     void SetCapture() override { captured = true; }
     void ReleaseCapture() override { captured = false; }
     bool HasCapture() const override { return captured; }
@@ -136,6 +136,8 @@ public:
     DevicePoint pointer;
     bool pointerInView = false;
     std::vector<DevicePoint> warps;
+    // The window system refuses to move the pointer, as Wayland does.
+    bool refuseWarps = false;
     bool captured = false;
     std::set<int> keysDown;
     std::map<int, int> timers;

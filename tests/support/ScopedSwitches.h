@@ -18,6 +18,8 @@ public:
         g_bTrackers = trackers_;
         g_bStyledDrawing = styledDrawing_;
         g_nGridCmd = gridCmd_;
+        g_bSnapToGrid = snapToGrid_;
+        g_bZoomAboutPointer = zoomAboutPointer_;
     }
 
     ScopedSwitches& SnapMode(int mode) {
@@ -47,6 +49,8 @@ private:
     const bool trackers_ = g_bTrackers;
     const bool styledDrawing_ = g_bStyledDrawing;
     const int gridCmd_ = g_nGridCmd;
+    const bool snapToGrid_ = g_bSnapToGrid;
+    const bool zoomAboutPointer_ = g_bZoomAboutPointer;
 };
 
 }  // namespace korvo::test

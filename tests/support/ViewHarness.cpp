@@ -106,6 +106,7 @@ void ViewHarness::Command(int id) {
 
 void ViewHarness::Key(int key, unsigned flags) {
     view_->OnKeyDown(key, 1, flags);
+    view_->OnKeyUp(key, flags);
     AfterStep("key " + std::to_string(key));
 }
 

@@ -267,6 +267,43 @@ TEST_F(DrawingToolsTest, SnappedPointsAreUsedWhileTheCrosshairFollowsTheCursor) 
     EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
+TEST_F(DrawingToolsTest, CtrlAsksOnlyWhenPressedAndReleasedAlone) {
+    h.Command(kCmdLine);
+    h.Click({10, 10});
+    // Ctrl + wheel, Ctrl + a key, Ctrl + a shortcut of the window, Ctrl held while leaving.
+    void (*const chords[])(CKorvoFEView&) = {
+        [](CKorvoFEView& v) { v.OnMouseWheel(kMkControl, 120, 500, 300); },
+        [](CKorvoFEView& v) { v.OnKeyDown('Z', 1, 0); },
+        [](CKorvoFEView& v) { v.OnShortcutKey(); },
+        [](CKorvoFEView& v) { v.OnKillFocus(); },
+    };
+    for (const auto chord : chords) {
+        h.View().OnKeyDown(kVkControl, 1, 0);
+        chord(h.View());
+        h.View().OnKeyUp(kVkControl, 0);
+    }
+    EXPECT_TRUE(h.host.valuePresets.empty());
+    // Held long enough to repeat and let go alone, it asks once.
+    h.View().OnKeyDown(kVkControl, 1, 0);
+    h.View().OnKeyDown(kVkControl, 1, kKeyWasDown);
+    h.View().OnKeyUp(kVkControl, 0);
+    EXPECT_EQ(h.host.valuePresets.size(), 1u);
+}
+
+TEST_F(DrawingToolsTest, SnapToGridWhereNoPointOfTheDrawingIsNear) {
+    g_nSnapMode = kSnapEndPoint;
+    h.Command(kCmdSnapToGrid);
+    EXPECT_TRUE(h.View().OnUpdateCommand(kCmdSnapToGrid)->checked);
+    h.Command(kCmdLine);
+    h.Click({53.25f, 46.5f});  // nothing near: the 2.5 grid's (52.5, 47.5)
+    h.Click({71.0f, 46.75f});
+    h.Click({53.5f, 49.0f});  // the end (52.5, 47.5) is near: it wins over the grid's (52.5, 50)
+    h.Command(kCmdSnapToGrid);
+    h.Click({100.25f, 100.25f});
+    EXPECT_THAT(Drawing(), ElementsAre(Line(52.5, 47.5, 70, 47.5), Line(70, 47.5, 52.5, 47.5),
+                                       Line(52.5, 47.5, 100.25, 100.25)));
+}
+
 TEST_F(DrawingToolsTest, TypedValuesAndThePolarEntry) {
     h.Command(kCmdLine);
     h.Move({7, 8});

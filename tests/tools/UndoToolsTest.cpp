@@ -17,6 +17,7 @@
 #include "support/ViewHarness.h"
 #include "tools/FuncToolSelectTool.h"
 #include "view/ViewCommands.h"
+#include "view/ViewSwitches.h"
 
 namespace korvo::test {
 namespace {
@@ -199,6 +200,23 @@ TEST(UndoToolsTest, EveryActionIsOneStepThatUndoAndRedoRestoreExactly) {
         EXPECT_EQ(History(h).Count(), 2u) << "undo and redo are no steps of their own";
         EXPECT_THAT(h.Violations(), IsEmpty());
     }
+}
+
+TEST(UndoToolsTest, UndoAndRedoSnapAgainWhereThePointerIs) {
+    ViewHarness h;
+    g_nSnapMode = kSnapAll;
+    h.Command(41040);
+    h.Click({20, 50});
+    h.Click({180, 50});
+    h.Move({181, 51});
+    while (!h.Paper().GetCollection()->IsEmpty() && History(h).CanUndo()) {
+        h.Command(kCmdUndo);
+    }
+    EXPECT_EQ(g_nSnapHit, 0);
+    EXPECT_THAT(h.Window().CallsOf("Polyline"), IsEmpty());
+    h.Command(kCmdRedo);
+    EXPECT_EQ(g_nSnapHit, kSnapEndPoint);
+    EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
 TEST(UndoToolsTest, UndoToTheSavedStateClearsTheModifiedFlag) {

@@ -7,6 +7,7 @@
 #include "platform/KeyCodes.h"
 #include "support/ViewHarness.h"
 #include "view/ViewCommands.h"
+#include "view/ViewSwitches.h"
 
 namespace korvo::test {
 namespace {
@@ -52,6 +53,19 @@ TEST(ViewMappingTest, WheelZoomKeepsThePointUnderThePointerAndOneNotchEachWayRet
     // Without Ctrl the wheel leaves the zoom alone.
     h.Wheel(target, 120, 0);
     EXPECT_EQ(h.Paper().GetWindowSize(), out);
+
+    // Where the pointer cannot move (Wayland), or with the option, the point stays under it.
+    const std::size_t warps = h.host.warps.size();
+    for (const bool refuse : {true, false}) {
+        h.host.refuseWarps = refuse;
+        g_bZoomAboutPointer = !refuse;
+        const DevicePoint at = h.host.pointer;
+        const PointF point = h.Paper().DeviceToWorld(at);
+        h.View().OnMouseWheel(kMkControl, 120, at.x, at.y);
+        EXPECT_LT(Distance(h.Paper().DeviceToWorld(at), point), 0.01f);
+    }
+    EXPECT_EQ(h.host.warps.size(), warps);
+    EXPECT_NEAR(h.Paper().GetWindowSize().x, out.x / 1.44, 1e-3);
     EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
@@ -117,14 +131,18 @@ TEST(ViewMappingTest, ZoomWindowGivesTheSameWindowWhicheverWayItIsDragged) {
     }
 }
 
-TEST(ViewMappingTest, ZoomWindowOnOneSpotDoesNotZoomAndTheRightButtonGivesUp) {
+TEST(ViewMappingTest, ZoomWindowOnOneSpotOrFlatDoesNotZoomAndTheRightButtonGivesUp) {
     ViewHarness h;
     const PointF window = h.Paper().GetWindowSize();
     h.Command(kCmdZoomWindow);
-    h.Click({50, 50});
-    h.Click({50, 50});
-    EXPECT_EQ(h.Paper().GetWindowSize(), window);
-    ASSERT_NE(h.View().GetTempTool(), nullptr);
+    // The same spot, the same height, the same width: no window, and no zoom out either.
+    for (const PointF second : {PointF{50, 50}, PointF{150, 50}, PointF{50, 120}}) {
+        h.Click({50, 50});
+        h.Move(second);
+        h.Click(second);
+        EXPECT_EQ(h.Paper().GetWindowSize(), window) << second.x << " " << second.y;
+        ASSERT_NE(h.View().GetTempTool(), nullptr);
+    }
     // The next click starts a new window, and a right click ends the tool without zooming.
     h.Click({10, 10});
     h.Move({60, 70});

@@ -7,12 +7,15 @@
 #include "customize/ShortcutManager.h"
 #include "customize/ToolbarManager.h"
 #include "resources/CommandTable.h"
+#include "view/ViewSwitches.h"
 
 namespace korvo {
 
 namespace {
 
 const QString kState = QStringLiteral("State");
+const QString kSnapToGrid = QStringLiteral("SnapToGrid");
+const QString kZoomAboutPointer = QStringLiteral("ZoomAboutPointer");
 
 }  // namespace
 
@@ -33,6 +36,8 @@ void CCustomization::Load(QSettings& settings) {
     toolbars_->Load(settings);
     keys_->Load(settings);
     menus_->Load(settings);
+    g_bSnapToGrid = settings.value(kSnapToGrid, false).toBool();
+    g_bZoomAboutPointer = settings.value(kZoomAboutPointer, false).toBool();
     // The user bars exist by now, so the saved state can place them too.
     frame_.restoreState(settings.value(kState).toByteArray());
 }
@@ -42,6 +47,8 @@ void CCustomization::Save(QSettings& settings) const {
     toolbars_->Save(settings);
     keys_->Save(settings);
     menus_->Save(settings);
+    settings.setValue(kSnapToGrid, g_bSnapToGrid);
+    settings.setValue(kZoomAboutPointer, g_bZoomAboutPointer);
 }
 
 void CCustomization::ResetAll() {
@@ -51,6 +58,7 @@ void CCustomization::ResetAll() {
     toolbars_->ResetAll();
     keys_->ResetAll();
     menus_->ResetAll();
+    g_bZoomAboutPointer = false;
     frame_.restoreState(defaultState_);
 }
 

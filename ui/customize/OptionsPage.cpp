@@ -7,6 +7,7 @@
 #include <array>
 
 #include "customize/ToolbarManager.h"
+#include "view/ViewSwitches.h"
 
 namespace korvo {
 
@@ -27,16 +28,26 @@ COptionsPage::COptionsPage(CToolbarManager& bars, QWidget* parent) : QWidget(par
     textUnder_->setObjectName(QStringLiteral("textUnderIcons"));
     layout->addRow(QStringLiteral("&Image size on the toolbars:"), iconSize_);
     layout->addRow(QString(), textUnder_);
+    zoomAboutPointer_ = new QCheckBox(QStringLiteral("&Zoom about the pointer"), this);
+    zoomAboutPointer_->setObjectName(QStringLiteral("zoomAboutPointer"));
+    zoomAboutPointer_->setToolTip(
+        QStringLiteral("The mouse wheel zooms with the drawing under the pointer staying put, "
+                       "instead of bringing that point and the pointer to the middle"));
+    layout->addRow(QString(), zoomAboutPointer_);
     Refresh();
     connect(iconSize_, &QComboBox::currentIndexChanged, this,
             [this](int index) { bars_.SetIconSize(iconSize_->itemData(index).toInt()); });
     connect(textUnder_, &QCheckBox::toggled, this,
             [this](bool on) { bars_.SetTextUnderIcons(on); });
+    connect(zoomAboutPointer_, &QCheckBox::toggled, this,
+            [](bool on) { g_bZoomAboutPointer = on; });
 }
 
 void COptionsPage::Refresh() {
     const QSignalBlocker blockSize(iconSize_);
     const QSignalBlocker blockText(textUnder_);
+    const QSignalBlocker blockZoom(zoomAboutPointer_);
+    zoomAboutPointer_->setChecked(g_bZoomAboutPointer);
     const int index = iconSize_->findData(bars_.IconSize());
     if (index < 0) {
         // A size written by hand into the settings still shows as what it is.

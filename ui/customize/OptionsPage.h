@@ -9,8 +9,9 @@ namespace korvo {
 
 class CToolbarManager;
 
-// The Options page of the Customize dialog: how large the bars' images are and whether the
-// buttons name their commands. Changes show at once.
+// The Options page of the Customize dialog: how large the bars' images are, whether the buttons
+// name their commands, and whether wheel zoom keeps the drawing under the pointer. Changes show
+// at once.
 class COptionsPage : public QWidget {
     Q_OBJECT
 
@@ -24,6 +25,7 @@ private:
     CToolbarManager& bars_;
     QComboBox* iconSize_ = nullptr;
     QCheckBox* textUnder_ = nullptr;
+    QCheckBox* zoomAboutPointer_ = nullptr;
 };
 
 }  // namespace korvo
