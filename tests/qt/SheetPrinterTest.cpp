@@ -151,18 +151,12 @@ TEST_F(SheetPrinterTest, StrokesLandAtTheirMillimetreDistances) {
         // Devices start the printable area within half a point of the layout's margin.
         EXPECT_NEAR(strokes[0], first * kPixelsPerMm, 0.76);
         // The help lines, past the drawing area on every side, keep the page's margin.
-        const auto inked = [&page](bool acrossX) {
+        for (const bool acrossX : {true, false}) {
             const std::vector<double> green = Profile(page, 0x00FF00, acrossX);
             const auto isInk = [](double ink) { return ink > 0; };
-            const auto last = std::find_if(green.rbegin(), green.rend(), isInk);
-            return std::pair(std::find_if(green.begin(), green.end(), isInk) - green.begin(),
-                             last - green.rbegin());
-        };
-        const double margin = (CSheetPrinter::kMarginMm - 0.5) * kPixelsPerMm;
-        for (const bool acrossX : {true, false}) {
-            const auto [before, after] = inked(acrossX);
-            EXPECT_GE(before, margin);
-            EXPECT_GE(after, margin);
+            const double margin = (CSheetPrinter::kMarginMm - 0.5) * kPixelsPerMm;
+            EXPECT_GE(std::find_if(green.begin(), green.end(), isInk) - green.begin(), margin);
+            EXPECT_GE(std::find_if(green.rbegin(), green.rend(), isInk) - green.rbegin(), margin);
         }
     }
 }
