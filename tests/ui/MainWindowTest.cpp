@@ -229,7 +229,7 @@ TEST_F(MainWindowTest, WithoutAnArgumentNoFontOpensAndTheMenusAreTheDocumentless
 }
 
 // Beside the classic keys: Ctrl+V pastes, Ctrl+W and Ctrl+F4 close a font's window.
-TEST_F(MainWindowTest, DesktopKeysWorkAndTheMenusShowThem) {
+TEST_F(MainWindowTest, CtrlVPastesCtrlWAndCtrlF4CloseAFontsWindow) {
     CMainFrame& frame = Start({QString::fromStdString(kSample)});
     frame.OnCommand(ID_FILE_NEW);
     Press(*frame.ActiveChild(), Qt::Key_W, Qt::ControlModifier);
