@@ -28,6 +28,8 @@ namespace {
 // (0.1 mm steps).
 constexpr double kPngPixelsPerUnit = 4.0;
 constexpr double kSvgPixelsPerUnit = 10.0;
+// White around the sheet's printed box in a picture of the table, in drawing units.
+constexpr float kTableMargin = 5.0f;
 // FitToClient keeps this many pixels of border around the window.
 constexpr int kClientBorder = 10;
 constexpr int kMaxImageSide = 20000;
@@ -157,6 +159,12 @@ int RunTable(const TableOptions& options) {
     }
     CPaper paper;
     paper.SetFont(&font);
+    // The picture shows what the printed page shows, the help lines' ends included, with a
+    // little white beyond them.
+    const RectF box = CSheetPrinter(paper).PrintedBox();
+    paper.SetWindowOrigin(box.minX - kTableMargin, box.minY - kTableMargin);
+    paper.SetWindowSize(box.maxX - box.minX + 2 * kTableMargin,
+                        box.maxY - box.minY + 2 * kTableMargin);
     paper.SetClientRect({0, 0, options.width, options.height});
     if (IsPdf(options.outPath)) {
         // A PDF is the printed sheet: true millimetres on a page of its own, whatever --size.

@@ -3,6 +3,8 @@
 #include <QPageLayout>
 #include <QString>
 
+#include "geometry/RectF.h"
+
 class QPagedPaintDevice;
 class QPainter;
 
@@ -14,8 +16,8 @@ class CPaper;
 // mapping: the drawing area's frame, the character table and the help lines as the screen
 // shows them, then every visible element in its own colour and width. On the sheet's own page
 // (SheetPageLayout) one drawing unit comes out as one millimetre; a smaller paper gets the whole
-// sheet scaled down to fit. The grid's dots are left out: they are a screen aid, and a printer's
-// dots would make them vanish.
+// printed box scaled down to fit. The grid's dots are left out: they are a screen aid, and a
+// printer's dots would make them vanish.
 class CSheetPrinter {
 public:
     // Margin around the sheet on its own page, in millimetres.
@@ -23,7 +25,12 @@ public:
 
     explicit CSheetPrinter(CPaper& paper) : paper_(paper) {}
 
-    // A page just big enough for the sheet at its true size, with the margin all round.
+    // What the printed page shows, in drawing units: the sheet, the drawing area's frame, the
+    // character table while it is shown, and the ends of the help lines shown, which reach past
+    // the frame on every side.
+    RectF PrintedBox() const;
+
+    // A page just big enough for the printed box at its true size, with the margin all round.
     QPageLayout SheetPageLayout() const;
 
     // One page on an idle device; false when the device cannot be painted on (no printer, a

@@ -101,18 +101,22 @@ void CChildFrame::NewDocument(const QString& title) {
 
 bool CChildFrame::OpenDocument(const QString& path) {
     const std::string name = QFileInfo(path).absoluteFilePath().toStdString();
+    // What the reader has to say about a damaged file waits: a file that may be no font at all
+    // is asked about first, and the rest only matters when the user opens it anyway.
+    host_->HoldMessages();
     const DocumentOpenOutcome outcome = document_->OnOpenDocument(name);
     if (!outcome.opened) {
+        host_->ReleaseMessages(true);
         return false;
     }
-    // The reader has told what it could not read; what is left to ask about is a file that may
-    // be no font at all, and glyphs that saving would change.
     if (const std::string foreign = DescribeForeignHeader(name, outcome.font); !foreign.empty()) {
         const std::string question = foreign + "\nOpen it anyway?";
         if (dialogs_->ShowText(question, MessageButtons::YesNo) != MessageAnswer::Yes) {
+            host_->ReleaseMessages(false);
             return false;
         }
     }
+    host_->ReleaseMessages(true);
     for (const std::string& warning :
          {DescribeUnknownLetters(name, outcome.font), DescribeOffGridCodes(name, outcome.font)}) {
         if (!warning.empty()) {

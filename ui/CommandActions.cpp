@@ -61,6 +61,18 @@ QAction* CCommandActions::Action(int id) const {
     return found == actions_.end() ? nullptr : found->second;
 }
 
+QString CCommandActions::CommandName(int id) const {
+    const CommandInfo* command = FindCommand(id);
+    if (command == nullptr) {
+        return QString::number(id);
+    }
+    if (id >= ID_VIEW_USER_TOOLBAR1 && id < ID_VIEW_USER_TOOLBAR1 + kUserToolbarCount) {
+        return Action(id)->text().remove(QLatin1Char('&'));
+    }
+    const QString tip = ToQString(TooltipOf(*command));
+    return tip.isEmpty() ? MenuTextOf(*command).remove(QLatin1Char('&')) : tip;
+}
+
 QIcon CCommandActions::IconOf(const CommandInfo& command) {
     QIcon bundled;
     if (!command.icon.empty()) {

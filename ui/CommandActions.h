@@ -27,6 +27,11 @@ public:
     QAction* Action(int id) const;
     const std::map<int, QAction*>& All() const { return actions_; }
 
+    // The command's lasting name in lists ("Draw line", "Undo"): the table's tooltip, else its
+    // menu text. Actions change their texts as the editor runs (Undo says which step it takes),
+    // so those are not asked; only the user toolbars go by the names their users gave them.
+    QString CommandName(int id) const;
+
     // The command's picture: the desktop theme's icon for a standard action, else (or when the
     // theme has none) the one bundled with the editor; an empty icon when it has neither.
     static QIcon IconOf(const CommandInfo& command);

@@ -194,7 +194,14 @@ CChildFrame* CKorvoFEApp::OpenDocumentFile(const QString& path) {
         delete child;
         return nullptr;
     }
-    AddToRecentFileList(path);
+    // A file that could not be read still opens, as an empty font, but a recent file it is not:
+    // the File menu would offer it again and again.
+    const QFileInfo file(path);
+    if (file.isFile() && file.isReadable()) {
+        AddToRecentFileList(path);
+    } else {
+        RemoveFromRecentFileList(path);
+    }
     mainFrame_->AddChild(child);
     autoSaver_->Watch(child);
     return child;
@@ -203,6 +210,27 @@ CChildFrame* CKorvoFEApp::OpenDocumentFile(const QString& path) {
 void CKorvoFEApp::OpenRecentFile(int index) {
     if (index >= 0 && index < recent_.Paths().size()) {
         const QString path = recent_.Paths()[index];
+        OpenDocumentFile(path);
+    }
+}
+
+void CKorvoFEApp::RemoveFromRecentFileList(const QString& path) {
+    recent_.Remove(path);
+    QSettings settings;
+    recent_.Save(settings);
+    if (mainFrame_) {
+        mainFrame_->UpdateCommandUi();
+    }
+}
+
+void CKorvoFEApp::OpenHandedFiles(const QStringList& paths) {
+    if (mainFrame_->isMinimized()) {
+        mainFrame_->showNormal();
+    }
+    mainFrame_->show();
+    mainFrame_->raise();
+    mainFrame_->activateWindow();
+    for (const QString& path : paths) {
         OpenDocumentFile(path);
     }
 }

@@ -48,7 +48,11 @@ public:
     // Opens a font file (or shows the child that already has it); null when nothing opened.
     CChildFrame* OpenDocumentFile(const QString& path);
     void OpenRecentFile(int index);
+    // Fonts another start of the editor handed over: opened here, and the window comes to the
+    // front, as if the user had dropped them on it.
+    void OpenHandedFiles(const QStringList& paths);
     void AddToRecentFileList(const QString& path);
+    void RemoveFromRecentFileList(const QString& path);
 
     void SetDialogHostFactory(DialogHostFactory factory) { dialogFactory_ = std::move(factory); }
     void SetRecoveryChooser(RecoveryChooser chooser) { recoveryChooser_ = std::move(chooser); }

@@ -28,6 +28,7 @@
 #include "customize/ToolbarManager.h"
 #include "customize/WindowListDialog.h"
 #include "dialogs/AboutDialog.h"
+#include "dialogs/KeysDialog.h"
 
 namespace korvo {
 
@@ -50,6 +51,7 @@ bool IsFrameCommand(int id) {
         case ID_FILE_OPEN:
         case ID_APP_EXIT:
         case ID_APP_ABOUT:
+        case ID_HELP_KEYS:
         case ID_VIEW_TOOLBAR:
         case ID_VIEW_EDIT_BAR:
         case ID_VIEW_VIEW_BAR:
@@ -305,6 +307,13 @@ void CMainFrame::RefreshWindowList() {
 void CMainFrame::AddChild(CChildFrame* child) {
     const bool only = Children().empty();
     mdi_->addSubWindow(child);
+    // The window's own menu closes with Ctrl+W and Ctrl+F4 too; two owners of a key fire
+    // neither, so the keys stay with File Close, whose menu entry shows them.
+    if (QMenu* own = child->systemMenu()) {
+        for (QAction* entry : own->actions()) {
+            entry->setShortcuts({});
+        }
+    }
     connect(child, &CChildFrame::Closed, this, &CMainFrame::OnChildClosed);
     connect(child, &CChildFrame::PaneText, this, &CMainFrame::SetPaneText);
     connect(child, &CChildFrame::ToolbarButtonsChanged, this, &CMainFrame::RefreshToolbarButtons);
@@ -406,6 +415,9 @@ bool CMainFrame::FrameCommand(int id) {
         case ID_APP_ABOUT:
             CAboutDialog::ShowAbout(this);
             break;
+        case ID_HELP_KEYS:
+            CKeysDialog::ShowKeys(actions_, this);
+            break;
         case ID_WINDOW_CASCADE:
             mdi_->cascadeSubWindows();
             break;
@@ -496,6 +508,7 @@ void CMainFrame::UpdateCommandUi() {
     actions_.Action(ID_VIEW_UNDO_HISTORY)->setChecked(!undoPanel_->isHidden());
     RefreshGridButtons();
     RefreshUndoTexts(child);
+    RefreshRecentFiles();
     if (child != nullptr) {
         child->setWindowModified(child->IsModified());
     }

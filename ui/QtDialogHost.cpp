@@ -1,5 +1,7 @@
 #include "QtDialogHost.h"
 
+#include <QApplication>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QString>
 
@@ -50,10 +52,29 @@ MessageAnswer AnswerOf(int button) {
     }
 }
 
+// A font's window that is not on the screen yet (its file is still being read) would put a box
+// at the screen's corner; the box goes over the window the user sees instead, or, before any
+// is shown, to the middle of the screen.
+QWidget* Anchor(QWidget* parent) {
+    if (parent != nullptr && parent->window()->isVisible()) {
+        return parent;
+    }
+    if (QWidget* active = QApplication::activeWindow()) {
+        return active;
+    }
+    const QList<QWidget*> windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (window->isVisible() && qobject_cast<QMainWindow*>(window) != nullptr) {
+            return window;
+        }
+    }
+    return nullptr;
+}
+
 MessageAnswer AskBox(QWidget* parent, const QString& text, MessageButtons buttons) {
     const bool asks = buttons == MessageButtons::YesNo || buttons == MessageButtons::YesNoCancel;
     QMessageBox box(asks ? QMessageBox::Question : QMessageBox::Warning, QStringLiteral("KorvoFE"),
-                    text, ButtonsOf(buttons), parent);
+                    text, ButtonsOf(buttons), Anchor(parent));
     box.setDefaultButton(DefaultOf(buttons));
     return AnswerOf(box.exec());
 }

@@ -18,7 +18,23 @@ void CQtDocumentHost::RemoveView(CKorvoFEView& view) {
 }
 
 MessageAnswer CQtDocumentHost::ShowMessage(const MessageRequest& request) {
+    // Only what needs no answer can wait.
+    if (holding_ && request.buttons == MessageButtons::Ok) {
+        held_.push_back(request);
+        return MessageAnswer::Ok;
+    }
     return dialogs_.ShowMessage(request);
+}
+
+void CQtDocumentHost::ReleaseMessages(bool show) {
+    holding_ = false;
+    const std::vector<MessageRequest> held = std::move(held_);
+    held_.clear();
+    for (const MessageRequest& request : held) {
+        if (show) {
+            dialogs_.ShowMessage(request);
+        }
+    }
 }
 
 bool CQtDocumentHost::AskCharacter(int& code) {

@@ -25,9 +25,17 @@ public:
     MessageAnswer AskSaveModified(std::string_view documentName) override;
     void UpdateAllViews(int hint) override;
 
+    // While a file is read its messages wait, so the window can first ask what it asks about
+    // the file as a whole (whether to open what may be no font at all); then they are shown,
+    // or dropped with the file the user declined.
+    void HoldMessages() { holding_ = true; }
+    void ReleaseMessages(bool show);
+
 private:
     CQtDialogHost& dialogs_;
     std::vector<CKorvoFEView*> views_;
+    bool holding_ = false;
+    std::vector<MessageRequest> held_;
 };
 
 }  // namespace korvo

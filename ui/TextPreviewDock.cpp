@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -45,8 +46,14 @@ CTextPreviewDock::CTextPreviewDock(QWidget* parent)
     controls->addWidget(drawing_);
     layout->addLayout(controls);
 
-    strip_ = new CTextPreviewWidget(body);
-    layout->addWidget(strip_, 1);
+    // A tall text in a low dock scrolls instead of losing its lower half.
+    auto* scroller = new QScrollArea(body);
+    scroller->setObjectName(QStringLiteral("previewScroller"));
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    strip_ = new CTextPreviewWidget(scroller);
+    scroller->setWidget(strip_);
+    layout->addWidget(scroller, 1);
     setWidget(body);
 
     connect(text_, &QLineEdit::textChanged, this, &CTextPreviewDock::OnSettingsChanged);

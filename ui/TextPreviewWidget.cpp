@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "QtDrawContext.h"
 
@@ -9,10 +10,13 @@ namespace korvo {
 
 CTextPreviewWidget::CTextPreviewWidget(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMinimumHeight(24);
     setCursor(Qt::PointingHandCursor);
     preview_.SetClientSize(width(), height());
     laidOut_ = size();
+}
+
+QSize CTextPreviewWidget::minimumSizeHint() const {
+    return content_;
 }
 
 QSize CTextPreviewWidget::sizeHint() const {
@@ -21,12 +25,23 @@ QSize CTextPreviewWidget::sizeHint() const {
 
 void CTextPreviewWidget::SetSettings(const TextPreviewSettings& settings) {
     preview_.SetSettings(settings);
-    updateGeometry();
+    FitContent();
     update();
+}
+
+// The whole line, at its height, is what the strip cannot do with less of; the scroll area
+// around it scrolls when the dock is smaller.
+void CTextPreviewWidget::FitContent() {
+    const std::vector<double>& edges = preview_.CellEdges();
+    const int right = edges.empty() ? 0 : static_cast<int>(std::ceil(edges.back()));
+    const int margin = static_cast<int>(preview_.Settings().height * 0.5f);
+    content_ = QSize(right + margin, sizeHint().height());
+    updateGeometry();
 }
 
 void CTextPreviewWidget::TakeDocument(const CKorvoFEDoc* document) {
     preview_.TakeDocument(document);
+    FitContent();
     update();
 }
 

@@ -25,6 +25,8 @@ public:
     QImage Render() const;
 
     QSize sizeHint() const override;
+    // The whole line at its height: the scroll area around the strip scrolls below it.
+    QSize minimumSizeHint() const override;
 
 signals:
     void CharacterClicked(int code);
@@ -35,11 +37,13 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    void FitContent();
     // The same as Render, without a copy: painting needs the preview non-const.
     QImage RenderImage();
 
     CTextPreview preview_;
     QSize laidOut_;
+    QSize content_{0, 24};
 };
 
 }  // namespace korvo

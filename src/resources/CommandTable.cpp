@@ -13,7 +13,7 @@ constexpr std::array kCommands = std::to_array<CommandInfo>({
     // --- File -----------------------------------------------------------------------------------
     {ID_FILE_NEW, "&New", "Create a new font\nNew", "Ctrl+N", "document-new", "document-new", false},
     {ID_FILE_OPEN, "&Open...", "Open an existing font\nOpen", "Ctrl+O", "document-open", "document-open", false},
-    {ID_FILE_CLOSE, "&Close", "Close the active font\nClose", "", "", "window-close", false},
+    {ID_FILE_CLOSE, "&Close", "Close the active font\nClose", "Ctrl+W; Ctrl+F4", "", "window-close", false},
     {ID_FILE_SAVE, "&Save", "Save the active font\nSave", "Ctrl+S", "document-save", "document-save", false},
     {ID_FILE_SAVE_AS, "Save &As...", "Save the active font under a new name\nSave As", "", "", "document-save-as", false},
     {ID_FILE_PRINT, "&Print...", "Print the sheet of the active font\nPrint", "Ctrl+P", "document-print", "document-print", false},
@@ -30,7 +30,7 @@ constexpr std::array kCommands = std::to_array<CommandInfo>({
     {ID_EDIT_REDO, "&Redo", "Redo the action undone last\nRedo", "Ctrl+Y; Ctrl+Shift+Z", "edit-redo", "edit-redo", false},
     {ID_EDIT_CUT, "Cu&t", "Cut the selection and put it on the clipboard\nCut", "Ctrl+X", "edit-cut", "edit-cut", false},
     {ID_EDIT_COPY, "&Copy", "Copy the selection and put it on the clipboard\nCopy", "Ctrl+C; Ctrl+Ins", "edit-copy", "edit-copy", false},
-    {ID_EDIT_PASTE, "&Paste", "Insert the elements on the clipboard\nPaste", "Shift+Ins", "edit-paste", "edit-paste", false},
+    {ID_EDIT_PASTE, "&Paste", "Insert the elements on the clipboard\nPaste", "Ctrl+V; Shift+Ins", "edit-paste", "edit-paste", false},
     {41051, "&Select", "Select elements by clicking or with a window\nSelect", "", "select", "", false},
     {41020, "", "Select one element\nSelect single", "", "select-single", "", false},
     {41023, "", "Deselect one element\nDeselect single", "", "deselect-single", "", false},
@@ -135,6 +135,7 @@ constexpr std::array kCommands = std::to_array<CommandInfo>({
     {ID_WINDOW_CASCADE, "&Cascade", "Arrange the windows so they overlap\nCascade Windows", "", "", "", false},
     {ID_WINDOW_TILE_HORZ, "&Tile", "Arrange the windows as tiles that do not overlap\nTile Windows", "", "", "", false},
     {ID_WINDOW_LIST, "&Windows...", "Manages the currently opened window\nWindow List", "", "", "", false},
+    {ID_HELP_KEYS, "&Keys and Mouse...", "List every command with its keys, and the mouse's habits\nKeys and Mouse", "", "", "help-contents", false},
     {ID_APP_ABOUT, "&About KorvoFE...", "Show the program's version\nAbout", "", "help-about", "help-about", false},
 });
 
@@ -172,7 +173,7 @@ constexpr std::array kFrameFile = {
     Cmd(ID_FILE_NEW), Cmd(ID_FILE_OPEN), kSeparator, kRecent, kSeparator, Cmd(ID_APP_EXIT),
 };
 constexpr std::array kFrameView = {kToolbarsMenu, Cmd(ID_VIEW_STATUS_BAR)};
-constexpr std::array kHelp = {Cmd(ID_APP_ABOUT)};
+constexpr std::array kHelp = {Cmd(ID_HELP_KEYS), kSeparator, Cmd(ID_APP_ABOUT)};
 constexpr std::array kFrameMenus = std::to_array<MenuDef>({
     {"&File", kFrameFile},
     {"&View", kFrameView},

@@ -26,6 +26,8 @@ inline constexpr int ID_EDIT_REDO = 0xE12C;
 inline constexpr int ID_WINDOW_CASCADE = 0xE132;
 inline constexpr int ID_WINDOW_TILE_HORZ = 0xE133;
 inline constexpr int ID_APP_ABOUT = 0xE140;
+// Help > Keys and Mouse: every command with its keys, and what the mouse buttons do.
+inline constexpr int ID_HELP_KEYS = 32872;
 inline constexpr int ID_APP_EXIT = 0xE141;
 inline constexpr int ID_VIEW_TOOLBAR = 0xE800;
 inline constexpr int ID_VIEW_STATUS_BAR = 0xE801;

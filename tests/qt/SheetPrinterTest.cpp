@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <algorithm>
 #include <memory>
 #include <numeric>
 #include <vector>
@@ -142,10 +143,21 @@ TEST_F(SheetPrinterTest, StrokesLandAtTheirMillimetreDistances) {
         // Thin strokes land on whole pixels: each centre is within half a pixel.
         EXPECT_NEAR(strokes[1] - strokes[0], (c.b - c.a) * kPixelsPerMm, 1.01);
         // Drawing y grows upwards, so down the page the upper stroke comes first.
-        const QMarginsF margins =
-            CSheetPrinter(*paper).SheetPageLayout().margins(QPageLayout::Millimeter);
-        const double first = c.vertical ? margins.left() + c.a : margins.top() + c.sheetH - c.b;
-        EXPECT_NEAR(strokes[0], first * kPixelsPerMm, 0.51);
+        const CSheetPrinter printer(*paper);
+        const QMarginsF margins = printer.SheetPageLayout().margins(QPageLayout::Millimeter);
+        const RectF box = printer.PrintedBox();
+        const double first =
+            c.vertical ? margins.left() + c.a - box.minX : margins.top() + box.maxY - c.b;
+        // Devices start the printable area within half a point of the layout's margin.
+        EXPECT_NEAR(strokes[0], first * kPixelsPerMm, 0.76);
+        // The help lines, past the drawing area on every side, keep the page's margin.
+        for (const bool acrossX : {true, false}) {
+            const std::vector<double> green = Profile(page, 0x00FF00, acrossX);
+            const auto isInk = [](double ink) { return ink > 0; };
+            const double margin = (CSheetPrinter::kMarginMm - 0.5) * kPixelsPerMm;
+            EXPECT_GE(std::find_if(green.begin(), green.end(), isInk) - green.begin(), margin);
+            EXPECT_GE(std::find_if(green.rbegin(), green.rend(), isInk) - green.rbegin(), margin);
+        }
     }
 }
 
@@ -201,8 +213,9 @@ TEST_F(SheetPrinterTest, KorvofontTableWritesTheSheetAsPdf) {
                            QRegularExpression::DotMatchesEverythingOption)
             .match(info);
     ASSERT_TRUE(size.hasMatch()) << info.toStdString();
-    EXPECT_NEAR(size.captured(1).toDouble(), 640 / 25.4 * 72, 1.0);  // sheet + margins, mm
-    EXPECT_NEAR(size.captured(2).toDouble(), 370 / 25.4 * 72, 1.0);
+    // The sheet, the help lines' ends on the left and at the bottom, and the margins, in mm.
+    EXPECT_NEAR(size.captured(1).toDouble(), 650 / 25.4 * 72, 1.0);
+    EXPECT_NEAR(size.captured(2).toDouble(), 380 / 25.4 * 72, 1.0);
     // The labels are real text: the table's first and last codes can be searched for.
     const QString text = RunTool("pdftotext", {QString::fromStdString(pdf), "-"});
     EXPECT_TRUE(text.contains("033") && text.contains("255"));

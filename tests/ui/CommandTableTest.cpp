@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QFile>
 #include <QKeySequence>
 #include <QSet>
 #include <QStringList>
+#include <map>
 #include <set>
 
 #include "CommandActions.h"
 #include "DrawingView.h"
+#include "customize/CommandListWidget.h"
+#include "dialogs/KeysDialog.h"
 #include "platform/KeyCodes.h"
 #include "resources/CommandTable.h"
 
@@ -73,6 +77,29 @@ TEST(CommandTableTest, MenusToolbarsKeysAndIconsAgreeWithTheTable) {
     EXPECT_EQ(TooltipOf(*FindCommand(41045)), "Draw Parallel");
     EXPECT_EQ(StatusTextOf(*FindCommand(41045)), "Draw parallel to existing element");
     EXPECT_EQ(TooltipOf(*FindCommand(41032)), "Draw filled or hatched polygon");
+}
+
+// Help > Keys and Mouse lists each named command once, with the keys its action answers to, under
+// the name it keeps while Undo's text tells which step it would take.
+TEST(CommandTableTest, KeysListShowsEachCommandOnceWithItsKeys) {
+    CCommandActions actions(nullptr);
+    actions.Action(ID_EDIT_UNDO)->setText(QStringLiteral("&Undo Save Char"));
+    actions.Action(ID_EDIT_UNDO)->setToolTip(QStringLiteral("Undo Save Char"));
+    std::map<int, CKeysDialog::Row> rows;
+    for (const CKeysDialog::Row& row : CKeysDialog::Rows(actions)) {
+        EXPECT_TRUE(rows.emplace(row.id, row).second) << "twice: " << row.id;
+        EXPECT_FALSE(row.name.isEmpty()) << row.id;
+    }
+    for (const CommandInfo& command : AllCommands()) {
+        EXPECT_TRUE(command.keys.empty() || rows.contains(command.id)) << command.id;
+    }
+    EXPECT_EQ(rows[ID_EDIT_UNDO].name, QStringLiteral("Undo"));
+    EXPECT_EQ(CCommandListWidget::NameOf(actions, ID_EDIT_UNDO), QStringLiteral("Undo"));
+    EXPECT_EQ(rows[ID_EDIT_PASTE].keys, QStringLiteral("Ctrl+V, Shift+Ins"));
+    EXPECT_EQ(rows[ID_EDIT_PASTE].place, QStringLiteral("Edit"));
+    EXPECT_EQ(rows[ID_GRID_FIRST].place, QStringLiteral("View > Grid"));
+    EXPECT_EQ(rows[ID_CANCEL_EDIT_CNTR].place, QString());
+    EXPECT_EQ(rows[ID_HELP_KEYS].place, QStringLiteral("Help"));
 }
 
 // The keys the tools tell apart: the keypad's operators are not the main keyboard's, and the

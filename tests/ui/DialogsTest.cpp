@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -97,10 +98,48 @@ TEST(CharDialog, CodeMustLieInTheTable) {
                               {"code", "33", nullptr},
                               {"code", "255", nullptr}},
                              65);
-    Recorded<CCharDialog> dialog(65, nullptr);
+    // A number is a code, a single other character stands for its own code.
+    const std::pair<const char*, int> typed[] = {{" 255 ", 255}, {"A", 65}, {"\u20AC", 128}};
+    for (const auto& [text, code] : typed) {
+        Recorded<CCharDialog> dialog(65, nullptr);
+        dialog.show();
+        Field(dialog, "code").setText(QString::fromUtf8(text));
+        QTest::keyClick(&Field(dialog, "code"), Qt::Key_Return);
+        EXPECT_EQ(dialog.result(), QDialog::Accepted) << text;
+        EXPECT_EQ(dialog.Code(), code) << text;
+    }
+}
+
+// The list starts focused on the chosen row: the arrows walk from it, a typed character jumps.
+TEST(CharDialog, StartsInTheListAtTheChosenRow) {
+    CCharDialog dialog(65, nullptr);
     dialog.show();
-    TypeAndEnter(Field(dialog, "code"), QStringLiteral(" 255 "));
-    EXPECT_EQ(dialog.Code(), 255);
+    auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("characters"));
+    EXPECT_EQ(dialog.focusWidget(), list);
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(Field(dialog, "code").text(), QStringLiteral("66"));
+    QTest::keyClicks(list, QStringLiteral("z"));
+    EXPECT_EQ(Field(dialog, "code").text(), QStringLiteral("122"));
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.Code(), 122);
+}
+
+// A message over a window that is not on the screen yet (a font's window while its file is
+// read) stands over the window the user sees, not at the screen's corner.
+TEST(MessageBoxes, StandOverTheVisibleWindow) {
+    QMainWindow shown;
+    shown.setGeometry(400, 300, 380, 280);
+    shown.show();
+    QWidget hidden;
+    CQtDialogHost host(&hidden);
+    QRect box;
+    WhenModal([&box](QWidget& modal) {
+        box = modal.frameGeometry();
+        QTest::keyClick(&modal, Qt::Key_Return);
+    });
+    host.ShowText("Font file damaged", MessageButtons::Ok);
+    EXPECT_TRUE(shown.frameGeometry().contains(box.center())) << box.x() << "," << box.y();
 }
 
 TEST(CharDialog, RowsShowCodeCharacterAndBothCodePages) {

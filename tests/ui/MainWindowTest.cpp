@@ -7,6 +7,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
 #include <QWheelEvent>
@@ -219,6 +220,34 @@ TEST_F(MainWindowTest, WithoutAnArgumentNoFontOpensAndTheMenusAreTheDocumentless
     ASSERT_EQ(again.Children().size(), 1u);
     EXPECT_EQ(again.Children().front()->PathName(),
               QFileInfo(QString::fromStdString(kSample)).absoluteFilePath());
+    // A recent font that is gone opens empty, as ever, but leaves the list.
+    test::TempDir dir;
+    const QString gone = QFileInfo(QString::fromStdString(dir.File("gone.dat"))).absoluteFilePath();
+    app_->AddToRecentFileList(gone);
+    again.OnCommand(ID_FILE_MRU_FILE1);
+    EXPECT_FALSE(app_->RecentFiles().Paths().contains(gone));
+    EXPECT_EQ(again.Actions().Action(ID_FILE_MRU_FILE1)->text(), QStringLiteral("&1 futural.dat"));
+}
+
+// Beside the classic keys: Ctrl+V pastes, Ctrl+W and Ctrl+F4 close a font's window.
+TEST_F(MainWindowTest, CtrlVPastesCtrlWAndCtrlF4CloseAFontsWindow) {
+    CMainFrame& frame = Start({QString::fromStdString(kSample)});
+    frame.OnCommand(ID_FILE_NEW);
+    Press(*frame.ActiveChild(), Qt::Key_W, Qt::ControlModifier);
+    ASSERT_EQ(frame.Children().size(), 1u);
+
+    CChildFrame& child = *frame.Children().front();
+    QSignalSpy commands(&frame.Actions(), &CCommandActions::Triggered);
+    script_.characters = {65};
+    Press(child, Qt::Key_L);
+    Press(child, Qt::Key_A, Qt::ControlModifier);
+    Press(child, Qt::Key_C, Qt::ControlModifier);
+    Press(child, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(commands.last().at(0).toInt(), ID_EDIT_PASTE);
+    Press(child, Qt::Key_Escape);
+    Press(child, Qt::Key_C);
+    Press(child, Qt::Key_F4, Qt::ControlModifier);
+    EXPECT_TRUE(frame.Children().empty());
 }
 
 // The window's own ways of moving over the paper reach the view as it expects them: Ctrl + wheel
@@ -278,22 +307,23 @@ TEST_F(MainWindowTest, ProblemFilesTellTheUserAndOpenWhatWasKept) {
     struct Case {
         const char* file;
         std::vector<MessageAnswer> answers;
-        FixedText reported;    // by the reader
-        const char* question;  // asked last by the window, if anything
+        FixedText reported;    // by the reader, unless the file is declined first
+        const char* question;  // asked first by the window, if anything
         bool opens;
         bool keepsGlyphs;
     };
+    // A file that may be no font at all is asked about before its damage is told.
     const Case cases[] = {
         {"missing.dat", {}, FixedText::FontFileNotFound, nullptr, true, false},
         {"damaged.dat", {}, FixedText::FontFileDamaged, nullptr, true, true},
         {"notes.dat",
-         {MessageAnswer::Ok, MessageAnswer::No},
+         {MessageAnswer::No},
          FixedText::FontFileDamaged,
          "Open it anyway?",
          false,
          false},
         {"notes.dat",
-         {MessageAnswer::Ok, MessageAnswer::Yes},
+         {MessageAnswer::Yes, MessageAnswer::Ok},
          FixedText::FontFileDamaged,
          "Open it anyway?",
          true,
@@ -304,13 +334,15 @@ TEST_F(MainWindowTest, ProblemFilesTellTheUserAndOpenWhatWasKept) {
         script_ = {};
         script_.answers.assign(c.answers.begin(), c.answers.end());
         CMainFrame& frame = Start({QString::fromStdString(dir.File(c.file))}, c.opens);
-        ASSERT_EQ(script_.messages.size(), 1u);
-        EXPECT_EQ(script_.messages[0].id, MessageId::Fixed(c.reported));
-        EXPECT_EQ(script_.messages[0].args.front(), MessageArg(dir.File(c.file)));
+        ASSERT_EQ(script_.messages.size(), c.opens ? 1u : 0u);
+        if (c.opens) {
+            EXPECT_EQ(script_.messages[0].id, MessageId::Fixed(c.reported));
+            EXPECT_EQ(script_.messages[0].args.front(), MessageArg(dir.File(c.file)));
+        }
         ASSERT_FALSE(script_.asked.empty());
         if (c.question != nullptr) {
-            EXPECT_NE(script_.asked.back().find(c.question), std::string::npos)
-                << script_.asked.back();
+            EXPECT_NE(script_.asked.front().find(c.question), std::string::npos)
+                << script_.asked.front();
         }
         ASSERT_EQ(frame.Children().size(), c.opens ? 1u : 0u);
         if (c.opens) {

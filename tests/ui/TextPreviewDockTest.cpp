@@ -4,6 +4,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <filesystem>
 
@@ -132,6 +134,8 @@ TEST_F(TextPreviewDockTest, FollowsSaveCharAndTheChangeHook) {
     ParseFontFile(*Child().Document().GetFont().Table(), fontBefore, 1, "futural");
     Child().NotifyDocumentChanged();
     QApplication::processEvents();
+    // The strip takes the line's width again a turn later.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return strip.size() == before.size(); }, 2000));
     EXPECT_EQ(strip.Render(), before);
 }
 
@@ -173,6 +177,18 @@ TEST_F(TextPreviewDockTest, ClickLoadsTheCharacter) {
     EXPECT_TRUE(inViewMenu);
     toggle->trigger();
     EXPECT_FALSE(frame.TextPreview().isVisible());
+
+    // A text taller than the dock scrolls instead of losing its lower half.
+    toggle->trigger();
+    frame.TextPreview().HeightChoice().setValue(120);
+    frame.resizeDocks({&frame.TextPreview()}, {150}, Qt::Vertical);
+    QApplication::processEvents();
+    auto* scroller = frame.TextPreview().findChild<QScrollArea*>();
+    ASSERT_NE(scroller, nullptr);
+    EXPECT_GE(strip.height(), 120 * 1.6);
+    EXPECT_TRUE(scroller->verticalScrollBar()->isVisible());
+    EXPECT_EQ(scroller->verticalScrollBar()->maximum(),
+              strip.height() - scroller->viewport()->height());
 }
 
 }  // namespace

@@ -42,14 +42,7 @@ QString CCommandListWidget::NameOf(const CCommandActions& actions, int id) {
     if (id == ID_GRID_ON_OFF) {
         return QStringLiteral("Grid...");
     }
-    const QAction* action = actions.Action(id);
-    if (action == nullptr) {
-        return QString::number(id);
-    }
-    // The menu text names the user toolbars; elsewhere the tooltip is the fuller name.
-    return id >= ID_VIEW_USER_TOOLBAR1 && id < ID_VIEW_USER_TOOLBAR1 + kUserToolbarCount
-               ? action->text()
-               : action->toolTip();
+    return actions.CommandName(id);
 }
 
 void CCommandListWidget::AddRow(const CCommandActions& actions, int id) {

@@ -96,15 +96,7 @@ void CKeyboardPage::BuildLayout() {
 }
 
 QString CKeyboardPage::CommandName(int id) const {
-    const QAction* action = actions_.Action(id);
-    if (action == nullptr) {
-        return QString::number(id);
-    }
-    // "Draw line" says more than the menu's "Line"; the user toolbars differ only in their text.
-    const bool userBar =
-        id >= ID_VIEW_USER_TOOLBAR1 && id < ID_VIEW_USER_TOOLBAR1 + kUserToolbarCount;
-    const QString tip = action->toolTip();
-    return tip.isEmpty() || userBar ? action->text().remove(QLatin1Char('&')) : tip;
+    return actions_.CommandName(id);
 }
 
 void CKeyboardPage::FillCommands() {

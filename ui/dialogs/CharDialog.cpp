@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTreeWidget>
@@ -82,7 +83,14 @@ CCharDialog::CCharDialog(int code, QWidget* parent)
     connect(list_, &QTreeWidget::itemSelectionChanged, this, &CCharDialog::OnRowChanged);
     connect(list_, &QTreeWidget::itemDoubleClicked, this, &CCharDialog::OnRowDoubleClicked);
     connect(field_, &QLineEdit::textEdited, this, &CCharDialog::OnFieldEdited);
-    FocusField(*field_);
+    list_->installEventFilter(this);
+    // With a character chosen the arrow keys walk the list from it; without one there is only
+    // the number to type.
+    if (list_->currentItem() != nullptr) {
+        list_->setFocus(Qt::OtherFocusReason);
+    } else {
+        FocusField(*field_);
+    }
 }
 
 std::optional<int> CCharDialog::AskCharacter(QWidget* parent, int preset) {
@@ -98,7 +106,35 @@ QString CCharDialog::RowText(int code) {
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+int CCharDialog::CodeOfCharacter(QChar character) {
+    // Beyond ASCII the display code page decides, as the list shows the characters.
+    for (int code = kFirstCode; code <= kLastCode; ++code) {
+        const std::u16string shown = AnsiToUtf16(std::string(1, static_cast<char>(code)));
+        if (shown.size() == 1 && shown.front() == character.unicode()) {
+            return code;
+        }
+    }
+    return kNoCode;
+}
+
+int CCharDialog::CodeOfTyped(const QString& text) {
+    const QString typed = text.trimmed();
+    bool number = false;
+    const int code = typed.toInt(&number);
+    if (number) {
+        return code;
+    }
+    return typed.size() == 1 ? CodeOfCharacter(typed.front()) : kNoCode;
+}
+
 bool CCharDialog::ExchangeFromFields() {
+    // A typed character is a code of the list by its nature; a number gets the range check.
+    const QString typed = field_->text().trimmed();
+    const bool character = typed.size() == 1 && !typed.front().isDigit();
+    if (const int code = CodeOfTyped(typed); character && code != kNoCode) {
+        code_ = code;
+        return true;
+    }
     return ReadInt(*field_, kFirstCode, kLastCode, code_);
 }
 
@@ -123,12 +159,27 @@ void CCharDialog::OnRowDoubleClicked() {
 
 // Typing a code shows its row, without touching what is being typed.
 void CCharDialog::OnFieldEdited(const QString& text) {
-    bool ok = false;
-    const int code = text.trimmed().toInt(&ok);
-    if (ok && code >= kFirstCode && code <= kLastCode) {
+    const int code = CodeOfTyped(text);
+    if (code >= kFirstCode && code <= kLastCode) {
         const QSignalBlocker quiet(list_);
         SelectRowOf(code);
     }
+}
+
+// A character typed in the list goes to its row; the arrows, paging and Enter work as usual.
+bool CCharDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        const bool plain = (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0;
+        if (plain && text.size() == 1 && text.front().isPrint() && !text.front().isSpace()) {
+            if (const int code = CodeOfCharacter(text.front()); code != kNoCode) {
+                SelectRowOf(code);
+                return true;
+            }
+        }
+    }
+    return CKorvoDialog::eventFilter(watched, event);
 }
 
 void CCharDialog::SelectRowOf(int code) {

@@ -33,8 +33,16 @@ public:
     // The text of a code's row, tabs included, as the list shows it.
     static QString RowText(int code);
 
+    // What the number field means: a number, or a single character standing for its code ("A"
+    // is 65, "7" is 7); kNoCode for anything else.
+    static constexpr int kNoCode = -1000;
+    static int CodeOfTyped(const QString& text);
+    // The code whose row shows `character`, or kNoCode.
+    static int CodeOfCharacter(QChar character);
+
 protected:
     bool ExchangeFromFields() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FillList();
