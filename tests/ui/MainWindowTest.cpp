@@ -357,7 +357,7 @@ TEST_F(MainWindowTest, FileThatIsNoFontIsReplacedOnlyOnTheUsersWord) {
     test::TempDir dir;
     const std::string path = dir.File("notes.dat");
     test::WriteText(path, "These are notes, not a font at all.\n");
-    script_.answers = {MessageAnswer::Ok, MessageAnswer::Yes};  // open it anyway
+    script_.answers = {MessageAnswer::Yes, MessageAnswer::Ok};  // open it anyway, then the damage
     CChildFrame& child = *Start({QString::fromStdString(path)}).Children().front();
     script_.asked.clear();
     script_.answers = {MessageAnswer::Cancel};
