@@ -1,5 +1,6 @@
 // The sheet's background: the drawing-area frame, the grids, the character table of the font and
 // the help lines. Painted under the elements on every full render, so it stays lean.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -16,7 +17,7 @@ namespace korvo {
 
 namespace {
 
-constexpr ColorRef kGreen = 0x00FF00;
+constexpr ColorRef kGreen = CPaper::kSheetLineColor;
 constexpr ColorRef kBlue = 0xFF0000;
 constexpr ColorRef kRed = 0x0000FF;
 constexpr ColorRef kLabelColor = 0x404040;
@@ -51,6 +52,18 @@ bool SurvivesCodePages(int code) {
 // character; red tells the user instead that the character would not survive in a text.
 void DrawLabel(const CPaper& paper, IDrawContext& dc, std::string_view text, PointF at,
                ColorRef color) {
+    // A label starting inside the visible window is certainly seen, so it goes straight to the
+    // device as the renderer would put it, without measuring it first: measuring every label
+    // cost as much as drawing it.
+    const RectF& window = paper.GetVisibleWindow();
+    const auto top = static_cast<float>(static_cast<double>(at.y) + kLabelHeight);
+    if (at.x >= window.minX && at.x <= window.maxX && at.y <= window.maxY && window.minY <= top) {
+        TextFont font;
+        font.face = "Arial";
+        font.height = std::max(1, paper.LengthToDevice(kLabelHeight));
+        dc.TextOut(paper.WorldToDevice({at.x, top}), text, font, color);
+        return;
+    }
     VectorTextParams label;
     label.text = text;
     label.origin = at;
@@ -75,7 +88,7 @@ void DrawGlyph(CPaper& paper, IDrawContext& dc, int code, PointF at) {
 
 }  // namespace
 
-void CPaper::PaintBackground(IDrawContext& dc) {
+void CPaper::PaintBackground(IDrawContext& dc, const std::function<void(IDrawContext&)>& table) {
     if (dc.IsPrinter()) {
         return;
     }
@@ -90,7 +103,11 @@ void CPaper::PaintBackground(IDrawContext& dc) {
         PaintCrossGrid(dc);
     }
     if (showTable_ != 0) {
-        PaintTable(dc);
+        if (table) {
+            table(dc);
+        } else {
+            PaintTable(dc);
+        }
     }
     PaintHelpLines(dc);
     dc.SetRasterOp(previousOp);
