@@ -18,6 +18,7 @@ namespace korvo {
 class CData;
 class CDataCollection;
 class CKorvoFont;
+struct TableGlyphLayouts;
 
 // Snap kinds, also the bits of a snap mode.
 inline constexpr int kSnapEndPoint = 1;
@@ -92,7 +93,9 @@ public:
     // solid pen of kSheetLineColor and the copy raster operation selected.
     void PaintBackground(IDrawContext& dc,
                          const std::function<void(IDrawContext&)>& table = nullptr);
-    void PaintTable(IDrawContext& dc);
+    // The character table alone; `kept`, when given, holds glyph layouts of the paper's font
+    // from an earlier render and takes the ones laid out now.
+    void PaintTable(IDrawContext& dc, TableGlyphLayouts* kept = nullptr);
 
     // --- mapping ---------------------------------------------------------------------------
     void SetClientRect(const DeviceRect& client);

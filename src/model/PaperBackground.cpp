@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,6 +12,7 @@
 #include "model/CharacterTable.h"
 #include "model/DrawObjVectorText.h"
 #include "model/Paper.h"
+#include "model/TableGlyphLayouts.h"
 #include "model/VectorTextRenderer.h"
 #include "resources/CodePages.h"
 
@@ -74,7 +77,7 @@ void DrawLabel(const CPaper& paper, IDrawContext& dc, std::string_view text, Poi
     renderer.Render(label, VectorTextInk{Pen{PenStyle::Solid, color}, color, g_bStyledDrawing, 0});
 }
 
-void DrawGlyph(CPaper& paper, IDrawContext& dc, int code, PointF at) {
+void DrawGlyph(CPaper& paper, IDrawContext& dc, int code, PointF at, TableGlyphLayouts& kept) {
     CDrawObjVectorText glyph;
     glyph.SetTextOem(std::string(1, static_cast<char>(code)));
     glyph.SetX1(at.x);
@@ -83,7 +86,11 @@ void DrawGlyph(CPaper& paper, IDrawContext& dc, int code, PointF at) {
     glyph.SetRelSize1(kGlyphSize);
     glyph.SetRelSize2(kGlyphSize);
     glyph.SetFont(0, "");
-    glyph.Draw(paper, &dc, nullptr);
+    std::optional<CVectorTextRenderer::Layout>& layout = kept.glyphs[code];
+    if (!layout) {
+        layout = glyph.LayOut(paper);
+    }
+    glyph.DrawLaidOut(paper, dc, *layout);
 }
 
 }  // namespace
@@ -144,7 +151,12 @@ void CPaper::PaintCrossGrid(IDrawContext& dc) const {
     }
 }
 
-void CPaper::PaintTable(IDrawContext& dc) {
+void CPaper::PaintTable(IDrawContext& dc, TableGlyphLayouts* kept) {
+    std::unique_ptr<TableGlyphLayouts> own;
+    if (kept == nullptr) {
+        own = std::make_unique<TableGlyphLayouts>();
+        kept = own.get();
+    }
     for (float x = kTableLeft; x <= kTableRight; x += kCell) {
         DrawSegment(dc, *this, {x, 0}, {x, kTableTop});
     }
@@ -167,7 +179,7 @@ void CPaper::PaintTable(IDrawContext& dc) {
                   SurvivesCodePages(code) ? kBlue : kRed);
         if (font_ != nullptr && font_->Table() != nullptr &&
             font_->Table()->Entry(code).HasCommands()) {
-            DrawGlyph(*this, dc, code, {left + kGlyphLeft, bottom + kGlyphBottom});
+            DrawGlyph(*this, dc, code, {left + kGlyphLeft, bottom + kGlyphBottom}, *kept);
         }
     }
 }

@@ -10,6 +10,7 @@
 #include "model/CharacterTable.h"
 #include "model/DrawObj.h"
 #include "model/Paper.h"
+#include "model/TableGlyphLayouts.h"
 #include "platform/DrawSurface.h"
 #include "platform/ViewHost.h"
 #include "view/DrawRecording.h"
@@ -53,6 +54,7 @@ CBackgroundLayer::~CBackgroundLayer() = default;
 void CBackgroundLayer::Invalidate() {
     valid_ = false;
     tables_.clear();
+    glyphs_.reset();
 }
 
 CBackgroundLayer::Fingerprint CBackgroundLayer::FingerprintOf(const CPaper& paper,
@@ -104,7 +106,12 @@ void CBackgroundLayer::PaintTable(IDrawContext& dc, CPaper& paper, const Fingerp
     if (found == tables_.end()) {
         auto calls = std::make_unique<CDrawRecording>(
             dc, Pen{PenStyle::Solid, CPaper::kSheetLineColor}, RasterOp::CopyPen);
-        paper.PaintTable(*calls);
+        // A new mapping of the same font lays out no glyph again.
+        if (!glyphs_ || glyphsFor_.font != now.font || glyphsFor_.fontContent != now.fontContent) {
+            glyphs_ = std::make_unique<TableGlyphLayouts>();
+            glyphsFor_ = now;
+        }
+        paper.PaintTable(*calls, glyphs_.get());
         if (tables_.size() == kKeptTables) {
             tables_.pop_back();
         }

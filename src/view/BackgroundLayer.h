@@ -12,6 +12,7 @@ namespace korvo {
 
 class CDrawRecording;
 class CPaper;
+struct TableGlyphLayouts;
 class IDrawSurface;
 class IViewHost;
 
@@ -71,6 +72,9 @@ private:
     // The tables of the last few mappings, newest first: a wheel notch in and one back out, or a
     // new grid, draws the table again from the calls it made last time.
     std::vector<TableRecording> tables_;
+    // The glyphs of the table laid out for the font of `glyphsFor_` (its font and content).
+    std::unique_ptr<TableGlyphLayouts> glyphs_;
+    Fingerprint glyphsFor_;
     std::unique_ptr<IDrawSurface> surface_;
     Fingerprint drawnFor_;
     bool valid_ = false;
