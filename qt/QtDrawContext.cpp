@@ -283,15 +283,25 @@ void CQtDrawContext::FocusRect(const DeviceRect& rect) {
 void CQtDrawContext::TextOut(DevicePoint p, std::string_view text, const TextFont& font,
                              ColorRef color) {
     const QFont& qfont = fonts_.Resolve(font, painter_.device());
-    const double ascent = QFontMetricsF(qfont, painter_.device()).ascent();
+    const double ascent = fonts_.Ascent();
+    const QString shown = QString::fromStdU16String(AnsiToUtf16(text));
+    // Text is not subject to the pen's raster operation. Every other drawing call sets the
+    // painter's pen and mode it needs, so unturned text (the character table's hundreds of
+    // labels) leaves them as they are rather than saving and restoring the painter.
+    if (font.angleTenths == 0) {
+        painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter_.setFont(qfont);
+        painter_.setPen(ToQColor(color));
+        painter_.drawText(QPointF(p.x, p.y + ascent), shown);
+        return;
+    }
     painter_.save();
-    // Text is not subject to the pen's raster operation.
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
     painter_.setFont(qfont);
     painter_.setPen(ToQColor(color));
     painter_.translate(p.x, p.y);
     painter_.rotate(-font.angleTenths / 10.0);
-    painter_.drawText(QPointF(0.0, ascent), QString::fromStdU16String(AnsiToUtf16(text)));
+    painter_.drawText(QPointF(0.0, ascent), shown);
     painter_.restore();
 }
 

@@ -24,8 +24,16 @@ const QFont& CQtFontResolver::Resolve(const TextFont& font, const QPaintDevice* 
         font_ = Make(font, device);
         key_ = font;
         device_ = device;
+        ascent_.reset();
     }
     return font_;
+}
+
+double CQtFontResolver::Ascent() {
+    if (!ascent_) {
+        ascent_ = QFontMetricsF(font_, device_).ascent();
+    }
+    return *ascent_;
 }
 
 QFont CQtFontResolver::Make(const TextFont& font, const QPaintDevice* device) {

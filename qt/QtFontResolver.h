@@ -16,6 +16,8 @@ namespace korvo {
 class CQtFontResolver {
 public:
     const QFont& Resolve(const TextFont& font, const QPaintDevice* device);
+    // The ascent of the font last resolved, on the device it was resolved for.
+    double Ascent();
 
 private:
     static QFont Make(const TextFont& font, const QPaintDevice* device);
@@ -24,6 +26,7 @@ private:
     std::optional<TextFont> key_;
     const QPaintDevice* device_ = nullptr;
     QFont font_;
+    std::optional<double> ascent_;
 };
 
 }  // namespace korvo

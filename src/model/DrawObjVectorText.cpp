@@ -153,13 +153,41 @@ bool CDrawObjVectorText::Print(CPaper& paper, IDrawContext* dc, const CData* nod
     return true;
 }
 
+CVectorTextRenderer::Layout CDrawObjVectorText::LayOut(CPaper& paper) {
+    std::string shown;
+    CVectorTextRenderer renderer(paper, nullptr);
+    return renderer.LayOut(Params(shown));
+}
+
+void CDrawObjVectorText::DrawLaidOut(CPaper& paper, IDrawContext& dc,
+                                     const CVectorTextRenderer::Layout& layout) {
+    EnsurePens(paper);
+    if (!IsVisible(nullptr)) {
+        return;
+    }
+    const MarkPen choice = ChooseMarkPen(paper, MarkOf(nullptr), penIndex_, color_);
+    if (!choice.draw) {
+        return;
+    }
+    CVectorTextRenderer renderer(paper, &dc, true);
+    renderer.Draw(layout, VectorTextInk{choice.pen, choice.color, g_bStyledDrawing, width_});
+    extents_ = layout.bounds;
+}
+
 RectF CDrawObjVectorText::Render(CPaper& paper, IDrawContext* dc, const VectorTextInk& ink,
                                  bool cull) {
+    std::string shown;
+    const VectorTextParams params = Params(shown);
+    CVectorTextRenderer renderer(paper, dc, cull);
+    return renderer.Render(params, ink);
+}
+
+VectorTextParams CDrawObjVectorText::Params(std::string& shown) {
     if (!cacheValid_) {
         FillCache();
     }
     // The vector font draws the font's own codes; a system font draws display characters.
-    const std::string shown = fontNumber_ != 0 ? GetText() : std::string();
+    shown = fontNumber_ != 0 ? GetText() : std::string();
     VectorTextParams params;
     params.text = fontNumber_ != 0 ? std::string_view(shown) : std::string_view(text_);
     params.origin = {x_, y_};
@@ -171,8 +199,7 @@ RectF CDrawObjVectorText::Render(CPaper& paper, IDrawContext* dc, const VectorTe
     params.textValue = textValue_;
     params.fontNumber = fontNumber_;
     params.fontName = fontName_;
-    CVectorTextRenderer renderer(paper, dc, cull);
-    return renderer.Render(params, ink);
+    return params;
 }
 
 void CDrawObjVectorText::SetStyle(std::uint16_t) {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/PenElement.h"
+#include "model/VectorTextRenderer.h"
 
 namespace korvo {
 
@@ -71,9 +72,16 @@ public:
     std::int16_t GetRelSize2Percent() const { return relSize2_; }
     std::int16_t GetAngleTenths() const { return angle_; }
 
+    // The character table draws the same glyphs on every render: it lays each out once for a
+    // font and draws it from that layout, exactly as Draw would with no node.
+    CVectorTextRenderer::Layout LayOut(CPaper& paper);
+    void DrawLaidOut(CPaper& paper, IDrawContext& dc, const CVectorTextRenderer::Layout& layout);
+
 private:
     void FillCache();
     RectF Render(CPaper& paper, IDrawContext* dc, const VectorTextInk& ink, bool cull);
+    // `shown` keeps the text the parameters point into.
+    VectorTextParams Params(std::string& shown);
 
     std::int16_t relSize1_ = 0;
     std::int16_t relSize2_ = 0;

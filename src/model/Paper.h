@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -17,6 +18,7 @@ namespace korvo {
 class CData;
 class CDataCollection;
 class CKorvoFont;
+struct TableGlyphLayouts;
 
 // Snap kinds, also the bits of a snap mode.
 inline constexpr int kSnapEndPoint = 1;
@@ -84,8 +86,16 @@ public:
     // The nearest end, mid, intersection or centre point (as the mode's bits allow) within the
     // snap tolerance: its kind, or 0 with `out` at the cursor.
     int SnapToPoints(int mode, DevicePoint p, PointF& out);
-    // Frame, grid, character table and help lines; nothing on a printer.
-    void PaintBackground(IDrawContext& dc);
+    // The pen of the frame and the table's cell lines.
+    static constexpr ColorRef kSheetLineColor = 0x00FF00;
+    // Frame, grid, character table and help lines; nothing on a printer. `table`, when given,
+    // stands in for PaintTable (the view replays a table it drew before); it is called with a
+    // solid pen of kSheetLineColor and the copy raster operation selected.
+    void PaintBackground(IDrawContext& dc,
+                         const std::function<void(IDrawContext&)>& table = nullptr);
+    // The character table alone; `kept`, when given, holds glyph layouts of the paper's font
+    // from an earlier render and takes the ones laid out now.
+    void PaintTable(IDrawContext& dc, TableGlyphLayouts* kept = nullptr);
 
     // --- mapping ---------------------------------------------------------------------------
     void SetClientRect(const DeviceRect& client);
@@ -154,7 +164,6 @@ private:
     void BuildSharedResources();
     void PaintGrid(IDrawContext& dc) const;
     void PaintCrossGrid(IDrawContext& dc) const;
-    void PaintTable(IDrawContext& dc);
     void PaintHelpLines(IDrawContext& dc) const;
     void DropTransientNodes();
     void UpdateVisibleWindow();

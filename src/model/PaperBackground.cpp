@@ -1,7 +1,10 @@
 // The sheet's background: the drawing-area frame, the grids, the character table of the font and
 // the help lines. Painted under the elements on every full render, so it stays lean.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -9,6 +12,7 @@
 #include "model/CharacterTable.h"
 #include "model/DrawObjVectorText.h"
 #include "model/Paper.h"
+#include "model/TableGlyphLayouts.h"
 #include "model/VectorTextRenderer.h"
 #include "resources/CodePages.h"
 
@@ -16,7 +20,7 @@ namespace korvo {
 
 namespace {
 
-constexpr ColorRef kGreen = 0x00FF00;
+constexpr ColorRef kGreen = CPaper::kSheetLineColor;
 constexpr ColorRef kBlue = 0xFF0000;
 constexpr ColorRef kRed = 0x0000FF;
 constexpr ColorRef kLabelColor = 0x404040;
@@ -51,6 +55,18 @@ bool SurvivesCodePages(int code) {
 // character; red tells the user instead that the character would not survive in a text.
 void DrawLabel(const CPaper& paper, IDrawContext& dc, std::string_view text, PointF at,
                ColorRef color) {
+    // A label starting inside the visible window is certainly seen, so it goes straight to the
+    // device as the renderer would put it, without measuring it first: measuring every label
+    // cost as much as drawing it.
+    const RectF& window = paper.GetVisibleWindow();
+    const auto top = static_cast<float>(static_cast<double>(at.y) + kLabelHeight);
+    if (at.x >= window.minX && at.x <= window.maxX && at.y <= window.maxY && window.minY <= top) {
+        TextFont font;
+        font.face = "Arial";
+        font.height = std::max(1, paper.LengthToDevice(kLabelHeight));
+        dc.TextOut(paper.WorldToDevice({at.x, top}), text, font, color);
+        return;
+    }
     VectorTextParams label;
     label.text = text;
     label.origin = at;
@@ -61,7 +77,7 @@ void DrawLabel(const CPaper& paper, IDrawContext& dc, std::string_view text, Poi
     renderer.Render(label, VectorTextInk{Pen{PenStyle::Solid, color}, color, g_bStyledDrawing, 0});
 }
 
-void DrawGlyph(CPaper& paper, IDrawContext& dc, int code, PointF at) {
+void DrawGlyph(CPaper& paper, IDrawContext& dc, int code, PointF at, TableGlyphLayouts& kept) {
     CDrawObjVectorText glyph;
     glyph.SetTextOem(std::string(1, static_cast<char>(code)));
     glyph.SetX1(at.x);
@@ -70,12 +86,16 @@ void DrawGlyph(CPaper& paper, IDrawContext& dc, int code, PointF at) {
     glyph.SetRelSize1(kGlyphSize);
     glyph.SetRelSize2(kGlyphSize);
     glyph.SetFont(0, "");
-    glyph.Draw(paper, &dc, nullptr);
+    std::optional<CVectorTextRenderer::Layout>& layout = kept.glyphs[code];
+    if (!layout) {
+        layout = glyph.LayOut(paper);
+    }
+    glyph.DrawLaidOut(paper, dc, *layout);
 }
 
 }  // namespace
 
-void CPaper::PaintBackground(IDrawContext& dc) {
+void CPaper::PaintBackground(IDrawContext& dc, const std::function<void(IDrawContext&)>& table) {
     if (dc.IsPrinter()) {
         return;
     }
@@ -90,7 +110,11 @@ void CPaper::PaintBackground(IDrawContext& dc) {
         PaintCrossGrid(dc);
     }
     if (showTable_ != 0) {
-        PaintTable(dc);
+        if (table) {
+            table(dc);
+        } else {
+            PaintTable(dc);
+        }
     }
     PaintHelpLines(dc);
     dc.SetRasterOp(previousOp);
@@ -127,7 +151,12 @@ void CPaper::PaintCrossGrid(IDrawContext& dc) const {
     }
 }
 
-void CPaper::PaintTable(IDrawContext& dc) {
+void CPaper::PaintTable(IDrawContext& dc, TableGlyphLayouts* kept) {
+    std::unique_ptr<TableGlyphLayouts> own;
+    if (kept == nullptr) {
+        own = std::make_unique<TableGlyphLayouts>();
+        kept = own.get();
+    }
     for (float x = kTableLeft; x <= kTableRight; x += kCell) {
         DrawSegment(dc, *this, {x, 0}, {x, kTableTop});
     }
@@ -150,7 +179,7 @@ void CPaper::PaintTable(IDrawContext& dc) {
                   SurvivesCodePages(code) ? kBlue : kRed);
         if (font_ != nullptr && font_->Table() != nullptr &&
             font_->Table()->Entry(code).HasCommands()) {
-            DrawGlyph(*this, dc, code, {left + kGlyphLeft, bottom + kGlyphBottom});
+            DrawGlyph(*this, dc, code, {left + kGlyphLeft, bottom + kGlyphBottom}, *kept);
         }
     }
 }

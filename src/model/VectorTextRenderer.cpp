@@ -37,9 +37,21 @@ RectF CVectorTextRenderer::Render(const VectorTextParams& text, const VectorText
     ForEachLine([this](std::string_view line) { LayoutVectorLine(line); });
     const bool visible = !(cull_ && paper_.IsOutside(bounds_));
     if (dc_ != nullptr && HasGlyphs() && !IsOverLimit() && visible) {
-        DrawStrokes(ink);
+        DrawStrokes(ink, points_, strokes_);
     }
     return bounds_;
+}
+
+CVectorTextRenderer::Layout CVectorTextRenderer::LayOut(const VectorTextParams& text) {
+    Start(text);
+    ForEachLine([this](std::string_view line) { LayoutVectorLine(line); });
+    return {points_, strokes_, bounds_, HasGlyphs() && !IsOverLimit()};
+}
+
+void CVectorTextRenderer::Draw(const Layout& layout, const VectorTextInk& ink) {
+    if (dc_ != nullptr && layout.drawable && !(cull_ && paper_.IsOutside(layout.bounds))) {
+        DrawStrokes(ink, layout.points, layout.strokes);
+    }
 }
 
 void CVectorTextRenderer::Start(const VectorTextParams& text) {
@@ -213,24 +225,26 @@ bool CVectorTextRenderer::IsOverLimit() const {
     return pointCount_ > kMaxPoints || strokeCount_ > kMaxPolylines;
 }
 
-void CVectorTextRenderer::DrawStrokes(const VectorTextInk& ink) {
+void CVectorTextRenderer::DrawStrokes(const VectorTextInk& ink, const std::vector<PointF>& points,
+                                      const std::vector<Stroke>& strokes) {
     // Text has no dash pattern of its own: styled strokes are solid with round ends.
     const Pen pen = ink.styled ? MakeStyledPen(paper_, 0, ink.width, ink.color) : ink.pen;
     const Pen previousPen = dc_->SelectPen(pen);
     const RasterOp previousOp = dc_->SetRasterOp(RasterOp::CopyPen);
     std::vector<DevicePoint> device;
-    for (const Stroke& stroke : strokes_) {
-        DrawStroke(stroke, pen, ink.styled, device);
+    for (const Stroke& stroke : strokes) {
+        DrawStroke(stroke, points, pen, ink.styled, device);
     }
     dc_->SetRasterOp(previousOp);
     dc_->SelectPen(previousPen);
 }
 
-void CVectorTextRenderer::DrawStroke(const Stroke& stroke, const Pen& pen, bool styled,
+void CVectorTextRenderer::DrawStroke(const Stroke& stroke, const std::vector<PointF>& points,
+                                     const Pen& pen, bool styled,
                                      std::vector<DevicePoint>& device) {
     device.clear();
     for (std::size_t i = 0; i < stroke.count; ++i) {
-        device.push_back(paper_.WorldToDevice(points_[stroke.first + i]));
+        device.push_back(paper_.WorldToDevice(points[stroke.first + i]));
     }
     if (stroke.point && !device.empty()) {
         if (styled) {

@@ -73,13 +73,24 @@ public:
     // The bounding rectangle of the text in drawing units.
     RectF Render(const VectorTextParams& text, const VectorTextInk& ink);
 
-private:
     struct Stroke {
         std::size_t first = 0;
         std::size_t count = 0;
         bool point = false;
     };
+    // A vector-font text laid out in drawing units, to be drawn as often as needed while the
+    // paper's font stays as it was.
+    struct Layout {
+        std::vector<PointF> points;
+        std::vector<Stroke> strokes;
+        RectF bounds;
+        bool drawable = false;
+    };
+    Layout LayOut(const VectorTextParams& text);
+    // Draws what Render would have drawn for the text laid out.
+    void Draw(const Layout& layout, const VectorTextInk& ink);
 
+private:
     void Start(const VectorTextParams& text);
     // Calls `layoutLine` for every non-empty line with baseline_ set to that line's baseline.
     template <class LineFn>
@@ -97,9 +108,10 @@ private:
     void BeginStroke(bool point);
     void AddPoint(double x, double y);
     bool IsOverLimit() const;
-    void DrawStrokes(const VectorTextInk& ink);
-    void DrawStroke(const Stroke& stroke, const Pen& pen, bool styled,
-                    std::vector<DevicePoint>& device);
+    void DrawStrokes(const VectorTextInk& ink, const std::vector<PointF>& points,
+                     const std::vector<Stroke>& strokes);
+    void DrawStroke(const Stroke& stroke, const std::vector<PointF>& points, const Pen& pen,
+                    bool styled, std::vector<DevicePoint>& device);
 
     // --- system font ---
     RectF RenderSystemText(const VectorTextInk& ink);

@@ -1,5 +1,6 @@
 #include "view/BackgroundLayer.h"
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <string_view>
@@ -9,8 +10,10 @@
 #include "model/CharacterTable.h"
 #include "model/DrawObj.h"
 #include "model/Paper.h"
+#include "model/TableGlyphLayouts.h"
 #include "platform/DrawSurface.h"
 #include "platform/ViewHost.h"
+#include "view/DrawRecording.h"
 
 namespace korvo {
 
@@ -48,6 +51,12 @@ CBackgroundLayer::CBackgroundLayer(IViewHost& host) : host_(host) {}
 
 CBackgroundLayer::~CBackgroundLayer() = default;
 
+void CBackgroundLayer::Invalidate() {
+    valid_ = false;
+    tables_.clear();
+    glyphs_.reset();
+}
+
 CBackgroundLayer::Fingerprint CBackgroundLayer::FingerprintOf(const CPaper& paper,
                                                               DevicePoint client) {
     Fingerprint f;
@@ -72,9 +81,45 @@ CBackgroundLayer::Fingerprint CBackgroundLayer::FingerprintOf(const CPaper& pape
     return f;
 }
 
-void CBackgroundLayer::Draw(IDrawContext& dc, const DeviceRect& area, CPaper& paper) {
+CBackgroundLayer::Fingerprint CBackgroundLayer::TableKeyOf(Fingerprint f) {
+    f.grid = {};
+    f.gridOrigin = {};
+    f.crossGrid = {};
+    f.helpLines = {};
+    f.helpLinesShown = {};
+    f.showGrid = false;
+    f.background = 0;
+    return f;
+}
+
+void CBackgroundLayer::Draw(IDrawContext& dc, const DeviceRect& area, CPaper& paper,
+                            const Fingerprint& now) {
     dc.FillRect(area, paper.BackgroundBrush().color);
-    paper.PaintBackground(dc);
+    paper.PaintBackground(dc, [&](IDrawContext& tableDc) { PaintTable(tableDc, paper, now); });
+}
+
+void CBackgroundLayer::PaintTable(IDrawContext& dc, CPaper& paper, const Fingerprint& now) {
+    static constexpr std::size_t kKeptTables = 4;
+    const Fingerprint key = TableKeyOf(now);
+    const auto found = std::find_if(tables_.begin(), tables_.end(),
+                                    [&key](const TableRecording& t) { return t.key == key; });
+    if (found == tables_.end()) {
+        auto calls = std::make_unique<CDrawRecording>(
+            dc, Pen{PenStyle::Solid, CPaper::kSheetLineColor}, RasterOp::CopyPen);
+        // A new mapping of the same font lays out no glyph again.
+        if (!glyphs_ || glyphsFor_.font != now.font || glyphsFor_.fontContent != now.fontContent) {
+            glyphs_ = std::make_unique<TableGlyphLayouts>();
+            glyphsFor_ = now;
+        }
+        paper.PaintTable(*calls, glyphs_.get());
+        if (tables_.size() == kKeptTables) {
+            tables_.pop_back();
+        }
+        tables_.insert(tables_.begin(), TableRecording{key, std::move(calls)});
+    } else if (found != tables_.begin()) {
+        std::rotate(tables_.begin(), found, found + 1);
+    }
+    tables_.front().calls->Replay(dc);
 }
 
 void CBackgroundLayer::PaintInto(IDrawSurface& target, const DeviceRect& area, CPaper& paper) {
@@ -86,7 +131,7 @@ void CBackgroundLayer::PaintInto(IDrawSurface& target, const DeviceRect& area, C
         }
         valid_ = false;
         if (surface_ && surface_->Width() == client.x && surface_->Height() == client.y) {
-            Draw(surface_->Context(), DeviceRect{0, 0, client.x, client.y}, paper);
+            Draw(surface_->Context(), DeviceRect{0, 0, client.x, client.y}, paper, now);
             ++renders_;
             drawnFor_ = now;
             valid_ = true;
@@ -98,7 +143,7 @@ void CBackgroundLayer::PaintInto(IDrawSurface& target, const DeviceRect& area, C
     // No layer to copy from: draw straight onto the target, keeping to the area.
     IDrawContext& dc = target.Context();
     const auto previousClip = dc.SetClipRect(area);
-    Draw(dc, area, paper);
+    Draw(dc, area, paper, now);
     ++renders_;
     dc.SetClipRect(previousClip);
 }

@@ -3,13 +3,16 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "geometry/PlaneGeometry.h"
 #include "platform/DrawContext.h"
 
 namespace korvo {
 
+class CDrawRecording;
 class CPaper;
+struct TableGlyphLayouts;
 class IDrawSurface;
 class IViewHost;
 
@@ -28,7 +31,7 @@ public:
     // layer surface (the host could not make one) it draws directly, clipped to `area`.
     void PaintInto(IDrawSurface& target, const DeviceRect& area, CPaper& paper);
     // Forgets the layer; the next paint draws it anew.
-    void Invalidate() { valid_ = false; }
+    void Invalidate();
     // How often the background was drawn (not copied) so far.
     int Renders() const { return renders_; }
 
@@ -53,10 +56,25 @@ private:
         friend bool operator==(const Fingerprint&, const Fingerprint&) = default;
     };
 
+    // A character table as drawn for one mapping of one font.
+    struct TableRecording {
+        Fingerprint key;
+        std::unique_ptr<CDrawRecording> calls;
+    };
+
     static Fingerprint FingerprintOf(const CPaper& paper, DevicePoint client);
-    static void Draw(IDrawContext& dc, const DeviceRect& area, CPaper& paper);
+    // What of a fingerprint the character table depends on.
+    static Fingerprint TableKeyOf(Fingerprint f);
+    void Draw(IDrawContext& dc, const DeviceRect& area, CPaper& paper, const Fingerprint& now);
+    void PaintTable(IDrawContext& dc, CPaper& paper, const Fingerprint& now);
 
     IViewHost& host_;
+    // The tables of the last few mappings, newest first: a wheel notch in and one back out, or a
+    // new grid, draws the table again from the calls it made last time.
+    std::vector<TableRecording> tables_;
+    // The glyphs of the table laid out for the font of `glyphsFor_` (its font and content).
+    std::unique_ptr<TableGlyphLayouts> glyphs_;
+    Fingerprint glyphsFor_;
     std::unique_ptr<IDrawSurface> surface_;
     Fingerprint drawnFor_;
     bool valid_ = false;

@@ -94,6 +94,7 @@ TEST(RecoveryFile, DamagedInputIsRefusedWithItsPlace) {
         {"empty", {}, 0, "not a recovery file"},
         {"wrong magic", with([](auto& b) { b[0] = 'k'; }, true), 0, "not a recovery file"},
         {"wrong version", with([](auto& b) { b[8] = 2; }, true), 8, "another version"},
+        {"older version", with([](auto& b) { b[8] = 0; }, true), 8, "another version"},
         {"path past the end", with([&](auto& b) { PutU32(b, kPathLength, 5000); }, true),
          kPathLength, "past the end"},
         {"path implausible", with([&](auto& b) { PutU32(b, kPathLength, 0x7FFFFFFF); }, true),

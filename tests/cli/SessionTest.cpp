@@ -553,6 +553,18 @@ TEST(Session, ToolsReachTheDrawingThroughTheirCommands) {
         {"mirror",
          kSelectedLine + "command 41090\nclick 0 20\nclick 50 20\n",
          {DrawnLine(10, 30, 30, 30, 1)}},
+        // Undo while the button is still down keeps the press as a step of its own: Redo
+        // brings back the line and then the point.
+        {"undo during a press",
+         std::string(kWholeSheet) + "command 41040\nclick 10 10\nclick 30 10\nrclick 0 0\n"
+                                    "command 41239\ndown 60 60\nkey z ctrl\nup 60 60\n"
+                                    "key y ctrl\nkey y ctrl\n",
+         {DrawnLine(10, 10, 30, 10), point}},
+        // Pixel column 2490 and row 1410 lie just past the view: neither press reaches the tool.
+        {"presses one pixel past the view",
+         std::string(kWholeSheet) +
+             "command 41040\nclick 10 10\nclick 621.25 10\nclick 10 -1.25\nrclick 0 0\n",
+         {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -160,9 +160,12 @@ TEST(ViewMappingTest, ScrollingFollowsTheTableOfCodesAndStopsAtTheEnds) {
         int startPos;
         int wantPos;
         PointF wantOrigin;
+        PointF at = {100.0f, 150.0f};  // where the window starts
     };
     // Zoomed to a 100 x 50 window at (100, 150) of the 620 x 350 area: ranges 0..520 and 0..300.
     const PointF origin{100.0f, 150.0f};
+    // The thumb where the view put it: the vertical one runs from the top of the sheet.
+    constexpr int kAsShown = -1;
     const Case cases[] = {
         {ScrollBar::Horizontal, kSbLineDown, 0, 100, 106, {106.2f, 150.0f}},
         {ScrollBar::Horizontal, kSbLineUp, 0, 100, 94, {93.8f, 150.0f}},
@@ -179,14 +182,18 @@ TEST(ViewMappingTest, ScrollingFollowsTheTableOfCodesAndStopsAtTheEnds) {
         {ScrollBar::Vertical, kSbTop, 0, 150, 0, {100.0f, 300.0f}},
         {ScrollBar::Vertical, kSbBottom, 0, 150, 300, {100.0f, 0.0f}},
         {ScrollBar::Vertical, kSbLineDown, 0, 300, 300, origin},
+        {ScrollBar::Vertical, kSbLineDown, 0, kAsShown, 300, {100.0f, 0.0f}, {100.0f, 0.0f}},
+        {ScrollBar::Vertical, kSbLineUp, 0, kAsShown, 0, {100.0f, 300.0f}, {100.0f, 300.0f}},
     };
     for (const Case& c : cases) {
         ViewHarness h;
-        h.View().ZoomToRect(origin, {origin.x + 100.0f, origin.y + 50.0f});
+        h.View().ZoomToRect(c.at, {c.at.x + 100.0f, c.at.y + 50.0f});
         h.Pump();
         EXPECT_EQ(h.host.Scroll(ScrollBar::Horizontal).maximum, 520);
         EXPECT_EQ(h.host.Scroll(ScrollBar::Vertical).maximum, 300);
-        h.host.SetScrollPos(c.bar, c.startPos);
+        if (c.startPos != kAsShown) {
+            h.host.SetScrollPos(c.bar, c.startPos);
+        }
         if (c.bar == ScrollBar::Horizontal) {
             h.View().OnHScroll(c.code, c.thumb);
         } else {
