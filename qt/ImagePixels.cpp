@@ -16,13 +16,17 @@ bool IsPlain32Bit(QImage::Format format) {
 
 }  // namespace
 
-QImage* DirectlyWritableImage(QPainter& painter) {
+QImage* WritableImageDevice(QPainter& painter) {
     auto* image = dynamic_cast<QImage*>(painter.device());
-    if (image == nullptr || !IsPlain32Bit(image->format()) || image->devicePixelRatio() != 1.0 ||
-        painter.deviceTransform().type() != QTransform::TxNone) {
+    if (image == nullptr || !IsPlain32Bit(image->format()) || image->devicePixelRatio() != 1.0) {
         return nullptr;
     }
     return image;
+}
+
+QImage* DirectlyWritableImage(QPainter& painter) {
+    return painter.deviceTransform().type() == QTransform::TxNone ? WritableImageDevice(painter)
+                                                                  : nullptr;
 }
 
 PixelOp PixelOpFor(QRgb color, RasterOp op) {

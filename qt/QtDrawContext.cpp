@@ -123,7 +123,8 @@ CQtDrawContext::CQtDrawContext(QPainter& painter, bool isPrinter)
     : painter_(painter),
       isPrinter_(isPrinter),
       pixelExact_(IsRaster(painter)),
-      rasterOps_(HasFeature(painter, QPaintEngine::RasterOpModes)) {
+      rasterOps_(HasFeature(painter, QPaintEngine::RasterOpModes)),
+      deviceBounds_{0, 0, painter.device()->width(), painter.device()->height()} {
     painter_.save();
     // CAD pixels must be crisp; only text keeps its smoothing.
     painter_.setRenderHint(QPainter::Antialiasing, false);
@@ -131,6 +132,7 @@ CQtDrawContext::CQtDrawContext(QPainter& painter, bool isPrinter)
     painter_.setBackgroundMode(Qt::OpaqueMode);
     painter_.setClipping(false);
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    image_ = rasterOps_ ? WritableImageDevice(painter_) : nullptr;
 }
 
 CQtDrawContext::~CQtDrawContext() {
@@ -183,6 +185,7 @@ void CQtDrawContext::LineTo(DevicePoint p) {
     const std::array<DevicePoint, 2> segment{current_, p};
     if (DrawsPixels()) {
         DrawCosmeticPath(segment, false);
+        CapEnd(segment);
     } else {
         StrokePath(segment, false);
     }
@@ -196,6 +199,7 @@ void CQtDrawContext::Polyline(std::span<const DevicePoint> points) {
     MoveTo(points.front());
     if (DrawsPixels()) {
         DrawCosmeticPath(points, false);
+        CapEnd(points);
     } else {
         StrokePath(points, false);
     }
@@ -355,13 +359,14 @@ QBrush CQtDrawContext::FillBrush() const {
 }
 
 DeviceRect CQtDrawContext::TraceBounds() const {
-    const QPaintDevice* device = painter_.device();
-    const DeviceRect whole{0, 0, device->width(), device->height()};
-    return clip_ ? Intersect(whole, *clip_) : whole;
+    return clip_ ? Intersect(deviceBounds_, *clip_) : deviceBounds_;
 }
 
+// The image and its format stay while the painter is active; only the transform may have moved
+// (a caller turning the painter while the context is alive).
 QImage* CQtDrawContext::DirectImage() const {
-    return rasterOps_ ? DirectlyWritableImage(painter_) : nullptr;
+    return image_ != nullptr && painter_.deviceTransform().type() == QTransform::TxNone ? image_
+                                                                                        : nullptr;
 }
 
 // On images the context writes itself the lines go straight into the pixels; elsewhere they are
@@ -381,6 +386,24 @@ void CQtDrawContext::DrawCosmeticPath(std::span<const DevicePoint> points, bool 
     } else {
         dashes_ = WritePath(*image, points, closed, ink);
     }
+}
+
+// A line leaves out the pixel of its end point; a round end covers it, and a stroke of no length
+// with round ends leaves that one pixel as a dot.
+void CQtDrawContext::CapEnd(std::span<const DevicePoint> points) {
+    if (!pen_.geometric || pen_.cap != PenCap::Round || points.size() < 2 ||
+        !Contains(TraceBounds(), points.back())) {
+        return;
+    }
+    const DevicePoint end = points.back();
+    if (QImage* image = DirectImage(); image != nullptr) {
+        const PixelOp op = PixelOpFor(ToQRgb(pen_.color), rasterOp_);
+        QRgb& pixel = reinterpret_cast<QRgb*>(image->scanLine(end.y))[end.x];
+        pixel = op.Apply(pixel);
+        return;
+    }
+    onPixels_.assign(1, QPoint(end.x, end.y));
+    PaintPixels(onPixels_, ToQRgb(pen_.color), rasterOp_);
 }
 
 // Returns the pattern as it stands after the path.

@@ -23,7 +23,9 @@ namespace korvo {
 // On raster devices cosmetic pens are drawn pixel by pixel with the context's own line walk,
 // so the "last pixel not set" rule and xor rubber bands are exact (on 32-bit images the pixels
 // are walked straight into the image's scanlines, which is faster than Qt's own line drawing).
-// Geometric pens, and everything on vector devices, go through Qt's stroker. Raster operations need
+// So are solid geometric pens no wider than a pixel (styled drawing at ordinary zooms): they draw
+// the same one-pixel lines, a round end adding the pixel of the end point. Wider geometric pens,
+// and everything on vector devices, go through Qt's stroker. Raster operations need
 // a raster device; elsewhere everything is drawn as plain copies.
 //
 // A fresh context behaves like a fresh device context of the classic desktop: black cosmetic
@@ -59,7 +61,11 @@ public:
     DevicePoint TextExtent(std::string_view text, const TextFont& font) override;
 
 private:
-    bool DrawsPixels() const { return pixelExact_ && !pen_.geometric; }
+    bool DrawsPixels() const { return pixelExact_ && (!pen_.geometric || IsThinGeometric(pen_)); }
+    static bool IsThinGeometric(const Pen& pen) {
+        return pen.geometric && pen.width <= 1 && pen.style == PenStyle::Solid;
+    }
+    void CapEnd(std::span<const DevicePoint> points);
     QPainter::CompositionMode ModeFor(RasterOp op) const;
     QPen StrokePen() const;
     QBrush FillBrush() const;
@@ -80,6 +86,8 @@ private:
     bool isPrinter_;
     bool pixelExact_;
     bool rasterOps_;
+    DeviceRect deviceBounds_;  // the paint device, which stays while the painter is active
+    QImage* image_ = nullptr;  // the device when the context may write its pixels itself
 
     Pen pen_;
     Brush brush_{BrushStyle::Solid, MakeColor(255, 255, 255), 0};

@@ -110,7 +110,15 @@ public:
     PointF GetWindowSize() const { return windowSize_; }
     bool IsPrintMode() const { return printMode_ != 0; }
 
-    DevicePoint WorldToDevice(PointF p) const;
+    // Inline: styled strokes convert a point for every quarter unit they run.
+    DevicePoint WorldToDevice(PointF p) const {
+        if (printMode_ != 0) {
+            return {ToDevice((p.x - printOrigin_.x) * printScale_ + printOffset_.x + 0.5),
+                    ToDevice(-(p.y - printOrigin_.y) * printScale_ + printOffset_.y + 0.5)};
+        }
+        return {ToDevice((p.x - windowOrigin_.x) * zoom_ + screenOffset_.x + 0.5),
+                ToDevice(-(p.y - windowOrigin_.y) * zoom_ + screenOffset_.y + 0.5)};
+    }
     PointF DeviceToWorld(DevicePoint p) const;
     DeviceRect WorldRectToDevice(const RectF& r) const;
     RectF DeviceRectToWorld(const DeviceRect& r) const;
@@ -167,6 +175,15 @@ private:
     void PaintHelpLines(IDrawContext& dc) const;
     void DropTransientNodes();
     void UpdateVisibleWindow();
+
+    // Device coordinates are ints; a drawing far outside the view must not overflow them.
+    static int ToDevice(double v) {
+        constexpr double kLimit = 1.0e9;
+        if (!(v > -kLimit)) {
+            return static_cast<int>(-kLimit);
+        }
+        return static_cast<int>(v < kLimit ? v : kLimit);
+    }
 
     std::unique_ptr<CDataCollection> collection_;
     std::array<float, kHelpLineCount> helpLines_{60, 100, 140, 180, 140, 40, 0};

@@ -61,28 +61,19 @@ Pen MakeStyledPen(const CPaper& paper, std::uint16_t style, std::uint16_t width,
 
 CDashRun::CDashRun(IDrawContext& dc, std::uint16_t style) : dc_(dc), pattern_(DashPattern(style)) {}
 
-void CDashRun::Step(DevicePoint p) {
-    if (pattern_.empty()) {
-        run_.push_back(p);
-        return;
-    }
-    if (pattern_[index_] != 0) {
-        run_.push_back(p);
-    } else if (index_ > 0 && pattern_[index_ - 1] != 0) {
-        Flush();
-    }
-    index_ = (index_ + 1) % pattern_.size();
-}
-
 void CDashRun::Finish() {
     Flush();
 }
 
 void CDashRun::Flush() {
+    if (run_.size() == 1 && repeated_) {
+        run_.push_back(run_.front());
+    }
     if (!run_.empty()) {
         dc_.Polyline(run_);
         run_.clear();
     }
+    repeated_ = false;
 }
 
 void DrawStyledLine(const CPaper& paper, IDrawContext& dc, PointF from, PointF to,
@@ -101,9 +92,11 @@ void DrawStyledLine(const CPaper& paper, IDrawContext& dc, PointF from, PointF t
         // is bounded so a wildly long line cannot stall the view.
         const double steps = std::min(std::ceil(length / kDashStep), 4.0e6);
         for (double i = 0; i < steps; ++i) {
-            const double s = i * kDashStep;
-            run.Step(paper.WorldToDevice(
-                {static_cast<float>(from.x + s * ux), static_cast<float>(from.y + s * uy)}));
+            run.StepWith([&] {
+                const double s = i * kDashStep;
+                return paper.WorldToDevice(
+                    {static_cast<float>(from.x + s * ux), static_cast<float>(from.y + s * uy)});
+            });
         }
         run.Finish();
     }

@@ -33,19 +33,46 @@ Pen MakeStyledPen(const CPaper& paper, std::uint16_t style, std::uint16_t width,
 
 // Feeds one point per dash step and draws each run of "on" steps as one polyline. The pattern
 // starts afresh for every element and a step still open at the end is not drawn.
+//
+// A step repeating the point before it adds nothing to the polyline and is left out (at ordinary
+// zooms a step is less than a pixel), but a run that never leaves its point keeps two, so a
+// round pen still leaves its dot.
 class CDashRun {
 public:
     CDashRun(IDrawContext& dc, std::uint16_t style);
-    void Step(DevicePoint p);
+    void Step(DevicePoint p) {
+        StepWith([p] { return p; });
+    }
+    // Like Step, but `pointAt()` is asked for the point only when the step is drawn: gaps are a
+    // quarter to a half of every pattern.
+    template <typename PointAt>
+    void StepWith(PointAt pointAt) {
+        if (pattern_.empty() || pattern_[index_] != 0) {
+            Add(pointAt());
+        } else if (index_ > 0 && pattern_[index_ - 1] != 0) {
+            Flush();
+        }
+        if (!pattern_.empty() && ++index_ == pattern_.size()) {
+            index_ = 0;
+        }
+    }
     void Finish();
 
 private:
+    void Add(DevicePoint p) {
+        if (run_.empty() || run_.back() != p) {
+            run_.push_back(p);
+        } else {
+            repeated_ = true;
+        }
+    }
     void Flush();
 
     IDrawContext& dc_;
     std::span<const std::uint8_t> pattern_;
     std::size_t index_ = 0;
     std::vector<DevicePoint> run_;
+    bool repeated_ = false;  // a point of the current run came more than once in a row
 };
 
 // The styled stroke of a straight segment (lines, and polygon edges when printing).
