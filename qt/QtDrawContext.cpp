@@ -411,6 +411,11 @@ CDashPattern CQtDrawContext::WritePath(QImage& image, std::span<const DevicePoin
                                        bool closed, const LineInk& ink) const {
     CImageLineWriter lines(image, TraceBounds(), ink);
     CDashPattern dashes = dashes_;
+    if (dashes.IsSolid()) {
+        ForEachSegment(points, closed,
+                       [&](DevicePoint from, DevicePoint to) { lines.Line(from, to, dashes); });
+        return dashes;
+    }
     ForEachSegment(points, closed, [&](DevicePoint from, DevicePoint to) {
         dashes.Advance(lines.Line(from, to, dashes));
     });

@@ -90,14 +90,13 @@ void DrawStyledLine(const CPaper& paper, IDrawContext& dc, PointF from, PointF t
         CDashRun run(dc, style);
         // Counting steps rather than summing 0.25s keeps long lines free of drift; the step count
         // is bounded so a wildly long line cannot stall the view.
-        const double steps = std::min(std::ceil(length / kDashStep), 4.0e6);
-        for (double i = 0; i < steps; ++i) {
-            run.StepWith([&] {
-                const double s = i * kDashStep;
-                return paper.WorldToDevice(
-                    {static_cast<float>(from.x + s * ux), static_cast<float>(from.y + s * uy)});
-            });
-        }
+        const double bounded = std::min(std::ceil(length / kDashStep), 4.0e6);
+        const std::int64_t steps = bounded > 0.0 ? static_cast<std::int64_t>(bounded) : 0;
+        run.Steps(steps, [&](std::int64_t i) {
+            const double s = static_cast<double>(i) * kDashStep;
+            return paper.WorldToDevice(
+                {static_cast<float>(from.x + s * ux), static_cast<float>(from.y + s * uy)});
+        });
         run.Finish();
     }
     dc.SelectPen(previous);

@@ -41,20 +41,26 @@ class CDashRun {
 public:
     CDashRun(IDrawContext& dc, std::uint16_t style);
     void Step(DevicePoint p) {
-        StepWith([p] { return p; });
+        Steps(1, [p](std::int64_t) { return p; });
     }
-    // Like Step, but `pointAt()` is asked for the point only when the step is drawn: gaps are a
-    // quarter to a half of every pattern.
+    // `count` steps, the point of step i being `pointAt(i)`, asked for only where the step is
+    // drawn: gaps are a quarter to a half of every pattern. The pattern position is kept in a
+    // local so a long stroke's loop runs in registers.
     template <typename PointAt>
-    void StepWith(PointAt pointAt) {
-        if (pattern_.empty() || pattern_[index_] != 0) {
-            Add(pointAt());
-        } else if (index_ > 0 && pattern_[index_ - 1] != 0) {
-            Flush();
+    void Steps(std::int64_t count, PointAt pointAt) {
+        const std::span<const std::uint8_t> pattern = pattern_;
+        std::size_t index = index_;
+        for (std::int64_t i = 0; i < count; ++i) {
+            if (pattern.empty() || pattern[index] != 0) {
+                Add(pointAt(i));
+            } else if (index > 0 && pattern[index - 1] != 0) {
+                Flush();
+            }
+            if (!pattern.empty() && ++index == pattern.size()) {
+                index = 0;
+            }
         }
-        if (!pattern_.empty() && ++index_ == pattern_.size()) {
-            index_ = 0;
-        }
+        index_ = index;
     }
     void Finish();
 
