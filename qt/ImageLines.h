@@ -30,6 +30,10 @@ class CImageLineWriter {
 public:
     // `bounds` must lie inside the image; the image must be one DirectlyWritableImage accepts.
     CImageLineWriter(QImage& image, const DeviceRect& bounds, const LineInk& ink);
+    // The same on the image's scanlines, `stride` pixels apart, for callers that keep them.
+    CImageLineWriter(QRgb* bits, std::ptrdiff_t stride, const DeviceRect& bounds,
+                     const LineInk& ink)
+        : bits_(bits), stride_(stride), bounds_(bounds), ink_(ink) {}
 
     // Like TraceLine, leaves out the pixel of `to`, and of a line running far off the bounds only
     // the part inside costs anything. The pattern is taken as standing at the start of the

@@ -133,6 +133,10 @@ CQtDrawContext::CQtDrawContext(QPainter& painter, bool isPrinter)
     painter_.setClipping(false);
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
     image_ = rasterOps_ ? WritableImageDevice(painter_) : nullptr;
+    if (image_ != nullptr) {
+        bits_ = reinterpret_cast<QRgb*>(image_->bits());
+        stride_ = image_->bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    }
 }
 
 CQtDrawContext::~CQtDrawContext() {
@@ -143,6 +147,7 @@ Pen CQtDrawContext::SelectPen(const Pen& pen) {
     const Pen previous = pen_;
     pen_ = pen;
     dashes_ = CDashPattern(pen.style);
+    inkStale_ = true;
     return previous;
 }
 
@@ -155,12 +160,14 @@ Brush CQtDrawContext::SelectBrush(const Brush& brush) {
 RasterOp CQtDrawContext::SetRasterOp(RasterOp op) {
     const RasterOp previous = rasterOp_;
     rasterOp_ = op;
+    inkStale_ = true;
     return previous;
 }
 
 bool CQtDrawContext::SetTransparentBackground(bool transparent) {
     const bool previous = transparent_;
     transparent_ = transparent;
+    inkStale_ = true;
     painter_.setBackgroundMode(transparent ? Qt::TransparentMode : Qt::OpaqueMode);
     return previous;
 }
@@ -372,19 +379,22 @@ QImage* CQtDrawContext::DirectImage() const {
 // On images the context writes itself the lines go straight into the pixels; elsewhere they are
 // traced and then painted.
 void CQtDrawContext::DrawCosmeticPath(std::span<const DevicePoint> points, bool closed) {
-    QImage* image = DirectImage();
-    if (image == nullptr) {
+    if (DirectImage() == nullptr) {
         TracePath(points, closed);
         PaintTracedPixels();
         return;
     }
-    const LineInk ink{PixelOpFor(ToQRgb(pen_.color), rasterOp_),
-                      transparent_ ? kUntouched : PixelOpFor(kBackground, rasterOp_)};
-    if (GapsMustFollow(points, closed, dashes_, ink)) {
-        WritePath(*image, points, closed, {ink.pen, kUntouched});
-        dashes_ = WritePath(*image, points, closed, {kUntouched, ink.gap});
+    // Styled strokes draw a path per dash, with the same pen each time.
+    if (inkStale_) {
+        ink_ = {PixelOpFor(ToQRgb(pen_.color), rasterOp_),
+                transparent_ ? kUntouched : PixelOpFor(kBackground, rasterOp_)};
+        inkStale_ = false;
+    }
+    if (GapsMustFollow(points, closed, dashes_, ink_)) {
+        WritePath(points, closed, {ink_.pen, kUntouched});
+        dashes_ = WritePath(points, closed, {kUntouched, ink_.gap});
     } else {
-        dashes_ = WritePath(*image, points, closed, ink);
+        dashes_ = WritePath(points, closed, ink_);
     }
 }
 
@@ -396,10 +406,9 @@ void CQtDrawContext::CapEnd(std::span<const DevicePoint> points) {
         return;
     }
     const DevicePoint end = points.back();
-    if (QImage* image = DirectImage(); image != nullptr) {
-        const PixelOp op = PixelOpFor(ToQRgb(pen_.color), rasterOp_);
-        QRgb& pixel = reinterpret_cast<QRgb*>(image->scanLine(end.y))[end.x];
-        pixel = op.Apply(pixel);
+    if (DirectImage() != nullptr) {
+        QRgb& pixel = bits_[end.y * stride_ + end.x];
+        pixel = PixelOpFor(ToQRgb(pen_.color), rasterOp_).Apply(pixel);
         return;
     }
     onPixels_.assign(1, QPoint(end.x, end.y));
@@ -407,9 +416,9 @@ void CQtDrawContext::CapEnd(std::span<const DevicePoint> points) {
 }
 
 // Returns the pattern as it stands after the path.
-CDashPattern CQtDrawContext::WritePath(QImage& image, std::span<const DevicePoint> points,
-                                       bool closed, const LineInk& ink) const {
-    CImageLineWriter lines(image, TraceBounds(), ink);
+CDashPattern CQtDrawContext::WritePath(std::span<const DevicePoint> points, bool closed,
+                                       const LineInk& ink) const {
+    CImageLineWriter lines(bits_, stride_, TraceBounds(), ink);
     CDashPattern dashes = dashes_;
     if (dashes.IsSolid()) {
         ForEachSegment(points, closed,

@@ -73,7 +73,7 @@ private:
     QImage* DirectImage() const;
 
     void DrawCosmeticPath(std::span<const DevicePoint> points, bool closed);
-    CDashPattern WritePath(QImage& image, std::span<const DevicePoint> points, bool closed,
+    CDashPattern WritePath(std::span<const DevicePoint> points, bool closed,
                            const LineInk& ink) const;
     void TraceSegment(DevicePoint from, DevicePoint to);
     void TracePath(std::span<const DevicePoint> points, bool closed);
@@ -88,6 +88,9 @@ private:
     bool rasterOps_;
     DeviceRect deviceBounds_;  // the paint device, which stays while the painter is active
     QImage* image_ = nullptr;  // the device when the context may write its pixels itself
+    // Its scanlines: the painter has the image to itself while it is active.
+    QRgb* bits_ = nullptr;
+    std::ptrdiff_t stride_ = 0;
 
     Pen pen_;
     Brush brush_{BrushStyle::Solid, MakeColor(255, 255, 255), 0};
@@ -96,6 +99,8 @@ private:
     std::optional<DeviceRect> clip_;
     DevicePoint current_;
     CDashPattern dashes_;
+    LineInk ink_{kUntouched};  // what lines write under the current pen, mode and background
+    bool inkStale_ = true;
     CQtFontResolver fonts_;
 
     // Reused between calls so drawing does not allocate once the buffers have grown.

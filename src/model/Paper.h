@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -110,15 +111,28 @@ public:
     PointF GetWindowSize() const { return windowSize_; }
     bool IsPrintMode() const { return printMode_ != 0; }
 
-    // Inline: styled strokes convert a point for every quarter unit they run.
-    DevicePoint WorldToDevice(PointF p) const {
-        if (printMode_ != 0) {
-            return {ToDevice((p.x - printOrigin_.x) * printScale_ + printOffset_.x + 0.5),
-                    ToDevice(-(p.y - printOrigin_.y) * printScale_ + printOffset_.y + 0.5)};
-        }
-        return {ToDevice((p.x - windowOrigin_.x) * zoom_ + screenOffset_.x + 0.5),
-                ToDevice(-(p.y - windowOrigin_.y) * zoom_ + screenOffset_.y + 0.5)};
+    // Device coordinates are ints; a drawing far outside the view must not overflow them. Not a
+    // number counts as far out to the left.
+    static int ToDevice(double v) {
+        constexpr double kLimit = 1.0e9;
+        return static_cast<int>(std::min(std::max(-kLimit, v), kLimit));
     }
+    // The conversion of the current mode as a value, for loops converting many points (styled
+    // strokes convert one for every quarter unit they run).
+    struct DeviceMap {
+        PointF origin;
+        double scale = 1.0;
+        DevicePoint offset;
+        DevicePoint operator()(PointF p) const {
+            return {ToDevice((p.x - origin.x) * scale + offset.x + 0.5),
+                    ToDevice(-(p.y - origin.y) * scale + offset.y + 0.5)};
+        }
+    };
+    DeviceMap WorldToDeviceMap() const {
+        return printMode_ != 0 ? DeviceMap{printOrigin_, printScale_, printOffset_}
+                               : DeviceMap{windowOrigin_, zoom_, screenOffset_};
+    }
+    DevicePoint WorldToDevice(PointF p) const { return WorldToDeviceMap()(p); }
     PointF DeviceToWorld(DevicePoint p) const;
     DeviceRect WorldRectToDevice(const RectF& r) const;
     RectF DeviceRectToWorld(const DeviceRect& r) const;
@@ -175,15 +189,6 @@ private:
     void PaintHelpLines(IDrawContext& dc) const;
     void DropTransientNodes();
     void UpdateVisibleWindow();
-
-    // Device coordinates are ints; a drawing far outside the view must not overflow them.
-    static int ToDevice(double v) {
-        constexpr double kLimit = 1.0e9;
-        if (!(v > -kLimit)) {
-            return static_cast<int>(-kLimit);
-        }
-        return static_cast<int>(v < kLimit ? v : kLimit);
-    }
 
     std::unique_ptr<CDataCollection> collection_;
     std::array<float, kHelpLineCount> helpLines_{60, 100, 140, 180, 140, 40, 0};

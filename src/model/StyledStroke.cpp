@@ -92,9 +92,10 @@ void DrawStyledLine(const CPaper& paper, IDrawContext& dc, PointF from, PointF t
         // is bounded so a wildly long line cannot stall the view.
         const double bounded = std::min(std::ceil(length / kDashStep), 4.0e6);
         const std::int64_t steps = bounded > 0.0 ? static_cast<std::int64_t>(bounded) : 0;
+        const CPaper::DeviceMap toDevice = paper.WorldToDeviceMap();
         run.Steps(steps, [&](std::int64_t i) {
             const double s = static_cast<double>(i) * kDashStep;
-            return paper.WorldToDevice(
+            return toDevice(
                 {static_cast<float>(from.x + s * ux), static_cast<float>(from.y + s * uy)});
         });
         run.Finish();

@@ -49,16 +49,20 @@ public:
     template <typename PointAt>
     void Steps(std::int64_t count, PointAt pointAt) {
         const std::span<const std::uint8_t> pattern = pattern_;
+        if (pattern.empty()) {
+            for (std::int64_t i = 0; i < count; ++i) {
+                Add(pointAt(i));
+            }
+            return;
+        }
         std::size_t index = index_;
         for (std::int64_t i = 0; i < count; ++i) {
-            if (pattern.empty() || pattern[index] != 0) {
+            if (pattern[index] != 0) {
                 Add(pointAt(i));
             } else if (index > 0 && pattern[index - 1] != 0) {
                 Flush();
             }
-            if (!pattern.empty() && ++index == pattern.size()) {
-                index = 0;
-            }
+            index = index + 1 == pattern.size() ? 0 : index + 1;
         }
         index_ = index;
     }
