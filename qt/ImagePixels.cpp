@@ -16,17 +16,13 @@ bool IsPlain32Bit(QImage::Format format) {
 
 }  // namespace
 
-QImage* WritableImageDevice(QPainter& painter) {
+QImage* DirectlyWritableImage(QPainter& painter) {
     auto* image = dynamic_cast<QImage*>(painter.device());
-    if (image == nullptr || !IsPlain32Bit(image->format()) || image->devicePixelRatio() != 1.0) {
+    if (image == nullptr || !IsPlain32Bit(image->format()) || image->devicePixelRatio() != 1.0 ||
+        painter.deviceTransform().type() != QTransform::TxNone) {
         return nullptr;
     }
     return image;
-}
-
-QImage* DirectlyWritableImage(QPainter& painter) {
-    return painter.deviceTransform().type() == QTransform::TxNone ? WritableImageDevice(painter)
-                                                                  : nullptr;
 }
 
 PixelOp PixelOpFor(QRgb color, RasterOp op) {

@@ -13,8 +13,6 @@ namespace korvo {
 // The image a painter draws on, when single pixels may be written straight into it: a 32-bit
 // QImage without scaling or transformation. Otherwise nullptr.
 QImage* DirectlyWritableImage(QPainter& painter);
-// The same but for the transformation, which may change while the painter is active.
-QImage* WritableImageDevice(QPainter& painter);
 
 // What a raster operation makes of a pixel: (pixel & keep) ^ flip. Copying keeps nothing and
 // sets the pen; the bitwise operations keep everything and flip colour bits only, leaving the

@@ -132,7 +132,7 @@ CQtDrawContext::CQtDrawContext(QPainter& painter, bool isPrinter)
     painter_.setBackgroundMode(Qt::OpaqueMode);
     painter_.setClipping(false);
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    image_ = rasterOps_ ? WritableImageDevice(painter_) : nullptr;
+    image_ = rasterOps_ ? DirectlyWritableImage(painter_) : nullptr;
     if (image_ != nullptr) {
         bits_ = reinterpret_cast<QRgb*>(image_->bits());
         stride_ = image_->bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
@@ -192,7 +192,9 @@ void CQtDrawContext::LineTo(DevicePoint p) {
     const std::array<DevicePoint, 2> segment{current_, p};
     if (DrawsPixels()) {
         DrawCosmeticPath(segment, false);
-        CapEnd(segment);
+        if (pen_.geometric && pen_.cap == PenCap::Round) {
+            CapEnd(segment);
+        }
     } else {
         StrokePath(segment, false);
     }
@@ -206,7 +208,9 @@ void CQtDrawContext::Polyline(std::span<const DevicePoint> points) {
     MoveTo(points.front());
     if (DrawsPixels()) {
         DrawCosmeticPath(points, false);
-        CapEnd(points);
+        if (pen_.geometric && pen_.cap == PenCap::Round) {
+            CapEnd(points);
+        }
     } else {
         StrokePath(points, false);
     }
@@ -369,11 +373,10 @@ DeviceRect CQtDrawContext::TraceBounds() const {
     return clip_ ? Intersect(deviceBounds_, *clip_) : deviceBounds_;
 }
 
-// The image and its format stay while the painter is active; only the transform may have moved
-// (a caller turning the painter while the context is alive).
+// Settled on construction: the device stays while the painter is active, and the transform as
+// long as the context lives (turned text puts it back before it returns).
 QImage* CQtDrawContext::DirectImage() const {
-    return image_ != nullptr && painter_.deviceTransform().type() == QTransform::TxNone ? image_
-                                                                                        : nullptr;
+    return image_;
 }
 
 // On images the context writes itself the lines go straight into the pixels; elsewhere they are
@@ -398,11 +401,10 @@ void CQtDrawContext::DrawCosmeticPath(std::span<const DevicePoint> points, bool 
     }
 }
 
-// A line leaves out the pixel of its end point; a round end covers it, and a stroke of no length
-// with round ends leaves that one pixel as a dot.
+// A line leaves out the pixel of its end point; a round end (the caller's test) covers it, and a
+// stroke of no length with round ends leaves that one pixel as a dot.
 void CQtDrawContext::CapEnd(std::span<const DevicePoint> points) {
-    if (!pen_.geometric || pen_.cap != PenCap::Round || points.size() < 2 ||
-        !Contains(TraceBounds(), points.back())) {
+    if (points.size() < 2 || !Contains(TraceBounds(), points.back())) {
         return;
     }
     const DevicePoint end = points.back();

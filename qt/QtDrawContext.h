@@ -18,7 +18,7 @@ namespace korvo {
 
 // The draw context on a QPainter, whatever it paints on: the view's back buffer (QImage), a
 // widget, a printer or an SVG file. The painter must be active; its state is saved on
-// construction and put back on destruction.
+// construction and put back on destruction, and its transform must not change in between.
 //
 // On raster devices cosmetic pens are drawn pixel by pixel with the context's own line walk,
 // so the "last pixel not set" rule and xor rubber bands are exact (on 32-bit images the pixels

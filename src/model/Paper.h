@@ -122,15 +122,19 @@ public:
     struct DeviceMap {
         PointF origin;
         double scale = 1.0;
-        DevicePoint offset;
+        double offsetX = 0.0;  // whole pixels, kept as the doubles they are added as
+        double offsetY = 0.0;
         DevicePoint operator()(PointF p) const {
-            return {ToDevice((p.x - origin.x) * scale + offset.x + 0.5),
-                    ToDevice(-(p.y - origin.y) * scale + offset.y + 0.5)};
+            return {ToDevice((p.x - origin.x) * scale + offsetX + 0.5),
+                    ToDevice(-(p.y - origin.y) * scale + offsetY + 0.5)};
         }
     };
     DeviceMap WorldToDeviceMap() const {
-        return printMode_ != 0 ? DeviceMap{printOrigin_, printScale_, printOffset_}
-                               : DeviceMap{windowOrigin_, zoom_, screenOffset_};
+        return printMode_ != 0
+                   ? DeviceMap{printOrigin_, printScale_, static_cast<double>(printOffset_.x),
+                               static_cast<double>(printOffset_.y)}
+                   : DeviceMap{windowOrigin_, zoom_, static_cast<double>(screenOffset_.x),
+                               static_cast<double>(screenOffset_.y)};
     }
     DevicePoint WorldToDevice(PointF p) const { return WorldToDeviceMap()(p); }
     PointF DeviceToWorld(DevicePoint p) const;
