@@ -66,14 +66,16 @@ void CDashRun::Finish() {
 }
 
 void CDashRun::Flush() {
-    if (run_.size() == 1 && repeated_) {
-        run_.push_back(run_.front());
+    if (size_ == 1 && steps_ > 1) {
+        run_[1] = run_[0];  // the run has room for 16 once it has a point
+        size_ = 2;
     }
-    if (!run_.empty()) {
-        dc_.Polyline(run_);
-        run_.clear();
+    if (size_ != 0) {
+        dc_.Polyline(std::span<const DevicePoint>(run_.data(), size_));
     }
-    repeated_ = false;
+    size_ = 0;
+    steps_ = 0;
+    last_ = kNoPoint;
 }
 
 void DrawStyledLine(const CPaper& paper, IDrawContext& dc, PointF from, PointF to,
