@@ -51,8 +51,9 @@ public:
         }
         if (Contains(bounds_, from)) {
             QRgb& pixel = bits_[from.y * stride_ + from.x];
-            const bool on = dashes.IsSolid() || dashes.IsOn(0);
-            pixel = (on ? ink_.pen : ink_.gap).Apply(pixel);
+            const PixelOp& op = dashes.IsSolid() || dashes.IsOn(0) ? ink_.pen : ink_.gap;
+            // A copy does not read the pixel, so the store need not wait for the image memory.
+            pixel = op.Overwrites() ? op.Apply(0) : op.Apply(pixel);
         }
         return 1;
     }
