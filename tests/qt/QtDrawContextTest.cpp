@@ -337,12 +337,6 @@ INSTANTIATE_TEST_SUITE_P(Primitives, QtDrawContextGolden,
                                          GoldenCase{"text_arial", 80, 48, DrawText}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-}  // namespace
-}  // namespace korvo
-
-namespace korvo {
-namespace {
-
 // A geometric pen no wider than a pixel draws the cosmetic pen's one-pixel line, a round end
 // adding the end pixel; a round pen's stroke of no length leaves its dot.
 TEST(QtDrawContext, ThinGeometricPensDrawTheOnePixelLine) {
