@@ -196,7 +196,8 @@ CImageLineWriter::CImageLineWriter(QImage& image, const DeviceRect& bounds, cons
       bounds_(bounds),
       ink_(ink) {}
 
-std::int64_t CImageLineWriter::Line(DevicePoint from, DevicePoint to, const CDashPattern& dashes) {
+std::int64_t CImageLineWriter::LongLine(DevicePoint from, DevicePoint to,
+                                        const CDashPattern& dashes) {
     if (!Contains(bounds_, from) || !Contains(bounds_, to)) {
         return ClippedLine(from, to, dashes);
     }

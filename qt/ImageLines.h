@@ -6,6 +6,7 @@
 
 #include "DashPattern.h"
 #include "ImagePixels.h"
+#include "LinePixels.h"
 #include "platform/DrawContext.h"
 
 namespace korvo {
@@ -29,13 +30,36 @@ class CImageLineWriter {
 public:
     // `bounds` must lie inside the image; the image must be one DirectlyWritableImage accepts.
     CImageLineWriter(QImage& image, const DeviceRect& bounds, const LineInk& ink);
+    // The same on the image's scanlines, `stride` pixels apart, for callers that keep them.
+    CImageLineWriter(QRgb* bits, std::ptrdiff_t stride, const DeviceRect& bounds,
+                     const LineInk& ink)
+        : bits_(bits), stride_(stride), bounds_(bounds), ink_(ink) {}
 
     // Like TraceLine, leaves out the pixel of `to`, and of a line running far off the bounds only
     // the part inside costs anything. The pattern is taken as standing at the start of the
     // line. Returns the number of steps of the whole line, to advance the pattern by.
-    std::int64_t Line(DevicePoint from, DevicePoint to, const CDashPattern& dashes);
+    std::int64_t Line(DevicePoint from, DevicePoint to, const CDashPattern& dashes) {
+        // A line to a neighbouring pixel is its first pixel alone. Styled strokes are made of
+        // such lines, a step of their pattern apart, and they need none of the walk's set-up.
+        const std::int64_t dx = std::int64_t{to.x} - from.x;
+        const std::int64_t dy = std::int64_t{to.y} - from.y;
+        if (dx < -1 || dx > 1 || dy < -1 || dy > 1) {
+            return LongLine(from, to, dashes);
+        }
+        if ((dx | dy) == 0) {
+            return 0;
+        }
+        if (Contains(bounds_, from)) {
+            QRgb& pixel = bits_[from.y * stride_ + from.x];
+            const PixelOp& op = dashes.IsSolid() || dashes.IsOn(0) ? ink_.pen : ink_.gap;
+            // A copy does not read the pixel, so the store need not wait for the image memory.
+            pixel = op.Overwrites() ? op.Apply(0) : op.Apply(pixel);
+        }
+        return 1;
+    }
 
 private:
+    std::int64_t LongLine(DevicePoint from, DevicePoint to, const CDashPattern& dashes);
     std::int64_t ClippedLine(DevicePoint from, DevicePoint to, const CDashPattern& dashes);
 
     QRgb* bits_;

@@ -123,7 +123,8 @@ CQtDrawContext::CQtDrawContext(QPainter& painter, bool isPrinter)
     : painter_(painter),
       isPrinter_(isPrinter),
       pixelExact_(IsRaster(painter)),
-      rasterOps_(HasFeature(painter, QPaintEngine::RasterOpModes)) {
+      rasterOps_(HasFeature(painter, QPaintEngine::RasterOpModes)),
+      deviceBounds_{0, 0, painter.device()->width(), painter.device()->height()} {
     painter_.save();
     // CAD pixels must be crisp; only text keeps its smoothing.
     painter_.setRenderHint(QPainter::Antialiasing, false);
@@ -131,6 +132,11 @@ CQtDrawContext::CQtDrawContext(QPainter& painter, bool isPrinter)
     painter_.setBackgroundMode(Qt::OpaqueMode);
     painter_.setClipping(false);
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    image_ = rasterOps_ ? DirectlyWritableImage(painter_) : nullptr;
+    if (image_ != nullptr) {
+        bits_ = reinterpret_cast<QRgb*>(image_->bits());
+        stride_ = image_->bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    }
 }
 
 CQtDrawContext::~CQtDrawContext() {
@@ -141,6 +147,7 @@ Pen CQtDrawContext::SelectPen(const Pen& pen) {
     const Pen previous = pen_;
     pen_ = pen;
     dashes_ = CDashPattern(pen.style);
+    inkStale_ = true;
     return previous;
 }
 
@@ -153,12 +160,14 @@ Brush CQtDrawContext::SelectBrush(const Brush& brush) {
 RasterOp CQtDrawContext::SetRasterOp(RasterOp op) {
     const RasterOp previous = rasterOp_;
     rasterOp_ = op;
+    inkStale_ = true;
     return previous;
 }
 
 bool CQtDrawContext::SetTransparentBackground(bool transparent) {
     const bool previous = transparent_;
     transparent_ = transparent;
+    inkStale_ = true;
     painter_.setBackgroundMode(transparent ? Qt::TransparentMode : Qt::OpaqueMode);
     return previous;
 }
@@ -183,6 +192,9 @@ void CQtDrawContext::LineTo(DevicePoint p) {
     const std::array<DevicePoint, 2> segment{current_, p};
     if (DrawsPixels()) {
         DrawCosmeticPath(segment, false);
+        if (pen_.geometric && pen_.cap == PenCap::Round) {
+            CapEnd(segment);
+        }
     } else {
         StrokePath(segment, false);
     }
@@ -196,6 +208,9 @@ void CQtDrawContext::Polyline(std::span<const DevicePoint> points) {
     MoveTo(points.front());
     if (DrawsPixels()) {
         DrawCosmeticPath(points, false);
+        if (pen_.geometric && pen_.cap == PenCap::Round) {
+            CapEnd(points);
+        }
     } else {
         StrokePath(points, false);
     }
@@ -355,39 +370,63 @@ QBrush CQtDrawContext::FillBrush() const {
 }
 
 DeviceRect CQtDrawContext::TraceBounds() const {
-    const QPaintDevice* device = painter_.device();
-    const DeviceRect whole{0, 0, device->width(), device->height()};
-    return clip_ ? Intersect(whole, *clip_) : whole;
+    return clip_ ? Intersect(deviceBounds_, *clip_) : deviceBounds_;
 }
 
+// Settled on construction: the device stays while the painter is active, and the transform as
+// long as the context lives (turned text puts it back before it returns).
 QImage* CQtDrawContext::DirectImage() const {
-    return rasterOps_ ? DirectlyWritableImage(painter_) : nullptr;
+    return image_;
 }
 
 // On images the context writes itself the lines go straight into the pixels; elsewhere they are
 // traced and then painted.
 void CQtDrawContext::DrawCosmeticPath(std::span<const DevicePoint> points, bool closed) {
-    QImage* image = DirectImage();
-    if (image == nullptr) {
+    if (DirectImage() == nullptr) {
         TracePath(points, closed);
         PaintTracedPixels();
         return;
     }
-    const LineInk ink{PixelOpFor(ToQRgb(pen_.color), rasterOp_),
-                      transparent_ ? kUntouched : PixelOpFor(kBackground, rasterOp_)};
-    if (GapsMustFollow(points, closed, dashes_, ink)) {
-        WritePath(*image, points, closed, {ink.pen, kUntouched});
-        dashes_ = WritePath(*image, points, closed, {kUntouched, ink.gap});
+    // Styled strokes draw a path per dash, with the same pen each time.
+    if (inkStale_) {
+        ink_ = {PixelOpFor(ToQRgb(pen_.color), rasterOp_),
+                transparent_ ? kUntouched : PixelOpFor(kBackground, rasterOp_)};
+        inkStale_ = false;
+    }
+    if (GapsMustFollow(points, closed, dashes_, ink_)) {
+        WritePath(points, closed, {ink_.pen, kUntouched});
+        dashes_ = WritePath(points, closed, {kUntouched, ink_.gap});
     } else {
-        dashes_ = WritePath(*image, points, closed, ink);
+        dashes_ = WritePath(points, closed, ink_);
     }
 }
 
+// A line leaves out the pixel of its end point; a round end (the caller's test) covers it, and a
+// stroke of no length with round ends leaves that one pixel as a dot.
+void CQtDrawContext::CapEnd(std::span<const DevicePoint> points) {
+    if (points.size() < 2 || !Contains(TraceBounds(), points.back())) {
+        return;
+    }
+    const DevicePoint end = points.back();
+    if (DirectImage() != nullptr) {
+        QRgb& pixel = bits_[end.y * stride_ + end.x];
+        pixel = PixelOpFor(ToQRgb(pen_.color), rasterOp_).Apply(pixel);
+        return;
+    }
+    onPixels_.assign(1, QPoint(end.x, end.y));
+    PaintPixels(onPixels_, ToQRgb(pen_.color), rasterOp_);
+}
+
 // Returns the pattern as it stands after the path.
-CDashPattern CQtDrawContext::WritePath(QImage& image, std::span<const DevicePoint> points,
-                                       bool closed, const LineInk& ink) const {
-    CImageLineWriter lines(image, TraceBounds(), ink);
+CDashPattern CQtDrawContext::WritePath(std::span<const DevicePoint> points, bool closed,
+                                       const LineInk& ink) const {
+    CImageLineWriter lines(bits_, stride_, TraceBounds(), ink);
     CDashPattern dashes = dashes_;
+    if (dashes.IsSolid()) {
+        ForEachSegment(points, closed,
+                       [&](DevicePoint from, DevicePoint to) { lines.Line(from, to, dashes); });
+        return dashes;
+    }
     ForEachSegment(points, closed, [&](DevicePoint from, DevicePoint to) {
         dashes.Advance(lines.Line(from, to, dashes));
     });

@@ -18,12 +18,14 @@ namespace korvo {
 
 // The draw context on a QPainter, whatever it paints on: the view's back buffer (QImage), a
 // widget, a printer or an SVG file. The painter must be active; its state is saved on
-// construction and put back on destruction.
+// construction and put back on destruction, and its transform must not change in between.
 //
 // On raster devices cosmetic pens are drawn pixel by pixel with the context's own line walk,
 // so the "last pixel not set" rule and xor rubber bands are exact (on 32-bit images the pixels
 // are walked straight into the image's scanlines, which is faster than Qt's own line drawing).
-// Geometric pens, and everything on vector devices, go through Qt's stroker. Raster operations need
+// So are solid geometric pens no wider than a pixel (styled drawing at ordinary zooms): they draw
+// the same one-pixel lines, a round end adding the pixel of the end point. Wider geometric pens,
+// and everything on vector devices, go through Qt's stroker. Raster operations need
 // a raster device; elsewhere everything is drawn as plain copies.
 //
 // A fresh context behaves like a fresh device context of the classic desktop: black cosmetic
@@ -59,7 +61,11 @@ public:
     DevicePoint TextExtent(std::string_view text, const TextFont& font) override;
 
 private:
-    bool DrawsPixels() const { return pixelExact_ && !pen_.geometric; }
+    bool DrawsPixels() const { return pixelExact_ && (!pen_.geometric || IsThinGeometric(pen_)); }
+    static bool IsThinGeometric(const Pen& pen) {
+        return pen.geometric && pen.width <= 1 && pen.style == PenStyle::Solid;
+    }
+    void CapEnd(std::span<const DevicePoint> points);
     QPainter::CompositionMode ModeFor(RasterOp op) const;
     QPen StrokePen() const;
     QBrush FillBrush() const;
@@ -67,7 +73,7 @@ private:
     QImage* DirectImage() const;
 
     void DrawCosmeticPath(std::span<const DevicePoint> points, bool closed);
-    CDashPattern WritePath(QImage& image, std::span<const DevicePoint> points, bool closed,
+    CDashPattern WritePath(std::span<const DevicePoint> points, bool closed,
                            const LineInk& ink) const;
     void TraceSegment(DevicePoint from, DevicePoint to);
     void TracePath(std::span<const DevicePoint> points, bool closed);
@@ -80,6 +86,11 @@ private:
     bool isPrinter_;
     bool pixelExact_;
     bool rasterOps_;
+    DeviceRect deviceBounds_;  // the paint device, which stays while the painter is active
+    QImage* image_ = nullptr;  // the device when the context may write its pixels itself
+    // Its scanlines: the painter has the image to itself while it is active.
+    QRgb* bits_ = nullptr;
+    std::ptrdiff_t stride_ = 0;
 
     Pen pen_;
     Brush brush_{BrushStyle::Solid, MakeColor(255, 255, 255), 0};
@@ -88,6 +99,8 @@ private:
     std::optional<DeviceRect> clip_;
     DevicePoint current_;
     CDashPattern dashes_;
+    LineInk ink_{kUntouched};  // what lines write under the current pen, mode and background
+    bool inkStale_ = true;
     CQtFontResolver fonts_;
 
     // Reused between calls so drawing does not allocate once the buffers have grown.

@@ -20,15 +20,6 @@ float ClampExtent(float v) {
     return std::min(v, CPaper::kMaxExtent);
 }
 
-// Device coordinates are ints; a drawing far outside the view must not overflow them.
-int ToDevice(double v) {
-    constexpr double kLimit = 1.0e9;
-    if (!(v > -kLimit)) {
-        return static_cast<int>(-kLimit);
-    }
-    return static_cast<int>(std::min(v, kLimit));
-}
-
 double SafeZoom(double zoom) {
     constexpr double kMinZoom = 1.0e-6;
     if (!std::isfinite(zoom) || zoom < kMinZoom) {
@@ -125,15 +116,6 @@ void CPaper::SetWindowSize(float w, float h) {
 
 void CPaper::SetExtension(float w, float h) {
     extension_ = {ClampExtent(w), ClampExtent(h)};
-}
-
-DevicePoint CPaper::WorldToDevice(PointF p) const {
-    if (printMode_ != 0) {
-        return {ToDevice((p.x - printOrigin_.x) * printScale_ + printOffset_.x + 0.5),
-                ToDevice(-(p.y - printOrigin_.y) * printScale_ + printOffset_.y + 0.5)};
-    }
-    return {ToDevice((p.x - windowOrigin_.x) * zoom_ + screenOffset_.x + 0.5),
-            ToDevice(-(p.y - windowOrigin_.y) * zoom_ + screenOffset_.y + 0.5)};
 }
 
 PointF CPaper::DeviceToWorld(DevicePoint p) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -110,7 +111,32 @@ public:
     PointF GetWindowSize() const { return windowSize_; }
     bool IsPrintMode() const { return printMode_ != 0; }
 
-    DevicePoint WorldToDevice(PointF p) const;
+    // Device coordinates are ints; a drawing far outside the view must not overflow them. Not a
+    // number counts as far out to the left.
+    static int ToDevice(double v) {
+        constexpr double kLimit = 1.0e9;
+        return static_cast<int>(std::min(std::max(-kLimit, v), kLimit));
+    }
+    // The conversion of the current mode as a value, for loops converting many points (styled
+    // strokes convert one for every quarter unit they run).
+    struct DeviceMap {
+        PointF origin;
+        double scale = 1.0;
+        double offsetX = 0.0;  // whole pixels, kept as the doubles they are added as
+        double offsetY = 0.0;
+        DevicePoint operator()(PointF p) const {
+            return {ToDevice((p.x - origin.x) * scale + offsetX + 0.5),
+                    ToDevice(-(p.y - origin.y) * scale + offsetY + 0.5)};
+        }
+    };
+    DeviceMap WorldToDeviceMap() const {
+        return printMode_ != 0
+                   ? DeviceMap{printOrigin_, printScale_, static_cast<double>(printOffset_.x),
+                               static_cast<double>(printOffset_.y)}
+                   : DeviceMap{windowOrigin_, zoom_, static_cast<double>(screenOffset_.x),
+                               static_cast<double>(screenOffset_.y)};
+    }
+    DevicePoint WorldToDevice(PointF p) const { return WorldToDeviceMap()(p); }
     PointF DeviceToWorld(DevicePoint p) const;
     DeviceRect WorldRectToDevice(const RectF& r) const;
     RectF DeviceRectToWorld(const DeviceRect& r) const;

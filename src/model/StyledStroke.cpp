@@ -61,28 +61,21 @@ Pen MakeStyledPen(const CPaper& paper, std::uint16_t style, std::uint16_t width,
 
 CDashRun::CDashRun(IDrawContext& dc, std::uint16_t style) : dc_(dc), pattern_(DashPattern(style)) {}
 
-void CDashRun::Step(DevicePoint p) {
-    if (pattern_.empty()) {
-        run_.push_back(p);
-        return;
-    }
-    if (pattern_[index_] != 0) {
-        run_.push_back(p);
-    } else if (index_ > 0 && pattern_[index_ - 1] != 0) {
-        Flush();
-    }
-    index_ = (index_ + 1) % pattern_.size();
-}
-
 void CDashRun::Finish() {
     Flush();
 }
 
 void CDashRun::Flush() {
-    if (!run_.empty()) {
-        dc_.Polyline(run_);
-        run_.clear();
+    if (size_ == 1 && steps_ > 1) {
+        run_[1] = run_[0];  // the run has room for 16 once it has a point
+        size_ = 2;
     }
+    if (size_ != 0) {
+        dc_.Polyline(std::span<const DevicePoint>(run_.data(), size_));
+    }
+    size_ = 0;
+    steps_ = 0;
+    last_ = kNoPoint;
 }
 
 void DrawStyledLine(const CPaper& paper, IDrawContext& dc, PointF from, PointF to,
@@ -99,12 +92,14 @@ void DrawStyledLine(const CPaper& paper, IDrawContext& dc, PointF from, PointF t
         CDashRun run(dc, style);
         // Counting steps rather than summing 0.25s keeps long lines free of drift; the step count
         // is bounded so a wildly long line cannot stall the view.
-        const double steps = std::min(std::ceil(length / kDashStep), 4.0e6);
-        for (double i = 0; i < steps; ++i) {
-            const double s = i * kDashStep;
-            run.Step(paper.WorldToDevice(
-                {static_cast<float>(from.x + s * ux), static_cast<float>(from.y + s * uy)}));
-        }
+        const double bounded = std::min(std::ceil(length / kDashStep), 4.0e6);
+        const std::int64_t steps = bounded > 0.0 ? static_cast<std::int64_t>(bounded) : 0;
+        const CPaper::DeviceMap toDevice = paper.WorldToDeviceMap();
+        run.Steps(steps, [&](std::int64_t i) {
+            const double s = static_cast<double>(i) * kDashStep;
+            return toDevice(
+                {static_cast<float>(from.x + s * ux), static_cast<float>(from.y + s * uy)});
+        });
         run.Finish();
     }
     dc.SelectPen(previous);

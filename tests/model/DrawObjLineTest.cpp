@@ -133,6 +133,37 @@ TEST(DrawObjLine, StyledStrokeWidthAndDotPattern) {
                 << dash << " " << i;
         }
     }
+    // Below four pixels a unit steps share pixels: a dash leaves out the repeats, and one that
+    // never leaves its pixel keeps it twice so a round pen would still leave a dot.
+    auto small = MakePaper(1);
+    ASSERT_DOUBLE_EQ(small->GetScale(), 1.0);
+    bool collapsed = false;
+    bool moved = false;
+    for (const float x0 : {10.0f, 10.6f}) {  // dashes crossing a pixel edge, and not
+        RecordingDrawContext fine;
+        {
+            test::ScopedSwitches switches;
+            switches.StyledDrawing(true);
+            CDrawObjLine(x0, 10, x0 + 20, 10, 2, 500, 0xFF, 1).Draw(*small, &fine, nullptr);
+        }
+        ASSERT_EQ(fine.Calls().size(), 10u);
+        for (int dash = 0; dash < 10; ++dash) {
+            std::vector<DevicePoint> expected;
+            for (int i = dash * 8; i < dash * 8 + 4; ++i) {
+                const DevicePoint p = small->WorldToDevice({x0 + 0.25f * i, 10.0f});
+                if (expected.empty() || expected.back() != p) {
+                    expected.push_back(p);
+                }
+            }
+            collapsed |= expected.size() == 1;
+            moved |= expected.size() > 1;
+            if (expected.size() == 1) {
+                expected.push_back(expected.front());
+            }
+            EXPECT_EQ(fine.Calls()[dash].points, expected) << x0 << " " << dash;
+        }
+    }
+    EXPECT_TRUE(collapsed && moved);  // both kinds of dash were met
     // Printing strokes the same way whatever the mark, solid lines with round ends.
     CDrawObjLine solid(10, 10, 14, 10, 0, 500, 0xFF, 1);
     auto node = MakeNode(std::make_unique<CDrawObjLine>(solid), kNodeLine, kMarkSelected);

@@ -2,6 +2,8 @@
 
 #include <QImage>
 #include <functional>
+#include <random>
+#include <vector>
 
 #include "QtDrawContext.h"
 #include "support/GoldenImage.h"
@@ -334,6 +336,37 @@ INSTANTIATE_TEST_SUITE_P(Primitives, QtDrawContextGolden,
                                          GoldenCase{"set_pixel", 36, 36, DrawPixels},
                                          GoldenCase{"text_arial", 80, 48, DrawText}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A geometric pen no wider than a pixel draws the cosmetic pen's one-pixel line, a round end
+// adding the end pixel; a round pen's stroke of no length leaves its dot.
+TEST(QtDrawContext, ThinGeometricPensDrawTheOnePixelLine) {
+    std::mt19937 random(3);
+    std::uniform_int_distribution<int> coord(-5, 37);
+    for (int n = 0; n < 200; ++n) {
+        const bool round = n % 2 != 0;
+        std::vector<DevicePoint> points(2 + n % 4);
+        for (DevicePoint& p : points) {
+            p = {coord(random), coord(random)};
+        }
+        if (n % 50 == 1) {
+            points.assign(2, points.front());
+        }
+        const Pen thin{PenStyle::Solid, kBlue, true, n / 2 % 2,
+                       round ? PenCap::Round : PenCap::Flat};
+        const QImage actual = Render(Blank(32, 32), [&](IDrawContext& dc) {
+            dc.SelectPen(thin);
+            dc.Polyline(points);
+        });
+        const QImage expected = Render(Blank(32, 32), [&](IDrawContext& dc) {
+            dc.SelectPen({PenStyle::Solid, kBlue});
+            dc.Polyline(points);
+            if (round) {
+                dc.SetPixel(points.back(), kBlue);
+            }
+        });
+        ASSERT_EQ(CountDifferent(actual, expected, QRect(0, 0, 32, 32)), 0) << "case " << n;
+    }
+}
 
 }  // namespace
 }  // namespace korvo
