@@ -13,7 +13,7 @@ const CRuntimeClass CDrawObjCircle::kRuntimeClass{
     "CDrawObjCircle", kSchema, true, &CreateInstance<CDrawObjCircle>, &CDrawObj::kRuntimeClass};
 
 namespace {
-constexpr double kSampleStep = 0.6283185307179586;  // 36 degrees
+constexpr double kCircleSampleStep = 0.6283185307179586;  // 36 degrees
 }
 
 CDrawObjCircle::CDrawObjCircle(float cx, float cy, float r, std::uint16_t style,
@@ -44,7 +44,7 @@ void CDrawObjCircle::Serialize(CArchive& ar) {
 std::array<PointF, CDrawObjCircle::kSampleCount> CDrawObjCircle::SamplePoints() const {
     std::array<PointF, kSampleCount> points;
     for (int i = 0; i < kSampleCount; ++i) {
-        const long double a = i * static_cast<long double>(kSampleStep);
+        const long double a = i * static_cast<long double>(kCircleSampleStep);
         points[i] = {static_cast<float>(cx_ + r_ * std::cos(a)),
                      static_cast<float>(cy_ + r_ * std::sin(a))};
     }

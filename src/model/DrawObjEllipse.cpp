@@ -18,7 +18,7 @@ const CRuntimeClass CDrawObjEllipse::kRuntimeClass{
 
 namespace {
 
-constexpr double kSampleStep = 0.08726646259971647;  // 5 degrees
+constexpr double kEllipseSampleStep = 0.08726646259971647;  // 5 degrees
 // A dashed outline never takes more steps than this, however large the ellipse.
 constexpr double kMaxDashSteps = 200000.0;
 
@@ -108,7 +108,7 @@ void CDrawObjEllipse::SampleOutline(EllipseOutline& outline) const {
         if (t >= te) {
             break;
         }
-        t += kSampleStep;
+        t += kEllipseSampleStep;
         if (t > te) {
             t = te;
         }
