@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "FontJson.h"
+#include "json/FontJson.h"
 #include "font/FontFile.h"
 #include "font/FontTable.h"
 #include "font/KorvoFont.h"

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "CliDocumentHost.h"
-#include "DrawingJson.h"
+#include "json/DrawingJson.h"
 #include "app/KorvoFEDoc.h"
 #include "font/GlyphStream.h"
 #include "model/Data.h"

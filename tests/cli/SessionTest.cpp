@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "DrawingJson.h"
+#include "json/DrawingJson.h"
 #include "SessionAnswers.h"
 #include "SessionScript.h"
 #include "model/Data.h"

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "ChildFrame.h"
-#include "DrawingJson.h"
+#include "json/DrawingJson.h"
 #include "DrawingMime.h"
 #include "DrawingView.h"
 #include "KorvoFEApp.h"
