@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "FontJson.h"
 #include "font/FontFile.h"
 #include "font/FontTable.h"
 #include "font/KorvoFont.h"
+#include "json/FontJson.h"
 #include "platform/MessageHost.h"
 
 namespace korvo {

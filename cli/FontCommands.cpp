@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "FontJson.h"
 #include "StderrMessageHost.h"
 #include "font/FontFile.h"
 #include "font/KorvoFont.h"
+#include "json/FontJson.h"
 #include "platform/FileIo.h"
 
 namespace korvo {

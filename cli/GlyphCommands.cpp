@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "CliDocumentHost.h"
-#include "DrawingJson.h"
 #include "FontCommands.h"
 #include "app/KorvoFEDoc.h"
 #include "font/FontTable.h"
 #include "font/GlyphStream.h"
+#include "json/DrawingJson.h"
 #include "model/Data.h"
 #include "model/Paper.h"
 #include "platform/FileIo.h"

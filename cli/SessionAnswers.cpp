@@ -2,75 +2,22 @@
 
 #include <fmt/format.h>
 
-#include <charconv>
-#include <cmath>
-#include <limits>
+#include <array>
 #include <optional>
+
+#include "dialogs/HelpLinesModel.h"
+#include "dialogs/UserGridModel.h"
+#include "dialogs/ValueInputModel.h"
 
 namespace korvo {
 
 namespace {
 
-// The ranges the dialogs accept on OK.
-constexpr int kFirstCharacter = 33;
-constexpr int kLastCharacter = 255;
-constexpr int kFewestLines = 2;
-constexpr int kMostLines = 255;
-constexpr double kHelpLineMin = 0.0;
-constexpr double kHelpLineMax = 200.0;
-constexpr std::size_t kHelpLineRows = 7;
-
 using Kind = SessionAnswer::Kind;
 
-// The checks of the dialogs' fields on OK: empty when the field is taken, else the message the
-// dialog shows.
-std::string CheckInteger(int value, int low, int high) {
-    return value >= low && value <= high
-               ? std::string()
-               : fmt::format("Please enter an integer between {} and {}.", low, high);
-}
-
-std::string ReadIntegerField(const std::string& text, int low, int high, int& value) {
-    int read = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), read);
-    if (error != std::errc() || end != text.data() + text.size()) {
-        return "Please enter an integer.";
-    }
-    std::string refusal = CheckInteger(read, low, high);
-    if (refusal.empty()) {
-        value = read;
-    }
-    return refusal;
-}
-
-// The script has made sure that every field is a finite number; a float cannot hold them all.
-std::string ReadFloatField(const std::string& text, float& value) {
-    const char* first = text.data() + (text.starts_with('+') ? 1 : 0);
-    double read = 0.0;
-    std::from_chars(first, text.data() + text.size(), read);
-    if (!(std::fabs(read) <= std::numeric_limits<float>::max())) {
-        return "Please enter a number.";
-    }
-    value = static_cast<float>(read);
-    return {};
-}
-
-std::string CheckFloat(float value, double low, double high) {
-    return value >= low && value <= high
-               ? std::string()
-               : fmt::format("Please enter a number between {:g} and {:g}.", low, high);
-}
-
-std::string ReadFloatField(const std::string& text, double low, double high, float& value) {
-    float read = 0.0f;
-    std::string refusal = ReadFloatField(text, read);
-    if (refusal.empty()) {
-        refusal = CheckFloat(read, low, high);
-    }
-    if (refusal.empty()) {
-        value = read;
-    }
-    return refusal;
+// The dialog's message when it refused a field, else empty.
+std::string Refusal(const FieldCheck& check) {
+    return check ? check->message : std::string();
 }
 
 std::optional<MessageAnswer> ButtonOf(Kind kind, MessageButtons buttons) {
@@ -173,135 +120,101 @@ CSessionAnswers::Outcome CSessionAnswers::AskDialog(std::string_view dialog, con
 }
 
 CSessionAnswers::Outcome CSessionAnswers::AnswerCharacter(int& code) {
-    return AskDialog("character dialog (a code from 33 to 255, ok or cancel)",
-                     [&](const SessionAnswer& answer, bool& invalid) -> std::string {
-                         if (answer.kind == Kind::Ok) {
-                             return CheckInteger(code, kFirstCharacter, kLastCharacter);
-                         }
-                         if (answer.kind == Kind::Fields && answer.fields.size() == 1) {
-                             return ReadIntegerField(answer.fields[0], kFirstCharacter,
-                                                     kLastCharacter, code);
-                         }
-                         invalid = true;
-                         return {};
-                     });
+    return AnswerCode("character dialog (a code from 33 to 255, ok or cancel)",
+                      CharCodes::Model(code), code, false);
 }
 
 CSessionAnswers::Outcome CSessionAnswers::AnswerLineCount(int& count) {
-    return AskDialog("convert-to-lines dialog (lines from 2 to 255, max, ok or cancel)",
-                     [&](const SessionAnswer& answer, bool& invalid) -> std::string {
-                         // The max button ends the dialog without checking the field.
-                         if (answer.kind == Kind::Max) {
-                             count = 0;
-                             return {};
-                         }
-                         if (answer.kind == Kind::Ok) {
-                             return CheckInteger(count, kFewestLines, kMostLines);
-                         }
-                         if (answer.kind == Kind::Fields && answer.fields.size() == 1) {
-                             return ReadIntegerField(answer.fields[0], kFewestLines, kMostLines,
-                                                     count);
-                         }
-                         invalid = true;
-                         return {};
-                     });
+    return AnswerCode("convert-to-lines dialog (lines from 2 to 255, max, ok or cancel)",
+                      LineCounts::Model(count), count, true);
+}
+
+CSessionAnswers::Outcome CSessionAnswers::AnswerCode(std::string_view dialog, CCodeModel model,
+                                                     int& value, bool hasMax) {
+    return AskDialog(dialog, [&](const SessionAnswer& answer, bool& invalid) -> std::string {
+        // The max button ends the dialog without checking the field.
+        if (hasMax && answer.kind == Kind::Max) {
+            value = LineCounts::kAsManyAsFit;
+            return {};
+        }
+        std::string refusal;
+        if (answer.kind == Kind::Ok) {
+            refusal = Refusal(model.Accept());
+        } else if (answer.kind == Kind::Fields && answer.fields.size() == 1) {
+            refusal = Refusal(model.Accept(answer.fields[0]));
+        } else {
+            invalid = true;
+        }
+        value = model.Value();
+        return refusal;
+    });
 }
 
 CSessionAnswers::Outcome CSessionAnswers::AnswerUserGrid(float& x, float& y) {
-    return AskDialog(
-        "user grid dialog (grid size X and Y, ok or cancel)",
-        [&](const SessionAnswer& answer, bool& invalid) -> std::string {
-            float gx = x;
-            float gy = y;
-            std::string refusal;
-            if (answer.kind == Kind::Fields && answer.fields.size() == 2) {
-                refusal = ReadFloatField(answer.fields[0], kUserGridMin, kUserGridMax, gx);
-                if (refusal.empty()) {
-                    refusal = ReadFloatField(answer.fields[1], kUserGridMin, kUserGridMax, gy);
-                }
-            } else if (answer.kind == Kind::Ok) {
-                refusal = CheckFloat(gx, kUserGridMin, kUserGridMax);
-                if (refusal.empty()) {
-                    refusal = CheckFloat(gy, kUserGridMin, kUserGridMax);
-                }
-            } else {
-                invalid = true;
-            }
-            if (refusal.empty() && !invalid) {
-                x = gx;
-                y = gy;
-            }
-            return refusal;
-        });
+    return AskDialog("user grid dialog (grid size X and Y, ok or cancel)",
+                     [&](const SessionAnswer& answer, bool& invalid) -> std::string {
+                         CUserGridModel model(x, y);
+                         std::string refusal;
+                         if (answer.kind == Kind::Fields && answer.fields.size() == 2) {
+                             refusal = Refusal(model.Accept(answer.fields[0], answer.fields[1]));
+                         } else if (answer.kind == Kind::Ok) {
+                             refusal = Refusal(model.Accept());
+                         } else {
+                             invalid = true;
+                         }
+                         x = model.X();
+                         y = model.Y();
+                         return refusal;
+                     });
 }
 
 CSessionAnswers::Outcome CSessionAnswers::AnswerValues(ValueInputRows& rows) {
-    std::size_t visible = 0;
-    for (const ValueInputRow& row : rows) {
-        visible += row.label.empty() ? 0 : 1;
-    }
+    CValueInputModel model(rows);
     const std::string dialog =
-        fmt::format("value-input dialog ({} visible fields, ok or cancel)", visible);
+        fmt::format("value-input dialog ({} visible fields, ok or cancel)", model.ShownRows());
     return AskDialog(dialog, [&](const SessionAnswer& answer, bool& invalid) -> std::string {
         if (answer.kind == Kind::Ok) {
             return {};
         }
-        if (answer.kind != Kind::Fields || answer.fields.size() != visible) {
+        if (answer.kind != Kind::Fields ||
+            answer.fields.size() != static_cast<std::size_t>(model.ShownRows())) {
             invalid = true;
             return {};
         }
-        ValueInputRows entered = rows;
-        std::size_t field = 0;
-        for (ValueInputRow& row : entered) {
-            if (row.label.empty()) {
-                continue;
-            }
-            if (std::string refusal = ReadFloatField(answer.fields[field++], row.value);
-                !refusal.empty()) {
-                return refusal;
-            }
-        }
-        rows = entered;
-        return {};
+        std::string refusal = Refusal(model.Accept(answer.fields));
+        rows = model.Rows();
+        return refusal;
     });
 }
 
 CSessionAnswers::Outcome CSessionAnswers::AnswerHelpLines(HelpLineValues& values) {
+    constexpr int kLines = CHelpLinesModel::kLines;
     return AskDialog(
         "help-lines dialog (for each of the seven rows a check box 0 or 1 and a position, ok or "
         "cancel)",
         [&](const SessionAnswer& answer, bool& invalid) -> std::string {
-            HelpLineValues entered = values;
-            if (answer.kind == Kind::Fields && answer.fields.size() == 2 * kHelpLineRows) {
-                for (std::size_t row = 0; row < kHelpLineRows; ++row) {
-                    const std::string& flag = answer.fields[2 * row];
-                    if (flag != "0" && flag != "1") {
-                        invalid = true;
-                        return {};
-                    }
-                    entered.flags[row] = flag == "1" ? 1 : 0;
-                }
-                for (std::size_t row = 0; row < kHelpLineRows; ++row) {
-                    if (std::string refusal =
-                            ReadFloatField(answer.fields[2 * row + 1], kHelpLineMin, kHelpLineMax,
-                                           entered.positions[row]);
-                        !refusal.empty()) {
-                        return refusal;
-                    }
-                }
-            } else if (answer.kind == Kind::Ok) {
-                for (const float position : entered.positions) {
-                    if (std::string refusal = CheckFloat(position, kHelpLineMin, kHelpLineMax);
-                        !refusal.empty()) {
-                        return refusal;
-                    }
-                }
-            } else {
+            CHelpLinesModel model(values);
+            if (answer.kind == Kind::Ok) {
+                return Refusal(model.Accept());
+            }
+            if (answer.kind != Kind::Fields || answer.fields.size() != 2 * kLines) {
                 invalid = true;
                 return {};
             }
-            values = entered;
-            return {};
+            std::array<bool, kLines> shown{};
+            std::array<std::string, kLines> positions;
+            for (int row = 0; row < kLines; ++row) {
+                const std::string& flag = answer.fields[2 * row];
+                if (flag != "0" && flag != "1") {
+                    invalid = true;
+                    return {};
+                }
+                shown[row] = flag == "1";
+                positions[row] = answer.fields[2 * row + 1];
+            }
+            std::string refusal = Refusal(model.Accept(shown, positions));
+            values = model.Values();
+            return refusal;
         });
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "SessionScript.h"
+#include "dialogs/CodeModel.h"
 #include "platform/DialogHost.h"
 #include "platform/DocumentHost.h"
 
@@ -59,6 +60,8 @@ private:
     using Check = std::function<std::string(const SessionAnswer& answer, bool& invalid)>;
 
     Outcome AskDialog(std::string_view dialog, const Check& check);
+    // A dialog of one whole number; `hasMax` when its max button answers "as many as fit".
+    Outcome AnswerCode(std::string_view dialog, CCodeModel model, int& value, bool hasMax);
 
     RangeReport report_;
     std::deque<Queued> queue_;

@@ -4,13 +4,13 @@
 #include <iostream>
 #include <vector>
 
-#include "DrawingJson.h"
 #include "FontCommands.h"
 #include "GuiApplication.h"
 #include "SessionHost.h"
 #include "SessionRunner.h"
 #include "SessionScript.h"
 #include "app/KorvoFEDoc.h"
+#include "json/DrawingJson.h"
 #include "platform/FileIo.h"
 #include "tools/ToolFactory.h"
 #include "view/KorvoFEView.h"

@@ -1,22 +1,13 @@
 #include "SessionHost.h"
 
-#include <algorithm>
-
 #include "QtImageSurface.h"
 #include "app/KorvoFEDoc.h"
-#include "platform/KeyCodes.h"
 #include "platform/Message.h"
-#include "resources/CommandTable.h"
 #include "view/KorvoFEView.h"
 
 namespace korvo {
 
 namespace {
-
-// Each script line takes this long on the session's clock: one tick of the auto-scroll timer.
-constexpr long long kLineMs = 50;
-// Handing out what is due ends here even if every paint asked for another.
-constexpr int kMaxLoopRounds = 64;
 
 std::string_view NameOf(MessageAnswer answer) {
     switch (answer) {
@@ -50,7 +41,7 @@ std::string OneLine(std::string_view text) {
 }  // namespace
 
 CSessionHost::CSessionHost(DevicePoint client, std::ostream& err, std::ostream* trace)
-    : client_(client),
+    : CHeadlessHost(client),
       err_(err),
       trace_(trace),
       answers_([this](int line, std::string_view message) {
@@ -61,116 +52,12 @@ CSessionHost::CSessionHost(DevicePoint client, std::ostream& err, std::ostream* 
 
 CSessionHost::~CSessionHost() = default;
 
-bool CSessionHost::IsInside(DevicePoint p) const {
-    return p.x >= 0 && p.y >= 0 && p.x < client_.x && p.y < client_.y;
-}
-
-void CSessionHost::SetKeyHeld(int key, bool held) {
-    if (held) {
-        keys_.insert(key);
-    } else {
-        keys_.erase(key);
-    }
-}
-
-unsigned CSessionHost::HeldFlags() const {
-    return buttons_ | (IsKeyDown(kVkShift) ? kMkShift : 0U) |
-           (IsKeyDown(kVkControl) ? kMkControl : 0U);
-}
-
-bool CSessionHost::EndAutoScroll() {
-    if (!autoScroll_) {
-        return false;
-    }
-    StopTimer(CAutoScroll::kTimerId);
-    autoScroll_.reset();
-    return true;
-}
-
-// --- the event loop ----------------------------------------------------------------------------
-
-void CSessionHost::RunEventLoop() {
-    nowMs_ += kLineMs;
-    bool timersFired = false;
-    for (int round = 0; round < kMaxLoopRounds && view_ != nullptr; ++round) {
-        if (warped_) {
-            // Moving the pointer makes the window system report a move, as a hand would, to the
-            // view unless the origin window of auto-scrolling holds the mouse.
-            warped_ = false;
-            if (!autoScroll_) {
-                view_->OnMouseMove(HeldFlags(), pointer_.x, pointer_.y);
-                view_->OnSetCursor(true);
-            }
-        } else if (!posted_.empty()) {
-            const int id = posted_.front();
-            posted_.pop_front();
-            view_->OnCommand(id);
-        } else if (!timersFired) {
-            timersFired = true;
-            FireDueTimers();
-        } else if (invalid_) {
-            invalid_ = false;
-            Paint();
-        } else {
-            return;
-        }
-    }
-}
-
-void CSessionHost::Paint() {
-    if (client_.x <= 0 || client_.y <= 0) {
-        return;
-    }
-    if (!window_ || window_->Width() != client_.x || window_->Height() != client_.y) {
-        window_ = CreateSurface(client_.x, client_.y);
-        if (!window_) {
-            return;
-        }
-    }
-    view_->OnPaint(*window_);
-}
-
-void CSessionHost::FireDueTimers() {
-    std::vector<int> due;
-    for (const auto& [id, timer] : timers_) {
-        if (timer.dueMs <= nowMs_) {
-            due.push_back(id);
-        }
-    }
-    for (const int id : due) {
-        // A handler may stop any timer; a timer that fell behind ticks once, not once per period.
-        const auto found = timers_.find(id);
-        if (found == timers_.end()) {
-            continue;
-        }
-        found->second.dueMs = nowMs_ + found->second.intervalMs;
-        if (id == CAutoScroll::kTimerId && autoScroll_) {
-            autoScroll_->Tick(pointer_);
-        } else {
-            view_->OnTimer(id);
-        }
-    }
-}
-
 void CSessionHost::DeliverCommand(int id) {
     if (!IsCommandEnabled(id)) {
         Report(line_, "command " + std::to_string(id) + " is greyed out now; nothing happens");
         return;
     }
-    view_->OnCommand(id);
-}
-
-bool CSessionHost::IsCommandEnabled(int id) const {
-    // What the view has no rule for, nothing answers: its entry stays greyed.
-    const std::optional<CommandUi> ui = view_->OnUpdateCommand(id);
-    return ui && ui->enabled;
-}
-
-// --- painting and scroll bars ------------------------------------------------------------------
-
-void CSessionHost::Invalidate(std::optional<DeviceRect>) {
-    // The view paints its whole client area from the back buffer whatever the rectangle.
-    invalid_ = true;
+    AttachedView()->OnCommand(id);
 }
 
 std::unique_ptr<IDrawSurface> CSessionHost::CreateSurface(int width, int height) {
@@ -181,89 +68,12 @@ std::unique_ptr<IDrawSurface> CSessionHost::CreateSurface(int width, int height)
     return surface;
 }
 
-void CSessionHost::ShowScrollBar(ScrollBar bar, bool visible) {
-    Bar(bar).visible = visible;
-}
-
-void CSessionHost::SetScrollRange(ScrollBar bar, int minimum, int maximum) {
-    BarState& state = Bar(bar);
-    state.minimum = minimum;
-    state.maximum = std::max(minimum, maximum);
-    state.position = std::clamp(state.position, state.minimum, state.maximum);
-}
-
-void CSessionHost::SetScrollPos(ScrollBar bar, int position) {
-    BarState& state = Bar(bar);
-    state.position = std::clamp(position, state.minimum, state.maximum);
-}
-
-DevicePoint CSessionHost::GetScrollRange(ScrollBar bar) const {
-    return {Bar(bar).minimum, Bar(bar).maximum};
-}
-
-// --- cursor, pointer, status, timers -----------------------------------------------------------
-
 void CSessionHost::SetStatusText(int pane, std::string_view text) {
-    std::string& shown = panes_[pane];
-    if (shown == text) {
+    if (Pane(pane) == text) {
         return;
     }
-    shown = text;
+    CHeadlessHost::SetStatusText(pane, text);
     Trace("status " + std::to_string(pane) + ": " + OneLine(text));
-}
-
-bool CSessionHost::WarpPointer(DevicePoint client) {
-    if (client != pointer_) {
-        pointer_ = client;
-        warped_ = true;
-    }
-    return true;
-}
-
-void CSessionHost::StartTimer(int id, int intervalMs) {
-    timers_[id] = Timer{intervalMs, nowMs_ + intervalMs};
-}
-
-void CSessionHost::StartAutoScroll(DevicePoint client) {
-    autoScroll_ = std::make_unique<CAutoScroll>(*this, client,
-                                                DevicePoint{kOriginWindowSize, kOriginWindowSize});
-    // The origin window holds the mouse and the keyboard now, not the view.
-    StartTimer(CAutoScroll::kTimerId, CAutoScroll::kTickMs);
-}
-
-CAutoScroll::ScrollBarState CSessionHost::GetScrollBarState(ScrollBar bar) const {
-    const BarState& state = Bar(bar);
-    return {state.minimum, state.maximum, 0, state.position, state.visible};
-}
-
-void CSessionHost::ThumbTrack(ScrollBar bar, int position) {
-    if (bar == ScrollBar::Horizontal) {
-        view_->OnHScroll(kSbThumbTrack, position);
-    } else {
-        view_->OnVScroll(kSbThumbTrack, position);
-    }
-}
-
-// --- clipboard ---------------------------------------------------------------------------------
-
-bool CSessionHost::ClipboardHasFormat(std::string_view format) const {
-    return clipboard_.contains(format);
-}
-
-bool CSessionHost::SetClipboardData(std::string_view format, std::span<const std::byte> data) {
-    // A clipboard holds one thing at a time, in whatever formats its owner offers.
-    clipboard_.clear();
-    clipboard_.emplace(std::string(format), std::vector<std::byte>(data.begin(), data.end()));
-    return true;
-}
-
-std::optional<std::vector<std::byte>> CSessionHost::GetClipboardData(
-    std::string_view format) const {
-    const auto found = clipboard_.find(format);
-    if (found == clipboard_.end()) {
-        return std::nullopt;
-    }
-    return found->second;
 }
 
 // --- messages and dialogs ----------------------------------------------------------------------
@@ -340,8 +150,8 @@ bool CSessionHost::AskHelpLines(HelpLineValues& values) {
 }
 
 void CSessionHost::UpdateAllViews(int hint) {
-    if (view_ != nullptr) {
-        view_->OnUpdate(hint);
+    if (CKorvoFEView* view = AttachedView()) {
+        view->OnUpdate(hint);
     }
 }
 

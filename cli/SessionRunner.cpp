@@ -36,7 +36,7 @@ void CSessionRunner::Show() {
     const DevicePoint client = host_.ClientSize();
     view_->OnSize(client.x, client.y);
     view_->OnInitialUpdate();
-    host_.RunEventLoop();
+    host_.RunEventLoop(CSessionHost::kLineMs);
 }
 
 bool CSessionRunner::Run(const SessionLine& line) {
@@ -65,7 +65,7 @@ bool CSessionRunner::Run(const SessionLine& line) {
             Pointer(line);
             break;
     }
-    host_.RunEventLoop();
+    host_.RunEventLoop(CSessionHost::kLineMs);
     return host_.Failure().empty();
 }
 

@@ -3,7 +3,7 @@
 #include <QMimeData>
 #include <string>
 
-#include "DrawingJson.h"
+#include "json/DrawingJson.h"
 #include "model/ClipboardCollection.h"
 #include "model/CollectionSvg.h"
 #include "model/DataCollection.h"

@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "CliDocumentHost.h"
-#include "DrawingJson.h"
 #include "app/KorvoFEDoc.h"
 #include "font/GlyphStream.h"
+#include "json/DrawingJson.h"
 #include "model/Data.h"
 #include "model/DataCollection.h"
 #include "model/Paper.h"

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "DrawingJson.h"
 #include "SessionAnswers.h"
 #include "SessionScript.h"
+#include "json/DrawingJson.h"
 #include "model/Data.h"
 #include "model/DrawObjPolygon.h"
 #include "model/Paper.h"

@@ -1,16 +1,20 @@
 # Fails when a source file of the core includes a header of a layer above its own. The layers,
-# from the bottom: platform and resources, geometry, font, model, app, view, tools. Static
-# libraries catch most upward calls at link time; this catches the ones that only use headers.
-set(layers platform resources geometry font model edit app view tools)
+# from the bottom: platform and resources, dialogs and geometry, font, model, edit, json and app,
+# view, headless and tools. Static libraries catch most upward calls at link time; this catches
+# the ones that only use headers.
+set(layers platform resources dialogs geometry font model edit json app view headless tools)
 set(rank_platform 0)
 set(rank_resources 0)
 set(rank_geometry 1)
+set(rank_dialogs 1)
 set(rank_font 2)
 set(rank_model 3)
 set(rank_edit 4)
+set(rank_json 4)
 set(rank_app 4)
 set(rank_view 5)
 set(rank_tools 6)
+set(rank_headless 6)
 
 set(violations "")
 foreach(layer IN LISTS layers)

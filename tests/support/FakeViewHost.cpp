@@ -47,26 +47,16 @@ std::unique_ptr<IDrawSurface> FakeViewHost::CreateSurface(int width, int height)
     return surface;
 }
 
-void FakeViewHost::SetScrollRange(ScrollBar bar, int minimum, int maximum) {
-    Bar(bar).minimum = minimum;
-    Bar(bar).maximum = maximum;
-}
-
-DevicePoint FakeViewHost::GetScrollRange(ScrollBar bar) const {
-    return {Bar(bar).minimum, Bar(bar).maximum};
+std::unique_ptr<IDrawSurface> FakeViewHost::CreateWindowSurface(int width, int height) {
+    if (surfaceFactory) {
+        return surfaceFactory(width, height);
+    }
+    return std::make_unique<RecordingSurface>(width, height);
 }
 
 void FakeViewHost::SetStatusText(int pane, std::string_view text) {
     statusHistory.emplace_back(pane, std::string(text));
-}
-
-std::string FakeViewHost::Pane(int pane) const {
-    for (auto it = statusHistory.rbegin(); it != statusHistory.rend(); ++it) {
-        if (it->first == pane) {
-            return it->second;
-        }
-    }
-    return {};
+    CHeadlessHost::SetStatusText(pane, text);
 }
 
 bool FakeViewHost::WarpPointer(DevicePoint client) {
@@ -81,24 +71,6 @@ bool FakeViewHost::WarpPointer(DevicePoint client) {
 DropEffect FakeViewHost::DoDragDrop(std::string_view format, std::span<const std::byte> data) {
     drags.push_back({std::string(format), {data.begin(), data.end()}});
     return dragScript ? dragScript(data) : DropEffect::None;
-}
-
-bool FakeViewHost::ClipboardHasFormat(std::string_view format) const {
-    return clipboard.find(format) != clipboard.end();
-}
-
-bool FakeViewHost::SetClipboardData(std::string_view format, std::span<const std::byte> data) {
-    clipboard[std::string(format)] = std::vector<std::byte>(data.begin(), data.end());
-    return true;
-}
-
-std::optional<std::vector<std::byte>> FakeViewHost::GetClipboardData(
-    std::string_view format) const {
-    const auto it = clipboard.find(format);
-    if (it == clipboard.end()) {
-        return std::nullopt;
-    }
-    return it->second;
 }
 
 MessageAnswer FakeViewHost::ShowMessage(const MessageRequest& request) {

@@ -26,6 +26,7 @@ ViewHarness::ViewHarness(DevicePoint client,
     host.surfaceFactory = std::move(surfaces);
     doc.OnNewDocument();
     view_ = std::make_unique<CKorvoFEView>(doc, host, factory);
+    host.Attach(view_.get());
     docHost.view = view_.get();
     view_->OnInitialUpdate();
     AfterStep("initial update");
@@ -33,6 +34,7 @@ ViewHarness::ViewHarness(DevicePoint client,
 
 ViewHarness::~ViewHarness() {
     docHost.view = nullptr;
+    host.Attach(nullptr);
     view_.reset();
 }
 
@@ -117,34 +119,11 @@ void ViewHarness::Resize(DevicePoint client) {
 }
 
 IDrawSurface& ViewHarness::Paint() {
-    const DevicePoint size = host.ClientSize();
-    if (host.surfaceFactory) {
-        window_ = host.surfaceFactory(size.x, size.y);
-    } else {
-        window_ = std::make_unique<RecordingSurface>(size.x, size.y);
-    }
-    host.invalidations.clear();
-    ++paints_;
-    view_->OnPaint(*window_);
-    return *window_;
-}
-
-void ViewHarness::Pump() {
-    // A few rounds at most: a posted command may post another, but never forever.
-    for (int round = 0; round < 8; ++round) {
-        while (!host.postedCommands.empty()) {
-            const int id = host.postedCommands.front();
-            host.postedCommands.pop_front();
-            view_->OnCommand(id);
-        }
-        if (host.invalidations.empty()) {
-            return;
-        }
-        Paint();
-    }
+    return *host.PaintWindow();
 }
 
 void ViewHarness::AfterStep(const std::string& step) {
+    // No time passes between a test's steps: only what is due at once is handed out.
     Pump();
     if (CPaper* paper = doc.GetPaper()) {
         for (const std::string& broken : CheckDocumentInvariants(*paper)) {

@@ -54,15 +54,15 @@ public:
     void Command(int id);
     void Key(int key, unsigned flags = 0);
     void Resize(DevicePoint client);
-    // Handles posted commands and paints when something was invalidated.
-    void Pump();
     // Paints now onto a fresh window surface, whatever is invalid. The window is a recording
     // (Window) unless the host makes other surfaces.
     IDrawSurface& Paint();
-    RecordingSurface& Window() { return dynamic_cast<RecordingSurface&>(*window_); }
-    IDrawSurface& WindowSurface() { return *window_; }
+    // Hands out what the event loop holds: posted commands, the pending paint.
+    void Pump() { host.RunEventLoop(0); }
+    RecordingSurface& Window() { return dynamic_cast<RecordingSurface&>(*host.WindowSurface()); }
+    IDrawSurface& WindowSurface() { return *host.WindowSurface(); }
     // How many paints the harness has delivered.
-    int Paints() const { return paints_; }
+    int Paints() const { return host.Paints(); }
 
     // A line node appended to the paper (type 1, mark 0).
     CData* AddLine(float x1, float y1, float x2, float y2);
@@ -84,9 +84,7 @@ private:
 
     ScopedSwitches switches_;
     std::unique_ptr<CKorvoFEView> view_;
-    std::unique_ptr<IDrawSurface> window_;
     std::vector<std::string> violations_;
-    int paints_ = 0;
 };
 
 }  // namespace korvo::test

@@ -14,12 +14,12 @@
 #include <vector>
 
 #include "ChildFrame.h"
-#include "DrawingJson.h"
 #include "DrawingMime.h"
 #include "DrawingView.h"
 #include "KorvoFEApp.h"
 #include "MainFrame.h"
 #include "ScriptedQtDialogHost.h"
+#include "json/DrawingJson.h"
 #include "model/ClipboardCollection.h"
 #include "model/DataCollection.h"
 #include "model/Paper.h"

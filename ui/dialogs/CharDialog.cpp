@@ -135,7 +135,12 @@ bool CCharDialog::ExchangeFromFields() {
         code_ = code;
         return true;
     }
-    return ReadInt(*field_, kFirstCode, kLastCode, code_);
+    CCodeModel model = CharCodes::Model(code_);
+    if (!Taken(model.Accept(TextOf(*field_)), std::span(&field_, 1))) {
+        return false;
+    }
+    code_ = model.Value();
+    return true;
 }
 
 void CCharDialog::FillList() {

@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 
+#include "dialogs/CodeModel.h"
 #include "dialogs/KorvoDialog.h"
 
 class QLineEdit;
@@ -18,8 +19,8 @@ class CCharDialog : public CKorvoDialog {
 
 public:
     static constexpr int kResourceId = 153;
-    static constexpr int kFirstCode = 33;
-    static constexpr int kLastCode = 255;
+    static constexpr int kFirstCode = CharCodes::kFirst;
+    static constexpr int kLastCode = CharCodes::kLast;
 
     // `code` is the preset choice; -1 (no character yet) selects no row.
     CCharDialog(int code, QWidget* parent);

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "dialogs/CodeModel.h"
+
 namespace korvo {
 
 namespace {
@@ -46,12 +48,17 @@ std::optional<int> CConvertLinesDialog::AskLineCount(QWidget* parent, int count)
 }
 
 bool CConvertLinesDialog::ExchangeFromFields() {
-    return ReadInt(*field_, kMinimum, kMaximum, count_);
+    CCodeModel model = LineCounts::Model(count_);
+    if (!Taken(model.Accept(TextOf(*field_)), std::span(&field_, 1))) {
+        return false;
+    }
+    count_ = model.Value();
+    return true;
 }
 
 // The field does not count here: whatever it holds, the answer is "as many as fit".
 void CConvertLinesDialog::OnAsManyAsFit() {
-    count_ = kAsManyAsFit;
+    count_ = LineCounts::kAsManyAsFit;
     AcceptAsIs();
 }
 

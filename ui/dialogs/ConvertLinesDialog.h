@@ -15,10 +15,6 @@ class CConvertLinesDialog : public CKorvoDialog {
 
 public:
     static constexpr int kResourceId = 121;
-    static constexpr int kMinimum = 2;
-    static constexpr int kMaximum = 255;
-    // What the button for the most lines answers.
-    static constexpr int kAsManyAsFit = 0;
 
     CConvertLinesDialog(int count, QWidget* parent);
 

@@ -21,7 +21,7 @@ constexpr int kFieldWidth = 80;
 }  // namespace
 
 CHelpLinesDialog::CHelpLinesDialog(const HelpLineValues& values, QWidget* parent)
-    : CKorvoDialog(kResourceId, parent), values_(values) {
+    : CKorvoDialog(kResourceId, parent), model_(values) {
     setWindowTitle(QStringLiteral("Helplines"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(MakeGroup(QStringLiteral("Helplines vertical"), 0, kVerticalRows));
@@ -31,8 +31,8 @@ CHelpLinesDialog::CHelpLinesDialog(const HelpLineValues& values, QWidget* parent
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     for (int row = 0; row < kLines; ++row) {
-        checks_[row]->setChecked(values_.flags[row] != 0);
-        fields_[row]->setText(FormatNumber(values_.positions[row]));
+        checks_[row]->setChecked(values.flags[row] != 0);
+        fields_[row]->setText(FormatNumber(values.positions[row]));
     }
     checks_.front()->setFocus(Qt::OtherFocusReason);
 }
@@ -47,15 +47,13 @@ std::optional<HelpLineValues> CHelpLinesDialog::AskHelpLines(QWidget* parent,
 }
 
 bool CHelpLinesDialog::ExchangeFromFields() {
-    HelpLineValues read = values_;
+    std::array<bool, kLines> shown{};
+    std::array<std::string, kLines> positions;
     for (int row = 0; row < kLines; ++row) {
-        read.flags[row] = checks_[row]->isChecked() ? 1 : 0;
-        if (!ReadFloat(*fields_[row], kMinimum, kMaximum, read.positions[row])) {
-            return false;
-        }
+        shown[row] = checks_[row]->isChecked();
+        positions[row] = TextOf(*fields_[row]);
     }
-    values_ = read;
-    return true;
+    return Taken(model_.Accept(shown, positions), fields_);
 }
 
 QWidget* CHelpLinesDialog::MakeGroup(const QString& title, int firstRow, int rows) {

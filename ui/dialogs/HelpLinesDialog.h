@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "dialogs/HelpLinesModel.h"
 #include "dialogs/KorvoDialog.h"
 #include "platform/DocumentHost.h"
 
@@ -18,14 +19,12 @@ class CHelpLinesDialog : public CKorvoDialog {
 
 public:
     static constexpr int kResourceId = 122;
-    static constexpr int kLines = 7;
-    static constexpr double kMinimum = 0.0;
-    static constexpr double kMaximum = 200.0;
+    static constexpr int kLines = CHelpLinesModel::kLines;
 
     CHelpLinesDialog(const HelpLineValues& values, QWidget* parent);
 
     // The values after OK.
-    const HelpLineValues& Values() const { return values_; }
+    const HelpLineValues& Values() const { return model_.Values(); }
 
     // The dialog showing `values`; the edited values, or nothing when cancelled.
     static std::optional<HelpLineValues> AskHelpLines(QWidget* parent,
@@ -37,7 +36,7 @@ protected:
 private:
     QWidget* MakeGroup(const QString& title, int firstRow, int rows);
 
-    HelpLineValues values_;
+    CHelpLinesModel model_;
     std::array<QCheckBox*, kLines> checks_{};
     std::array<QLineEdit*, kLines> fields_{};
 };

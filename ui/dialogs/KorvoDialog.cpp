@@ -4,8 +4,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <cmath>
-#include <limits>
 
 namespace korvo {
 
@@ -39,43 +37,12 @@ void CKorvoDialog::AcceptAsIs() {
     QDialog::accept();
 }
 
-bool CKorvoDialog::ReadInt(QLineEdit& field, int minimum, int maximum, int& value) {
-    bool ok = false;
-    const int read = field.text().trimmed().toInt(&ok);
-    if (!ok) {
-        return Refuse(field, QStringLiteral("Please enter an integer."));
-    }
-    if (read < minimum || read > maximum) {
-        return Refuse(
-            field,
-            QStringLiteral("Please enter an integer between %1 and %2.").arg(minimum).arg(maximum));
-    }
-    value = read;
-    return true;
+std::string CKorvoDialog::TextOf(const QLineEdit& field) {
+    return field.text().toStdString();
 }
 
-bool CKorvoDialog::ReadFloat(QLineEdit& field, double minimum, double maximum, float& value) {
-    float read = 0.0f;
-    if (!ReadFloat(field, read)) {
-        return false;
-    }
-    if (read < minimum || read > maximum) {
-        return Refuse(field, QStringLiteral("Please enter a number between %1 and %2.")
-                                 .arg(FormatNumber(minimum), FormatNumber(maximum)));
-    }
-    value = read;
-    return true;
-}
-
-bool CKorvoDialog::ReadFloat(QLineEdit& field, float& value) {
-    bool ok = false;
-    const double read = field.text().trimmed().toDouble(&ok);
-    const bool fits = ok && std::abs(read) <= std::numeric_limits<float>::max();
-    if (!fits) {
-        return Refuse(field, QStringLiteral("Please enter a number."));
-    }
-    value = static_cast<float>(read);
-    return true;
+bool CKorvoDialog::Taken(const FieldCheck& check, std::span<QLineEdit* const> fields) {
+    return !check || Refuse(*fields[check->field], QString::fromStdString(check->message));
 }
 
 QLineEdit* CKorvoDialog::MakeField(const QString& objectName) {

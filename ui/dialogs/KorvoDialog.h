@@ -2,6 +2,10 @@
 
 #include <QDialog>
 #include <QString>
+#include <span>
+#include <string>
+
+#include "dialogs/DialogFields.h"
 
 class QDialogButtonBox;
 class QLineEdit;
@@ -38,12 +42,11 @@ protected:
     // Ends the dialog with OK as it stands, without reading the fields.
     void AcceptAsIs();
 
-    // Reads an integer within minimum ... maximum from the field.
-    bool ReadInt(QLineEdit& field, int minimum, int maximum, int& value);
-    // Reads a number within minimum ... maximum from the field.
-    bool ReadFloat(QLineEdit& field, double minimum, double maximum, float& value);
-    // Reads any number from the field.
-    bool ReadFloat(QLineEdit& field, float& value);
+    // The text of a field as the dialog's model reads it.
+    static std::string TextOf(const QLineEdit& field);
+    // Whether the model took the fields; a refused one (`fields` in the model's order) shows the
+    // model's message and gets the focus back.
+    bool Taken(const FieldCheck& check, std::span<QLineEdit* const> fields);
 
     // A number field; its text is selected whenever it gets the focus from the keyboard.
     QLineEdit* MakeField(const QString& objectName);

@@ -4,6 +4,7 @@
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QVBoxLayout>
+#include <array>
 
 namespace korvo {
 
@@ -15,13 +16,12 @@ constexpr int kFieldWidth = 140;
 
 CUserGridDialog::CUserGridDialog(float x, float y, QWidget* parent)
     : CKorvoDialog(kResourceId, parent),
-      x_(x),
-      y_(y),
+      model_(x, y),
       fieldX_(MakeField(QStringLiteral("gridX"))),
       fieldY_(MakeField(QStringLiteral("gridY"))) {
     setWindowTitle(QStringLiteral("Set user grid size"));
-    fieldX_->setText(FormatNumber(x_));
-    fieldY_->setText(FormatNumber(y_));
+    fieldX_->setText(FormatNumber(x));
+    fieldY_->setText(FormatNumber(y));
     fieldX_->setFixedWidth(kFieldWidth);
     fieldY_->setFixedWidth(kFieldWidth);
 
@@ -45,15 +45,8 @@ std::optional<std::pair<float, float>> CUserGridDialog::AskUserGrid(QWidget* par
 }
 
 bool CUserGridDialog::ExchangeFromFields() {
-    float x = 0.0f;
-    float y = 0.0f;
-    if (!ReadFloat(*fieldX_, kMinimum, kMaximum, x) ||
-        !ReadFloat(*fieldY_, kMinimum, kMaximum, y)) {
-        return false;
-    }
-    x_ = x;
-    y_ = y;
-    return true;
+    const std::array fields{fieldX_, fieldY_};
+    return Taken(model_.Accept(TextOf(*fieldX_), TextOf(*fieldY_)), fields);
 }
 
 }  // namespace korvo

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "dialogs/KorvoDialog.h"
+#include "dialogs/UserGridModel.h"
 
 class QLineEdit;
 
@@ -15,14 +16,12 @@ class CUserGridDialog : public CKorvoDialog {
 
 public:
     static constexpr int kResourceId = 19252;
-    static constexpr double kMinimum = 0.0;
-    static constexpr double kMaximum = 1.0e10;
 
     CUserGridDialog(float x, float y, QWidget* parent);
 
     // The spacings after OK.
-    float X() const { return x_; }
-    float Y() const { return y_; }
+    float X() const { return model_.X(); }
+    float Y() const { return model_.Y(); }
 
     // The dialog prefilled with x and y; the accepted spacings, or nothing when cancelled.
     static std::optional<std::pair<float, float>> AskUserGrid(QWidget* parent, float x, float y);
@@ -31,8 +30,7 @@ protected:
     bool ExchangeFromFields() override;
 
 private:
-    float x_;
-    float y_;
+    CUserGridModel model_;
     QLineEdit* fieldX_;
     QLineEdit* fieldY_;
 };

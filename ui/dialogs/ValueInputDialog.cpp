@@ -5,6 +5,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
+#include <string>
+#include <vector>
+
+#include "dialogs/ValueInputModel.h"
 
 namespace korvo {
 
@@ -54,16 +58,21 @@ std::optional<CValueInputDialog::Values> CValueInputDialog::AskValues(QWidget* p
 
 // Hidden rows are not read: their values stay exactly as given, not rounded through the text.
 bool CValueInputDialog::ExchangeFromFields() {
-    Values read = values_;
+    ValueInputRows rows;
+    std::vector<std::string> shown;
     for (int row = 0; row < kRows; ++row) {
-        if (fields_[row]->isHidden()) {
-            continue;
-        }
-        if (!ReadFloat(*fields_[row], read[row])) {
-            return false;
+        rows[row] = {labels_[row]->text().toStdString(), values_[row]};
+        if (CValueInputModel::IsShown(rows[row])) {
+            shown.push_back(TextOf(*fields_[row]));
         }
     }
-    values_ = read;
+    CValueInputModel model(rows);
+    if (!Taken(model.Accept(shown), fields_)) {
+        return false;
+    }
+    for (int row = 0; row < kRows; ++row) {
+        values_[row] = model.Rows()[row].value;
+    }
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "dialogs/KorvoDialog.h"
+#include "platform/DialogHost.h"
 
 class QLabel;
 class QLineEdit;
@@ -18,7 +19,7 @@ class CValueInputDialog : public CKorvoDialog {
 
 public:
     static constexpr int kResourceId = 19291;
-    static constexpr int kRows = 5;
+    static constexpr int kRows = kValueInputRows;
     using Labels = std::array<QString, kRows>;
     using Values = std::array<float, kRows>;
 

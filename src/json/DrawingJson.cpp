@@ -1,4 +1,4 @@
-#include "DrawingJson.h"
+#include "json/DrawingJson.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "FontJson.h"
+#include "json/FontJson.h"
 
 #include <array>
 
