@@ -275,11 +275,13 @@ std::size_t CDocumentState::BytesBeyond(const CDocumentState* previous) const {
     if (paper_ && (previous == nullptr || previous->paper_ != paper_)) {
         bytes += paper_->capacity();
     }
-    if (font_ && (previous == nullptr || previous->font_ != font_)) {
+    // The first state's font is one copy per document that does not grow with the steps, which
+    // is what the bound is for; only what steps add is counted.
+    const Font* before = previous != nullptr ? previous->font_.get() : nullptr;
+    if (font_ && before != nullptr && before != font_.get()) {
         bytes += sizeof(Font);
-        const Font* before = previous != nullptr ? previous->font_.get() : nullptr;
         for (std::size_t at = 0; at < font_->glyphs.size(); ++at) {
-            if (before == nullptr || before->glyphs[at] != font_->glyphs[at]) {
+            if (before->glyphs[at] != font_->glyphs[at]) {
                 bytes += sizeof(StoredGlyph) + font_->glyphs[at]->stream.capacity();
             }
         }

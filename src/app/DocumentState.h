@@ -73,7 +73,8 @@ public:
     // from `now` (the state the document is in) and the character back. False, with the
     // document untouched, when the bytes do not load.
     bool RestoreTo(CKorvoFEDoc& document, const CDocumentState& now) const;
-    // Memory held beyond what `previous` (the state before in a list) already holds.
+    // Memory held beyond what `previous` (the state before in a list) already holds; without
+    // one, all but the font.
     std::size_t BytesBeyond(const CDocumentState* previous) const;
 
     // What a recovery file keeps of this state, with the given window title and time.
