@@ -66,13 +66,15 @@ CChildFrame::CChildFrame(CKorvoFEApp& app) : app_(app) {
     host_ = std::make_unique<CQtDocumentHost>(*dialogs_);
     document_ = std::make_unique<CKorvoFEDoc>(*host_);
     factory_ = std::make_unique<CToolFactory>();
-    document_->Subscribe([this] {
+    listener_ = document_->Subscribe([this] {
         setWindowModified(document_->IsModified());
         emit DocumentChanged();
     });
 }
 
 CChildFrame::~CChildFrame() {
+    // Whatever the view's going still changes is no news to a window that is going too.
+    document_->Unsubscribe(listener_);
     // The view and its tools go before the document they draw.
     if (viewWidget_ != nullptr) {
         host_->RemoveView(viewWidget_->View());

@@ -91,6 +91,7 @@ private:
     std::unique_ptr<CKorvoFEDoc> document_;
     std::unique_ptr<CToolFactory> factory_;
     CDrawingView* viewWidget_ = nullptr;
+    int listener_ = 0;
     QString title_;
     // The file this font was opened from while it did not open as a sound font, and why.
     QString unsoundFile_;
