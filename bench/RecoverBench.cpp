@@ -8,7 +8,7 @@
 #include <random>
 
 #include "QtDrawContext.h"
-#include "app/DocumentSnapshot.h"
+#include "app/DocumentState.h"
 #include "app/KorvoFEDoc.h"
 #include "app/RecoveryFile.h"
 #include "app/TextPreview.h"
@@ -40,7 +40,7 @@ struct BusyDocument {
 void BM_RecoverySnapshotAndEncode(benchmark::State& state) {
     BusyDocument busy;
     for (auto _ : state) {
-        const RecoveryRecord record = CDocumentSnapshot::Take(busy.doc, "futural.dat", 0);
+        const RecoveryRecord record = CDocumentState::RecordOf(busy.doc, "futural.dat", 0);
         benchmark::DoNotOptimize(CRecoveryFile::Encode(record));
     }
 }
@@ -49,7 +49,7 @@ BENCHMARK(BM_RecoverySnapshotAndEncode)->Unit(benchmark::kMillisecond);
 void BM_RecoveryDecode(benchmark::State& state) {
     BusyDocument busy;
     const std::vector<std::uint8_t> bytes =
-        CRecoveryFile::Encode(CDocumentSnapshot::Take(busy.doc, "futural.dat", 0));
+        CRecoveryFile::Encode(CDocumentState::RecordOf(busy.doc, "futural.dat", 0));
     for (auto _ : state) {
         benchmark::DoNotOptimize(CRecoveryFile::Decode(bytes));
     }

@@ -4,18 +4,9 @@
 
 #include "ChildFrame.h"
 #include "RecoveryStore.h"
-#include "app/DocumentSnapshot.h"
+#include "app/KorvoFEDoc.h"
 
 namespace korvo {
-
-namespace {
-
-RecoveryRecord Snapshot(const CChildFrame& child) {
-    return CDocumentSnapshot::Take(child.Document(), child.Title().toStdString(),
-                                   QDateTime::currentMSecsSinceEpoch());
-}
-
-}  // namespace
 
 CAutoSaver::CAutoSaver(CRecoveryStore& store, int intervalMs, QObject* parent)
     : QObject(parent), store_(store) {
@@ -34,13 +25,13 @@ int CAutoSaver::IntervalFromEnvironment() {
 
 void CAutoSaver::Watch(CChildFrame* child) {
     Tracked state;
-    state.clean = CDocumentSnapshot::Digest(Snapshot(*child));
+    state.clean = CDocumentState::Capture(child->Document());
     Track(child, std::move(state));
 }
 
 void CAutoSaver::WatchRestored(CChildFrame* child, const QString& recoveryPath) {
     Tracked state;
-    state.written = CDocumentSnapshot::Digest(Snapshot(*child));
+    state.written = CDocumentState::Capture(child->Document());
     state.path = recoveryPath;
     Track(child, std::move(state));
 }
@@ -71,7 +62,8 @@ void CAutoSaver::OnSaved(CChildFrame* child) {
     if (it == tracked_.end()) {
         return;
     }
-    it->second.clean = CDocumentSnapshot::Digest(Snapshot(*child));
+    it->second.clean = CDocumentState::Capture(child->Document());
+    it->second.seen.reset();
     Update(it->second);
 }
 
@@ -93,22 +85,35 @@ void CAutoSaver::Flush() {
 }
 
 void CAutoSaver::Update(Tracked& state) {
-    const RecoveryRecord record = Snapshot(*state.child);
-    const std::uint32_t digest = CDocumentSnapshot::Digest(record);
-    if (state.clean == digest) {
+    const CKorvoFEDoc& document = state.child->Document();
+    if (state.seen == document.Revision()) {
+        return;  // no notice since the last look
+    }
+    state.seen = document.Revision();
+    const CDocumentState* known = state.written ? &*state.written : nullptr;
+    std::optional<CDocumentState> now =
+        CDocumentState::Capture(document, known != nullptr ? known
+                                          : state.clean    ? &*state.clean
+                                                           : nullptr);
+    if (!now) {
+        return;
+    }
+    if (state.clean && now->SameContent(*state.clean)) {
         CRecoveryStore::Remove(state.path);
         state.path.clear();
         state.written.reset();
         return;
     }
-    if (state.written == digest) {
+    if (state.written && now->SameContent(*state.written)) {
         return;
     }
     if (state.path.isEmpty()) {
         state.path = store_.NewFilePath();
     }
+    const RecoveryRecord record =
+        now->Record(state.child->Title().toStdString(), QDateTime::currentMSecsSinceEpoch());
     if (store_.Write(state.path, record)) {
-        state.written = digest;
+        state.written = std::move(now);
     } else if (!failureReported_) {
         failureReported_ = true;
         emit WriteFailed(state.path);

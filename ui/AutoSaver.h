@@ -7,15 +7,18 @@
 #include <map>
 #include <optional>
 
+#include "app/DocumentState.h"
+
 namespace korvo {
 
 class CChildFrame;
 class CRecoveryStore;
 
 // Keeps a recovery file for every open font whose font, drawing or sheet differs from what was
-// last opened or saved. A change starts the interval; when it ends, each changed document is
-// written once, so a burst of edits costs one write, and writing never happens more often than
-// the interval. Saving or closing a font removes its file; only a crash leaves one behind.
+// last opened or saved. The document's change notice starts the interval; when it ends, each
+// changed document is written once, so a burst of edits costs one write, and writing never happens
+// more often than the interval. Saving or closing a font removes its file; only a crash leaves one
+// behind.
 class CAutoSaver : public QObject {
     Q_OBJECT
 
@@ -48,9 +51,11 @@ signals:
 private:
     struct Tracked {
         QPointer<CChildFrame> child;
-        std::optional<std::uint32_t> clean;    // digest of the state its file holds
-        std::optional<std::uint32_t> written;  // digest of the state in the recovery file
+        std::optional<CDocumentState> clean;    // the state its file holds
+        std::optional<CDocumentState> written;  // the state in the recovery file
         QString path;
+        // The document's revision when it was last looked at; none: look again.
+        std::optional<std::uint64_t> seen;
     };
 
     void Track(CChildFrame* child, Tracked state);

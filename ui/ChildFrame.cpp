@@ -5,12 +5,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "DocumentWatch.h"
 #include "DrawingView.h"
 #include "KorvoFEApp.h"
 #include "QtDialogHost.h"
 #include "QtDocumentHost.h"
-#include "app/DocumentSnapshot.h"
+#include "app/DocumentState.h"
 #include "app/KorvoFEDoc.h"
 #include "font/FontFile.h"
 #include "model/Paper.h"
@@ -67,11 +66,15 @@ CChildFrame::CChildFrame(CKorvoFEApp& app) : app_(app) {
     host_ = std::make_unique<CQtDocumentHost>(*dialogs_);
     document_ = std::make_unique<CKorvoFEDoc>(*host_);
     factory_ = std::make_unique<CToolFactory>();
-    watch_ = new CDocumentWatch(this);
-    connect(watch_, &CDocumentWatch::Changed, this, &CChildFrame::DocumentChanged);
+    listener_ = document_->Subscribe([this] {
+        setWindowModified(document_->IsModified());
+        emit DocumentChanged();
+    });
 }
 
 CChildFrame::~CChildFrame() {
+    // Whatever the view's going still changes is no news to a window that is going too.
+    document_->Unsubscribe(listener_);
     // The view and its tools go before the document they draw.
     if (viewWidget_ != nullptr) {
         host_->RemoveView(viewWidget_->View());
@@ -88,8 +91,6 @@ void CChildFrame::CreateView() {
     connect(viewWidget_, &CDrawingView::ToolbarButtonsChanged, this,
             &CChildFrame::ToolbarButtonsChanged);
     setWidget(viewWidget_);
-    watch_->Observe(viewWidget_);
-    watch_->Observe(viewWidget_->viewport());
     resize(720, 480);
 }
 
@@ -136,7 +137,7 @@ bool CChildFrame::OpenDocument(const QString& path) {
 
 bool CChildFrame::RestoreDocument(const RecoveryRecord& record, QString& error) {
     std::string why;
-    if (!CDocumentSnapshot::Restore(*document_, record, why)) {
+    if (!CDocumentState::Restore(*document_, record, why)) {
         error = QString::fromStdString(why);
         return false;
     }
@@ -267,14 +268,12 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
 // --- commands and status -------------------------------------------------------------------------
 
 bool CChildFrame::OnCommand(int id) {
-    // Most commands edit the document; those that do not cost a cheap comparison.
-    NotifyDocumentChanged();
     // The view runs the document's commands too, so each becomes an undo step.
     return viewWidget_ != nullptr && viewWidget_->View().OnCommand(id);
 }
 
 void CChildFrame::NotifyDocumentChanged() {
-    watch_->Poke();
+    document_->NotifyChanged();
 }
 
 CommandUi CChildFrame::OnUpdateCommand(int id) const {

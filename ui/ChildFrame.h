@@ -10,7 +10,6 @@
 
 namespace korvo {
 
-class CDocumentWatch;
 class CDrawingView;
 class CKorvoFEApp;
 class CKorvoFEDoc;
@@ -54,8 +53,8 @@ public:
     void SyncGridCommand();
     // Sends this window's status texts to the status bar again.
     void RefreshStatus();
-    // Says that the document may have changed outside the view's own events (undo, redo); the
-    // notice comes as DocumentChanged at the next turn of the event loop.
+    // Says that the document was changed beside the view's actions (a script, the preview's
+    // character choice); what the view's actions change is found by undo and told by itself.
     void NotifyDocumentChanged();
 
     CKorvoFEDoc& Document() const { return *document_; }
@@ -75,7 +74,7 @@ signals:
     void Closed();
     // After a Save that wrote the font.
     void Saved();
-    // The document may have changed (an edit, a command, undo or redo).
+    // The document changed (an edit, a command, undo or redo): the document's own notice.
     void DocumentChanged();
 
 protected:
@@ -91,8 +90,8 @@ private:
     std::unique_ptr<CQtDocumentHost> host_;
     std::unique_ptr<CKorvoFEDoc> document_;
     std::unique_ptr<CToolFactory> factory_;
-    CDocumentWatch* watch_ = nullptr;
     CDrawingView* viewWidget_ = nullptr;
+    int listener_ = 0;
     QString title_;
     // The file this font was opened from while it did not open as a sound font, and why.
     QString unsoundFile_;

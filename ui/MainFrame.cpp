@@ -164,8 +164,6 @@ void CMainFrame::CreateUndoPanel() {
     connect(undoPanel_, &CUndoHistoryPanel::StepChosen, this, [this](int index) {
         if (CChildFrame* child = ActiveChild(); child != nullptr && index >= 0) {
             child->View().GoToUndoStep(static_cast<std::size_t>(index));
-            // The preview and autosave follow a jump through the history like any edit.
-            child->NotifyDocumentChanged();
         }
         UpdateCommandUi();
     });

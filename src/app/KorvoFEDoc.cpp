@@ -84,6 +84,24 @@ bool CKorvoFEDoc::OnSaveDocument(const std::string& path) {
     return true;
 }
 
+int CKorvoFEDoc::Subscribe(std::function<void()> listener) {
+    listeners_.emplace_back(++nextListener_, std::move(listener));
+    return nextListener_;
+}
+
+void CKorvoFEDoc::Unsubscribe(int id) {
+    std::erase_if(listeners_, [id](const auto& entry) { return entry.first == id; });
+}
+
+void CKorvoFEDoc::NotifyChanged() {
+    ++revision_;
+    // A listener may subscribe or leave while it hears the notice.
+    const auto listeners = listeners_;
+    for (const auto& entry : listeners) {
+        entry.second();
+    }
+}
+
 void CKorvoFEDoc::DeleteContents() {
     paper_.reset();
 }

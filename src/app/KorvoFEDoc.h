@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -71,6 +73,17 @@ public:
     int GetCurrentChar() const { return currentChar_; }
     void SetCurrentChar(int code) { currentChar_ = code; }
     int GetLineCount() const { return lineCount_; }
+    // --- the change notice ---------------------------------------------------------------------
+    // Whoever shows or keeps the document (the undo list, autosave, the preview, the window
+    // title) hears here, once a change is complete, that what the document holds changed: undo
+    // tells after each action that changed something and each move through its steps, and code
+    // that changes the document beside the view's actions tells it itself.
+    int Subscribe(std::function<void()> listener);
+    void Unsubscribe(int id);
+    void NotifyChanged();
+    // Counts the notices: equal revisions mean nothing changed in between.
+    std::uint64_t Revision() const { return revision_; }
+
     // What the user did to this document, for undo and redo.
     CUndoHistory& GetUndoHistory() { return undo_; }
     const CUndoHistory& GetUndoHistory() const { return undo_; }
@@ -111,6 +124,9 @@ private:
     std::unique_ptr<CPaper> paper_;
     bool modified_ = false;
     std::string pathName_;
+    std::vector<std::pair<int, std::function<void()>>> listeners_;
+    int nextListener_ = 0;
+    std::uint64_t revision_ = 0;
     CUndoHistory undo_{*this};
 };
 

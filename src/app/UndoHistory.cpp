@@ -1,7 +1,6 @@
 #include "app/UndoHistory.h"
 
 #include "app/KorvoFEDoc.h"
-#include "model/Paper.h"
 
 namespace korvo {
 
@@ -26,30 +25,20 @@ void CUndoHistory::Reset() {
 }
 
 std::size_t CUndoHistory::BytesOf(const Entry& entry, const Entry* previous) {
-    std::size_t bytes = entry.state.ExtraBytes() + entry.font.Bytes() + entry.name.capacity();
-    const auto& drawing = entry.state.Drawing();
     // Bytes shared with the state before are counted there.
-    if (drawing && (previous == nullptr || previous->state.Drawing() != drawing)) {
-        bytes += drawing->capacity();
-    }
-    return bytes;
+    return entry.state.BytesBeyond(previous != nullptr ? &previous->state : nullptr) +
+           entry.name.capacity();
 }
 
 bool CUndoHistory::Record(std::string_view name) {
-    const CPaper* paper = document_.GetPaper();
-    if (paper == nullptr) {
-        return false;
-    }
-    const CFontTable* table = document_.GetFont().Table();
-    const Entry* last = entries_.empty() ? nullptr : &entries_[current_];
-    std::optional<CUndoState> state =
-        CUndoState::Capture(*paper, document_.GetCurrentChar(), last ? &last->state : nullptr);
+    Entry* last = entries_.empty() ? nullptr : &entries_[current_];
+    std::optional<CDocumentState> state =
+        CDocumentState::Capture(document_, last ? &last->state : nullptr);
     if (!state) {
         return false;
     }
     if (last == nullptr) {
-        font_.Take(table);
-        Entry start{std::move(*state), {}, {}, generations_, 0};
+        Entry start{std::move(*state), {}, generations_, 0};
         start.bytes = BytesOf(start, nullptr);
         memory_ = start.bytes;
         if (!document_.IsModified()) {
@@ -59,17 +48,23 @@ bool CUndoHistory::Record(std::string_view name) {
         ++revision_;
         return false;
     }
-    FontChange font = font_.Follow(table);
-    if (font.IsEmpty() && state->SameAs(last->state)) {
+    if (state->SameEdit(last->state)) {
+        // Nothing to take back, but a grid origin or the character table shown is still worth
+        // keeping after a crash: the state is taken over and the listeners hear of it.
+        if (!state->SameContent(last->state)) {
+            last->state = std::move(*state);
+            document_.NotifyChanged();
+        }
         return false;
     }
-    const std::uint64_t generation = font.IsEmpty() ? last->fontGeneration : ++generations_;
+    const bool fontChanged = !state->SharesFontWith(last->state);
+    const std::uint64_t generation = fontChanged ? ++generations_ : last->fontGeneration;
     // What was undone cannot be redone once something new happened.
     while (entries_.size() > current_ + 1) {
         memory_ -= entries_.back().bytes;
         entries_.pop_back();
     }
-    Entry step{std::move(*state), std::move(font), std::string(name), generation, 0};
+    Entry step{std::move(*state), std::string(name), generation, 0};
     step.bytes = BytesOf(step, &entries_.back());
     memory_ += step.bytes;
     entries_.push_back(std::move(step));
@@ -79,13 +74,12 @@ bool CUndoHistory::Record(std::string_view name) {
         DropOldest();
     }
     ++revision_;
+    document_.NotifyChanged();
     return true;
 }
 
 void CUndoHistory::DropOldest() {
     memory_ -= entries_[0].bytes + entries_[1].bytes;
-    // The oldest kept state can no longer be left backwards: what led to it is of no use.
-    entries_[1].font = {};
     entries_.erase(entries_.begin());
     entries_[0].bytes = BytesOf(entries_[0], nullptr);
     memory_ += entries_[0].bytes;
@@ -105,44 +99,41 @@ std::string_view CUndoHistory::NameAt(std::size_t index) const {
 }
 
 bool CUndoHistory::Undo() {
-    return CanUndo() && Step(true);
+    return CanUndo() && Moved(Step(true));
 }
 
 bool CUndoHistory::Redo() {
-    return CanRedo() && Step(false);
+    return CanRedo() && Moved(Step(false));
 }
 
 bool CUndoHistory::GoTo(std::size_t index) {
     if (index >= entries_.size()) {
         return false;
     }
-    while (current_ > index) {
-        if (!Step(true)) {
-            return false;
-        }
+    const std::size_t from = current_;
+    bool complete = true;
+    while (complete && current_ != index) {
+        complete = Step(current_ > index);
     }
-    while (current_ < index) {
-        if (!Step(false)) {
-            return false;
-        }
+    // A long jump is one change to those who listen, however many steps it took.
+    if (current_ != from) {
+        document_.NotifyChanged();
     }
-    return true;
+    return complete;
+}
+
+bool CUndoHistory::Moved(bool moved) {
+    if (moved) {
+        document_.NotifyChanged();
+    }
+    return moved;
 }
 
 bool CUndoHistory::Step(bool back) {
-    CPaper* paper = document_.GetPaper();
-    if (paper == nullptr) {
-        return false;
-    }
     const std::size_t target = back ? current_ - 1 : current_ + 1;
-    const Entry& to = entries_[target];
-    if (!to.state.RestoreTo(*paper)) {
+    if (!entries_[target].state.RestoreTo(document_, entries_[current_].state)) {
         return false;
     }
-    // The step between the two states carries the font change: the later one of them.
-    const Entry& between = entries_[back ? current_ : target];
-    font_.Apply(between.font, back, document_.GetFont().Table());
-    document_.SetCurrentChar(to.state.CurrentChar());
     current_ = target;
     FollowSavedState();
     ++revision_;

@@ -7,8 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/FontSnapshot.h"
-#include "app/UndoState.h"
+#include "app/DocumentState.h"
 
 namespace korvo {
 
@@ -16,7 +15,9 @@ class CKorvoFEDoc;
 
 // The undo history of one document: the states the user's actions left behind, oldest first,
 // and where in them the document now is. A step is recorded by comparing the document with the
-// current state after an action, so nothing that edits needs to know the history exists.
+// current state after an action, so nothing that edits needs to know the history exists. What it
+// finds changed (a step, or a change undo does not take back) and every move through the steps
+// is told to the document's listeners.
 class CUndoHistory {
 public:
     struct Limits {
@@ -58,9 +59,7 @@ public:
 
 private:
     struct Entry {
-        CUndoState state;
-        // What the step that led here did to the font.
-        FontChange font;
+        CDocumentState state;
         std::string name;
         // Equal generations mean equal fonts: only steps that change the font start a new one.
         std::uint64_t fontGeneration = 0;
@@ -69,6 +68,7 @@ private:
 
     static std::size_t BytesOf(const Entry& entry, const Entry* previous);
     bool Step(bool back);
+    bool Moved(bool moved);
     void DropOldest();
     void FollowSavedState();
 
@@ -76,7 +76,6 @@ private:
     Limits limits_;
     std::vector<Entry> entries_;
     std::size_t current_ = 0;
-    CFontSnapshot font_;
     std::uint64_t generations_ = 0;
     // The font generation the file holds; none when no kept state matches it.
     std::optional<std::uint64_t> savedGeneration_;

@@ -295,12 +295,8 @@ void CPaper::Serialize(CArchive& ar) {
         ar.WriteObject(collection_.get());
         return;
     }
-    const std::int32_t showGrid = ar.Read<std::int32_t>();
-    // The stored drawing values are read past: a sheet keeps its own.
-    constexpr std::size_t kStoredValueBytes = 40 - 4;
-    std::array<std::uint8_t, kStoredValueBytes> skipped{};
-    ar.ReadBytes(skipped);
-    std::unique_ptr<CDataCollection> loaded = ar.ReadObjectOf<CDataCollection>();
+    std::int32_t showGrid = 0;
+    std::unique_ptr<CDataCollection> loaded = ReadStored(ar, showGrid);
     if (ar.IsFailed()) {
         return;  // a damaged sheet changes nothing
     }
@@ -311,6 +307,16 @@ void CPaper::Serialize(CArchive& ar) {
     windowOrigin_ = {0.0f, 0.0f};
     windowSize_ = extension_;
     DropTransientNodes();
+}
+
+std::unique_ptr<CDataCollection> CPaper::ReadStored(CArchive& ar, std::int32_t& showGrid) {
+    showGrid = ar.Read<std::int32_t>();
+    // The stored drawing values are read past: a sheet keeps its own.
+    constexpr std::size_t kStoredValueBytes = 40 - 4;
+    std::array<std::uint8_t, kStoredValueBytes> skipped{};
+    ar.ReadBytes(skipped);
+    std::unique_ptr<CDataCollection> loaded = ar.ReadObjectOf<CDataCollection>();
+    return ar.IsFailed() ? nullptr : std::move(loaded);
 }
 
 void CPaper::DropTransientNodes() {

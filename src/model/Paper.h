@@ -69,6 +69,9 @@ public:
     // Loading keeps this sheet's drawing values, clears every mark, shows the whole sheet and
     // drops the nodes tools only keep while they run.
     void Serialize(CArchive& ar) override;
+    // Reads what Serialize stored, up to and with the drawing, without touching any sheet: the
+    // stored grid switch goes to `showGrid`. Null when the bytes are damaged.
+    static std::unique_ptr<CDataCollection> ReadStored(CArchive& ar, std::int32_t& showGrid);
 
     // --- the drawing -------------------------------------------------------------------------
     const CDataCollection* GetCollection() const { return collection_.get(); }

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/DocumentSnapshot.h"
+#include "app/DocumentState.h"
 #include "app/KorvoFEDoc.h"
 #include "app/RecoveryFile.h"
 #include "font/FontTable.h"
@@ -144,63 +144,81 @@ void Edit(CKorvoFEDoc& doc) {
     doc.SetPathName("/fonts/mine.dat");
 }
 
-TEST(DocumentSnapshot, RestoresWhatWasTaken) {
+TEST(DocumentState, RestoresWhatWasTaken) {
     ScriptedDocumentHost host;
     CKorvoFEDoc original(host);
     Edit(original);
-    const RecoveryRecord taken = CDocumentSnapshot::Take(original, "mine.dat", 42);
+    const RecoveryRecord taken = CDocumentState::RecordOf(original, "mine.dat", 42);
     const RecoveryReadResult read = CRecoveryFile::Decode(CRecoveryFile::Encode(taken));
     ASSERT_TRUE(read.record.has_value());
 
     CKorvoFEDoc restored(host);
     std::string error;
-    ASSERT_TRUE(CDocumentSnapshot::Restore(restored, *read.record, error)) << error;
+    ASSERT_TRUE(CDocumentState::Restore(restored, *read.record, error)) << error;
     EXPECT_TRUE(restored.IsModified());
     EXPECT_EQ(restored.GetFont().Table()->OwnsEntries(), 1) << "Save Char must work afterwards";
     // Reading a font file works the blank's width out afresh; the edited font's own must stay.
     EXPECT_EQ(restored.GetFont().Table()->DefaultAdvance(),
               original.GetFont().Table()->DefaultAdvance());
-    // The path, the character, the font, the drawing and the sheet: through a second snapshot.
-    EXPECT_EQ(CDocumentSnapshot::Take(restored, "mine.dat", 42), taken);
-    EXPECT_EQ(CDocumentSnapshot::Digest(CDocumentSnapshot::Take(restored, "other", 7)),
-              CDocumentSnapshot::Digest(taken));
+    // The path, the character, the font, the drawing and the sheet: through a second record.
+    EXPECT_EQ(CDocumentState::RecordOf(restored, "mine.dat", 42), taken);
 }
 
-// Autosave writes only when the digest changes, so every edit must change it.
-TEST(DocumentSnapshot, DigestTellsEveryEditApart) {
+// Autosave writes when the content differs and undo records when the edit differs: each edit
+// must count where it belongs and nowhere else.
+TEST(DocumentState, ContentAndEditTellChangesApart) {
     ScriptedDocumentHost host;
     CKorvoFEDoc doc(host);
     Edit(doc);
-    const std::uint32_t before = CDocumentSnapshot::Digest(CDocumentSnapshot::Take(doc, "", 0));
+    const std::optional<CDocumentState> before = CDocumentState::Capture(doc);
+    ASSERT_TRUE(before.has_value());
     const struct {
         const char* name;
         void (*edit)(CKorvoFEDoc&);
+        bool content;
+        bool undoable;
     } edits[] = {
         {"a line",
          [](CKorvoFEDoc& d) {
              auto line = std::make_unique<CData>(kNodeLine);
              line->CreateLine(1, 2, 3, 4, 0, 0.25f, 0, 1);
              d.GetPaper()->AddNode(std::move(line));
-         }},
-        {"a glyph", [](CKorvoFEDoc& d) { d.EncodeGlyph(d.GetFont().Table(), 'B'); }},
-        {"a help line", [](CKorvoFEDoc& d) { d.GetPaper()->SetHelpLine(0, 61.0f, true); }},
-        {"the character", [](CKorvoFEDoc& d) { d.SetCurrentChar('C'); }},
-        {"the file", [](CKorvoFEDoc& d) { d.SetPathName("/elsewhere.dat"); }},
+         },
+         true, true},
+        {"a glyph", [](CKorvoFEDoc& d) { d.EncodeGlyph(d.GetFont().Table(), 'B'); }, true, true},
+        {"the blank's width",
+         [](CKorvoFEDoc& d) {
+             CFontTable& t = *d.GetFont().Table();
+             t.SetDefaultAdvance(t.DefaultAdvance() + 1);
+         },
+         true, true},
+        {"a help line", [](CKorvoFEDoc& d) { d.GetPaper()->SetHelpLine(0, 61.0f, true); }, true,
+         true},
+        {"the character", [](CKorvoFEDoc& d) { d.SetCurrentChar('C'); }, true, true},
+        {"the file", [](CKorvoFEDoc& d) { d.SetPathName("/elsewhere.dat"); }, true, false},
+        {"the table shown",
+         [](CKorvoFEDoc& d) { d.GetPaper()->SetShowTable(!d.GetPaper()->IsShowTable()); }, true,
+         false},
+        {"a selection",
+         [](CKorvoFEDoc& d) { d.GetPaper()->GetCollection()->GetAt(0)->SetMark(kMarkSelected); },
+         false, true},
     };
     for (const auto& e : edits) {
         CKorvoFEDoc edited(host);
         Edit(edited);
         e.edit(edited);
-        EXPECT_NE(CDocumentSnapshot::Digest(CDocumentSnapshot::Take(edited, "", 0)), before)
-            << e.name;
+        const std::optional<CDocumentState> after = CDocumentState::Capture(edited, &*before);
+        ASSERT_TRUE(after.has_value()) << e.name;
+        EXPECT_EQ(!after->SameContent(*before), e.content) << e.name;
+        EXPECT_EQ(!after->SameEdit(*before), e.undoable) << e.name;
     }
 }
 
-TEST(DocumentSnapshot, DamagedPartsLeaveAnEmptyDocument) {
+TEST(DocumentState, DamagedPartsLeaveAnEmptyDocument) {
     ScriptedDocumentHost host;
     CKorvoFEDoc original(host);
     Edit(original);
-    const RecoveryRecord taken = CDocumentSnapshot::Take(original, "mine.dat", 42);
+    const RecoveryRecord taken = CDocumentState::RecordOf(original, "mine.dat", 42);
     struct Case {
         const char* name;
         void (*damage)(RecoveryRecord&);
@@ -219,7 +237,7 @@ TEST(DocumentSnapshot, DamagedPartsLeaveAnEmptyDocument) {
         c.damage(damaged);
         CKorvoFEDoc restored(host);
         std::string error;
-        EXPECT_FALSE(CDocumentSnapshot::Restore(restored, damaged, error)) << c.name;
+        EXPECT_FALSE(CDocumentState::Restore(restored, damaged, error)) << c.name;
         EXPECT_NE(error.find(c.reason), std::string::npos) << c.name << ": " << error;
         EXPECT_TRUE(restored.GetPaper()->GetCollection()->IsEmpty()) << c.name;
         EXPECT_EQ(restored.GetFont().Table()->DefinedCount(), 0) << c.name;

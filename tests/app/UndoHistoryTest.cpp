@@ -5,13 +5,13 @@
 #include <memory>
 #include <vector>
 
+#include "app/DocumentState.h"
 #include "app/KorvoFEDoc.h"
 #include "font/FontTable.h"
 #include "font/GlyphStream.h"
 #include "model/Data.h"
 #include "model/DataCollection.h"
 #include "model/Paper.h"
-#include "support/DocumentSnapshot.h"
 #include "support/ScriptedDocumentHost.h"
 
 namespace korvo::test {
@@ -53,18 +53,19 @@ TEST_F(UndoHistoryTest, MarksOfGroupsAndTheirMembersComeBackExactly) {
     for (const auto& marks : patterns) {
         doc.GetPaper()->SetMarkAll(kMarkNormal);
         History().Reset();
-        const DocumentSnapshot before = TakeSnapshot(doc);
+        const std::optional<CDocumentState> before = CDocumentState::Capture(doc);
         // Group first: setting a group's mark sets its members'.
         g->SetMark(marks[0]);
         g->GetChildren()->GetAt(0)->SetMark(marks[1]);
         g->GetChildren()->GetAt(1)->SetMark(marks[2]);
         line->SetMark(marks[3]);
-        const DocumentSnapshot after = TakeSnapshot(doc);
+        const std::optional<CDocumentState> after = CDocumentState::Capture(doc);
         ASSERT_TRUE(History().Record("Select"));
         ASSERT_TRUE(History().Undo());
-        EXPECT_EQ(TakeSnapshot(doc), before);
+        EXPECT_EQ(CDocumentState::Capture(doc), before);
         ASSERT_TRUE(History().Redo());
-        EXPECT_EQ(TakeSnapshot(doc), after) << marks[0] << marks[1] << marks[2] << marks[3];
+        EXPECT_EQ(CDocumentState::Capture(doc), after)
+            << marks[0] << marks[1] << marks[2] << marks[3];
         // The restored drawing is new: the pointers held above are stale now.
         g = doc.GetPaper()->GetCollection()->GetAt(0);
         line = doc.GetPaper()->GetCollection()->GetAt(1);
@@ -95,15 +96,15 @@ TEST_F(UndoHistoryTest, FontEntriesAndTheDefaultAdvanceComeBackByteExact) {
             Store(65, c.before);
         }
         History().Reset();
-        const DocumentSnapshot before = TakeSnapshot(doc);
+        const std::optional<CDocumentState> before = CDocumentState::Capture(doc);
         Store(65, c.after);
         Store(66, c.after);
-        const DocumentSnapshot after = TakeSnapshot(doc);
+        const std::optional<CDocumentState> after = CDocumentState::Capture(doc);
         ASSERT_TRUE(History().Record("Save Char"));
         ASSERT_TRUE(History().Undo());
-        EXPECT_EQ(TakeSnapshot(doc), before);
+        EXPECT_EQ(CDocumentState::Capture(doc), before);
         ASSERT_TRUE(History().Redo());
-        EXPECT_EQ(TakeSnapshot(doc), after);
+        EXPECT_EQ(CDocumentState::Capture(doc), after);
         EXPECT_EQ(ReadGlyphCommands(Table().Entry(65).commands), c.after);
     }
 }
@@ -142,11 +143,11 @@ TEST_F(UndoHistoryTest, TheBoundsDropTheOldestStepsFirst) {
         SCOPED_TRACE(c.name);
         doc.OnNewDocument();
         History().SetLimits(c.limits);
-        std::vector<DocumentSnapshot> states{TakeSnapshot(doc)};
+        std::vector<std::optional<CDocumentState>> states{CDocumentState::Capture(doc)};
         for (int i = 0; i < 250; ++i) {
             AddLine(static_cast<float>(i % 200), 1, 2, static_cast<float>(i % 100));
             ASSERT_TRUE(History().Record("Line"));
-            states.push_back(TakeSnapshot(doc));
+            states.push_back(CDocumentState::Capture(doc));
             EXPECT_LE(History().MemoryBytes(), c.limits.maxBytes);
         }
         const std::size_t kept = History().Count();
@@ -162,10 +163,10 @@ TEST_F(UndoHistoryTest, TheBoundsDropTheOldestStepsFirst) {
             ++undone;
         }
         EXPECT_EQ(undone, kept - 1);
-        EXPECT_EQ(TakeSnapshot(doc), states[states.size() - kept]);
+        EXPECT_EQ(CDocumentState::Capture(doc), states[states.size() - kept]);
         while (History().Redo()) {
         }
-        EXPECT_EQ(TakeSnapshot(doc), states.back());
+        EXPECT_EQ(CDocumentState::Capture(doc), states.back());
     }
 }
 

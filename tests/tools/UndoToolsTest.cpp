@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "app/DocumentState.h"
 #include "model/Data.h"
 #include "model/DataCollection.h"
 #include "platform/KeyCodes.h"
 #include "resources/CommandTable.h"
-#include "support/DocumentSnapshot.h"
 #include "support/TempDir.h"
 #include "support/ViewHarness.h"
 #include "tools/FuncToolSelectTool.h"
@@ -170,7 +170,7 @@ TEST(UndoToolsTest, EveryActionIsOneStepThatUndoAndRedoRestoreExactly) {
         ViewHarness h;
         action.setup(h);
         History(h).Reset();
-        const DocumentSnapshot before = TakeSnapshot(h.doc);
+        const std::optional<CDocumentState> before = CDocumentState::Capture(h.doc);
         if (action.command != 0) {
             h.Command(action.command);
         }
@@ -180,23 +180,23 @@ TEST(UndoToolsTest, EveryActionIsOneStepThatUndoAndRedoRestoreExactly) {
         if (action.act != nullptr) {
             action.act(h);
         }
-        const DocumentSnapshot after = TakeSnapshot(h.doc);
+        const std::optional<CDocumentState> after = CDocumentState::Capture(h.doc);
         ASSERT_NE(before, after) << "the action changed nothing";
         ASSERT_EQ(History(h).Count(), 2u) << "one action, one step";
         EXPECT_EQ(h.View().CommandText(kCmdUndo), std::string("&Undo ") + action.name);
 
         h.Command(kCmdUndo);
-        EXPECT_EQ(TakeSnapshot(h.doc), before);
+        EXPECT_EQ(CDocumentState::Capture(h.doc), before);
         EXPECT_FALSE(h.doc.IsModified());
         EXPECT_FALSE(h.View().OnUpdateCommand(kCmdUndo)->enabled);
         EXPECT_EQ(h.View().CommandText(kCmdRedo), std::string("&Redo ") + action.name);
         h.Command(kCmdRedo);
-        EXPECT_EQ(TakeSnapshot(h.doc), after);
+        EXPECT_EQ(CDocumentState::Capture(h.doc), after);
         EXPECT_FALSE(h.View().OnUpdateCommand(kCmdRedo)->enabled);
         // Twice round the same step: restoring must not wear anything out.
         h.Command(kCmdUndo);
         h.Command(kCmdRedo);
-        EXPECT_EQ(TakeSnapshot(h.doc), after);
+        EXPECT_EQ(CDocumentState::Capture(h.doc), after);
         EXPECT_EQ(History(h).Count(), 2u) << "undo and redo are no steps of their own";
         EXPECT_THAT(h.Violations(), IsEmpty());
     }
@@ -264,17 +264,17 @@ TEST(UndoToolsTest, MouseMovesRecordNothingAndADragIsOneStep) {
 
     auto& tool = dynamic_cast<CFuncToolSelectTool&>(*h.View().GetTool());
     const PointF grip = tool.Trackers().Grips()[1];
-    const DocumentSnapshot before = TakeSnapshot(h.doc);
+    const std::optional<CDocumentState> before = CDocumentState::Capture(h.doc);
     h.LDown(grip);
     for (int i = 1; i <= 40; ++i) {
         h.Move({grip.x - static_cast<float>(i), grip.y + static_cast<float>(i)}, kMkLButton);
     }
-    EXPECT_NE(TakeSnapshot(h.doc), before) << "the drag moves the line as it goes";
+    EXPECT_NE(CDocumentState::Capture(h.doc), before) << "the drag moves the line as it goes";
     EXPECT_EQ(History(h).Count(), 1u) << "nothing recorded before the button is released";
     h.LUp({grip.x - 40, grip.y + 40});
     EXPECT_EQ(History(h).Count(), 2u);
     h.Command(kCmdUndo);
-    EXPECT_EQ(TakeSnapshot(h.doc), before);
+    EXPECT_EQ(CDocumentState::Capture(h.doc), before);
 
     // A release that never arrives (a drag and drop takes it): the next move without the button
     // ends the drag, still as one step.
@@ -287,7 +287,7 @@ TEST(UndoToolsTest, MouseMovesRecordNothingAndADragIsOneStep) {
     h.Move({grip.x + 40, grip.y});
     EXPECT_EQ(History(h).Count(), 2u) << "moves after that record nothing";
     h.Command(kCmdUndo);
-    EXPECT_EQ(TakeSnapshot(h.doc), before);
+    EXPECT_EQ(CDocumentState::Capture(h.doc), before);
     EXPECT_THAT(h.Violations(), IsEmpty());
 }
 

@@ -13,7 +13,7 @@
 #include "KorvoFEApp.h"
 #include "MainFrame.h"
 #include "ScriptedQtDialogHost.h"
-#include "app/DocumentSnapshot.h"
+#include "app/DocumentState.h"
 #include "app/KorvoFEDoc.h"
 #include "model/Paper.h"
 #include "resources/CommandTable.h"
@@ -74,7 +74,7 @@ int main(int argc, char* argv[]) {
     QApplication::processEvents();
 
     const std::vector<std::uint8_t> expected = korvo::CRecoveryFile::Encode(
-        korvo::CDocumentSnapshot::Take(child->Document(), child->Title().toStdString(), 0));
+        korvo::CDocumentState::RecordOf(child->Document(), child->Title().toStdString(), 0));
     std::ofstream(args[2].toStdString(), std::ios::binary)
         .write(reinterpret_cast<const char*>(expected.data()),
                static_cast<std::streamsize>(expected.size()));
