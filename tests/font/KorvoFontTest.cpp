@@ -133,9 +133,6 @@ TEST(KorvoFontArchive, DamagedFormsFailAndLeaveTheFontAsItWas) {
     std::vector<Case> cases = {{"huge pool", hugePool, true},
                                {"offset outside the pool", offsetOutside, true},
                                {"offset on the spare byte", offsetOnSpare, false}};
-    for (std::size_t cut : {0u, 3u, 6u, 100u, 3083u, 3090u, 3094u, 3129u}) {
-        cases.push_back({"truncated", Bytes(good.begin(), good.begin() + cut), true});
-    }
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what + std::string(" ") + std::to_string(c.bytes.size()));
         CKorvoFont font;

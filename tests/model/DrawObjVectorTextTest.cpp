@@ -357,18 +357,13 @@ TEST_F(VectorText, ArchiveKeepsEveryFieldInTheTextLengthForm) {
     }
 }
 
-TEST_F(VectorText, DamagedArchivesFailCleanly) {
+// A length claiming four gigabytes must not be believed.
+TEST_F(VectorText, HugeTextLengthFailsCleanly) {
     CDrawObjVectorText t = Text(std::string(300, 'I'));
     CArchive out;
     out.WriteObject(&t);
     const std::vector<std::uint8_t> bytes = out.TakeBytes();
     const CClassRegistry registry{&CDrawObjVectorText::kRuntimeClass};
-    for (std::size_t cut = 0; cut < bytes.size(); ++cut) {
-        CArchive in(std::span<const std::uint8_t>(bytes).first(cut), registry);
-        in.ReadObject();
-        EXPECT_TRUE(in.IsFailed()) << cut;
-    }
-    // A length claiming four gigabytes must not be believed.
     test::ByteWriter huge{{bytes.begin(), bytes.begin() + 38}};
     huge.Raw({0xFF, 0xFF, 0xFF}).U32(~0u).Text("x");
     CArchive in(huge.bytes, registry);

@@ -3,14 +3,21 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <span>
+#include <string>
 #include <vector>
 
 #include "app/CoreClasses.h"
+#include "font/FontTable.h"
+#include "font/KorvoFont.h"
+#include "model/DataCollection.h"
 #include "model/DrawObjCircle.h"
 #include "model/DrawObjEllipse.h"
 #include "model/DrawObjLine.h"
 #include "model/DrawObjPolygon.h"
 #include "model/DrawObjTransformation.h"
+#include "model/DrawObjVectorText.h"
+#include "model/Paper.h"
 #include "platform/Archive.h"
 #include "support/LittleEndian.h"
 
@@ -98,6 +105,61 @@ TEST(ElementArchive, HostilePolygonCountFailsWithoutAllocating) {
     CArchive ar(bytes, CoreClasses());
     ar.ReadObjectOf<CDrawObj>();
     EXPECT_EQ(ar.Error(), "polygon vertex count exceeds the data");
+}
+
+// One object of every class the loader may create, each with the parts that give its stored form
+// its longest reach: nesting, a long text, a glyph pool.
+std::vector<std::unique_ptr<CObject>> OneOfEveryClass() {
+    std::vector<std::unique_ptr<CObject>> objects;
+    objects.push_back(std::make_unique<CDrawObjLine>(1, 2, 3, 4, 0, 250, 0, 1));
+    objects.push_back(std::make_unique<CDrawObjCircle>(1, 2, 1, 2, 250, 0x10, 1, 0x20, 3, 9));
+    objects.push_back(std::make_unique<CDrawObjEllipse>(3, 4, 5, 6, 270, 90, -30, 0, 9, 1, 2));
+    objects.push_back(std::make_unique<CDrawObjPolygon>(
+        std::vector<PointF>{{0, 0}, {1, 0.5f}, {-3, 7}}, 1, 250, 2, 2, 3, 5, 1));
+    objects.push_back(std::make_unique<CDrawObjTransformation>());
+    auto text = std::make_unique<CDrawObjVectorText>(0, 250, 0, "", 1, 2, 7.5f, 3, 9, 45, 0, 0, 3,
+                                                     "Liberation Sans", 1);
+    text->SetTextOem(std::string(300, 'I'));
+    objects.push_back(std::move(text));
+    auto node = [] {
+        auto group = std::make_unique<CData>(kNodeGroup);
+        auto line = std::make_unique<CData>(kNodeLine);
+        line->CreateLine(0, 0, 5, 5, 0, 0.25f, 0, 1);
+        group->AddChild(std::move(line));
+        return group;
+    };
+    objects.push_back(node());
+    auto collection = std::make_unique<CDataCollection>();
+    collection->Add(node());
+    collection->Add(node());
+    objects.push_back(std::move(collection));
+    auto paper = std::make_unique<CPaper>();
+    paper->AddNode(node());
+    objects.push_back(std::move(paper));
+    auto font = std::make_unique<CKorvoFont>();
+    font->NewTable(1);
+    font->Table()->StoreGlyph(
+        65, std::vector<GlyphCommand>{{GlyphOp::Move, 5, 6}, {GlyphOp::Draw, 7, 8}});
+    objects.push_back(std::move(font));
+    return objects;
+}
+
+// Stored bytes cut at any offset never load as a smaller object: every registered class fails
+// cleanly and hands back nothing.
+TEST(ElementArchive, EveryClassCutAtEveryOffsetFailsCleanly) {
+    for (const auto& object : OneOfEveryClass()) {
+        const char* name = object->GetRuntimeClass()->className;
+        ASSERT_EQ(CoreClasses().Find(name), object->GetRuntimeClass()) << name;
+        const Bytes bytes = Store(*object);
+        CArchive whole(bytes, CoreClasses());
+        ASSERT_NE(whole.ReadObject(), nullptr) << name << ": " << whole.Error();
+        EXPECT_EQ(whole.Remaining(), 0u) << name;
+        for (std::size_t cut = 0; cut < bytes.size(); ++cut) {
+            CArchive in(std::span<const std::uint8_t>(bytes).first(cut), CoreClasses());
+            EXPECT_EQ(in.ReadObject(), nullptr) << name << " cut at " << cut;
+            EXPECT_TRUE(in.IsFailed()) << name << " cut at " << cut;
+        }
+    }
 }
 
 }  // namespace

@@ -159,18 +159,6 @@ TEST(CharDialog, RowsShowCodeCharacterAndBothCodePages) {
     EXPECT_TRUE(list->currentItem()->isSelected());
 }
 
-TEST(CharDialog, NoCharacterYetSelectsNothingAndIsRefused) {
-    Recorded<CCharDialog> dialog(-1, nullptr);
-    dialog.show();
-    auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("characters"));
-    EXPECT_TRUE(list->selectedItems().isEmpty());
-    QLineEdit& field = Field(dialog, "code");
-    EXPECT_EQ(field.text(), QStringLiteral("-1"));
-    QTest::keyClick(&field, Qt::Key_Return);
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.messages, QStringList{QString::fromLatin1(kCodeRange)});
-}
-
 TEST(CharDialog, ClickFillsTheFieldAndDoubleClickChoosesAtOnce) {
     Recorded<CCharDialog> dialog(65, nullptr);
     dialog.show();
@@ -187,30 +175,6 @@ TEST(CharDialog, ClickFillsTheFieldAndDoubleClickChoosesAtOnce) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.Code(), 73);
     EXPECT_TRUE(dialog.messages.isEmpty());
-}
-
-TEST(CharDialog, TypingACodeShowsItsRow) {
-    CCharDialog dialog(65, nullptr);
-    dialog.show();
-    auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("characters"));
-    QLineEdit& field = Field(dialog, "code");
-    field.selectAll();
-    QTest::keyClicks(&field, QStringLiteral("100"));
-    EXPECT_EQ(list->currentItem(), list->topLevelItem(100 - 33));
-    EXPECT_EQ(field.text(), QStringLiteral("100"));
-}
-
-constexpr const char* kHelpRange = "Please enter a number between 0 and 200.";
-
-TEST(HelpLinesDialog, PositionsLieWithinTheDrawingArea) {
-    const HelpLineValues values{};
-    CheckFields<CHelpLinesDialog>({{"position7", "200", nullptr},
-                                   {"position7", "0", nullptr},
-                                   {"position7", "200.5", kHelpRange},
-                                   {"position7", "-1", kHelpRange},
-                                   {"position1", "1e3", kHelpRange},
-                                   {"position4", "ten", "Please enter a number."}},
-                                  values);
 }
 
 TEST(HelpLinesDialog, ShowsAndReturnsAllSevenLines) {
@@ -241,14 +205,7 @@ TEST(HelpLinesDialog, ShowsAndReturnsAllSevenLines) {
     EXPECT_EQ(dialog.Values().positions, expected.positions);
 }
 
-constexpr const char* kLinesRange = "Please enter an integer between 2 and 255.";
-
-TEST(ConvertLinesDialog, LineCountRangeAndTheButtonForTheMost) {
-    CheckFields<CConvertLinesDialog>({{"count", "1", kLinesRange},
-                                      {"count", "256", kLinesRange},
-                                      {"count", "2", nullptr},
-                                      {"count", "255", nullptr}},
-                                     10);
+TEST(ConvertLinesDialog, TheButtonForTheMostIgnoresTheField) {
     Recorded<CConvertLinesDialog> dialog(10, nullptr);
     dialog.show();
     Field(dialog, "count").setText(QStringLiteral("1"));
@@ -280,25 +237,6 @@ TEST(ValueInputDialog, EmptyLabelsHideTheirRowsAndKeepTheirValues) {
     ASSERT_EQ(dialog.result(), QDialog::Accepted);
     const CValueInputDialog::Values expected{7.5f, values[1], -30.0f, values[3], values[4]};
     EXPECT_EQ(dialog.GetValues(), expected);
-}
-
-TEST(ValueInputDialog, OnlyNumbersAreTaken) {
-    const CValueInputDialog::Labels labels{"Length:", "", "", "", ""};
-    CheckFields<CValueInputDialog>({{"value1", "abc", "Please enter a number."},
-                                    {"value1", "1e40", "Please enter a number."},
-                                    {"value1", "-1e30", nullptr}},
-                                   labels, CValueInputDialog::Values{});
-}
-
-constexpr const char* kGridRange = "Please enter a number between 0 and 1e+10.";
-
-TEST(UserGridDialog, SpacingsWithinTheRange) {
-    CheckFields<CUserGridDialog>({{"gridX", "0", nullptr},
-                                  {"gridX", "1e10", nullptr},
-                                  {"gridX", "1.1e10", kGridRange},
-                                  {"gridX", "-0.5", kGridRange},
-                                  {"gridY", "-0.5", kGridRange}},
-                                 2.5f, 3.0f);
 }
 
 // The real dialogs and message boxes through the host, as the document and the view ask them.
@@ -334,32 +272,6 @@ TEST(QtDialogHost, CancelChangesNothing) {
     typeThenEscape("value1");
     EXPECT_FALSE(host.AskValues(rows));
     EXPECT_EQ(rows[0].value, 4.0f);
-}
-
-TEST(QtDialogHost, AnswersComeBackAsPlainValues) {
-    QWidget parent;
-    CQtDialogHost host(&parent);
-    int code = -1;
-    WhenModal([](QWidget& dialog) { TypeAndEnter(Field(dialog, "code"), QStringLiteral("66")); });
-    EXPECT_TRUE(host.AskCharacter(code));
-    EXPECT_EQ(code, 66);
-
-    int count = 10;
-    WhenModal([](QWidget& dialog) {
-        dialog.findChild<QPushButton*>(QStringLiteral("asManyAsFit"))->click();
-    });
-    EXPECT_TRUE(host.AskLineCount(count));
-    EXPECT_EQ(count, 0);
-
-    ValueInputRows rows{};
-    rows[0] = {"Dx:", 1.0f};
-    rows[1] = {"", 2.5f};
-    rows[2] = {"Dy:", 3.0f};
-    WhenModal([](QWidget& dialog) { TypeAndEnter(Field(dialog, "value3"), QStringLiteral("-4")); });
-    EXPECT_TRUE(host.AskValues(rows));
-    EXPECT_EQ(rows[0].value, 1.0f);
-    EXPECT_EQ(rows[1].value, 2.5f);
-    EXPECT_EQ(rows[2].value, -4.0f);
 }
 
 // Without a test hook, a refused field shows a real message box; closing it returns to the

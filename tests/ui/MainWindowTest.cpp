@@ -130,20 +130,6 @@ TEST_F(MainWindowTest, LoadZoomStoreAndSaveAGlyphThroughTheWindow) {
     QTest::qWait(50);
     EXPECT_GT(InkPixels(child.ViewWidget()), emptyInk);
 
-    // Zoom window (F4) between two clicks: exactly the rectangle between their world points.
-    const QSize size = child.ViewWidget().viewport()->size();
-    const QPoint first(size.width() / 4, size.height() / 4);
-    const QPoint second(size.width() / 2, size.height() / 2);
-    const PointF a = paper.DeviceToWorld({first.x(), first.y()});
-    const PointF b = paper.DeviceToWorld({second.x(), second.y()});
-    Press(child, Qt::Key_F4);
-    Click(child, first);
-    Click(child, second);
-    EXPECT_FLOAT_EQ(paper.GetWindowOrigin().x, std::min(a.x, b.x));
-    EXPECT_FLOAT_EQ(paper.GetWindowOrigin().y, std::min(a.y, b.y));
-    EXPECT_FLOAT_EQ(paper.GetWindowSize().x, std::abs(a.x - b.x));
-    EXPECT_FLOAT_EQ(paper.GetWindowSize().y, std::abs(a.y - b.y));
-
     // Save Char (S) into 66: stored, and the drawing is cleared.
     script_.characters = {66};
     Press(child, Qt::Key_S);
