@@ -196,6 +196,31 @@ CImageLineWriter::CImageLineWriter(QImage& image, const DeviceRect& bounds, cons
       bounds_(bounds),
       ink_(ink) {}
 
+void CImageLineWriter::SolidPath(std::span<const DevicePoint> points) {
+    const CDashPattern solid;
+    const QRgb value = ink_.pen.Apply(0);
+    // Unsigned differences put both sides of each bound into one comparison.
+    const auto width = static_cast<std::uint64_t>(
+        std::max<std::int64_t>(0, std::int64_t{bounds_.right} - bounds_.left));
+    const auto height = static_cast<std::uint64_t>(
+        std::max<std::int64_t>(0, std::int64_t{bounds_.bottom} - bounds_.top));
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        const DevicePoint from = points[i - 1];
+        const DevicePoint to = points[i];
+        const std::int64_t dx = std::int64_t{to.x} - from.x;
+        const std::int64_t dy = std::int64_t{to.y} - from.y;
+        if (static_cast<std::uint64_t>(dx + 1) > 2 || static_cast<std::uint64_t>(dy + 1) > 2) {
+            LongLine(from, to, solid);
+            continue;
+        }
+        const auto x = static_cast<std::uint64_t>(std::int64_t{from.x} - bounds_.left);
+        const auto y = static_cast<std::uint64_t>(std::int64_t{from.y} - bounds_.top);
+        if ((dx | dy) != 0 && x < width && y < height) {
+            bits_[from.y * stride_ + from.x] = value;
+        }
+    }
+}
+
 std::int64_t CImageLineWriter::LongLine(DevicePoint from, DevicePoint to,
                                         const CDashPattern& dashes) {
     if (!Contains(bounds_, from) || !Contains(bounds_, to)) {

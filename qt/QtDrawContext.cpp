@@ -7,6 +7,7 @@
 #include <QPolygon>
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "ImagePixels.h"
 #include "resources/CodePages.h"
@@ -299,10 +300,19 @@ void CQtDrawContext::TextOut(DevicePoint p, std::string_view text, const TextFon
                              ColorRef color) {
     const QFont& qfont = fonts_.Resolve(font, painter_.device());
     const double ascent = fonts_.Ascent();
-    const QString shown = QString::fromStdU16String(AnsiToUtf16(text));
     // Text is not subject to the pen's raster operation. Every other drawing call sets the
     // painter's pen and mode it needs, so unturned text (the character table's hundreds of
     // labels) leaves them as they are rather than saving and restoring the painter.
+    if (font.angleTenths == 0 && DirectImage() != nullptr) {
+        const double baseline = p.y + ascent;
+        const double whole = std::floor(baseline);
+        const CTextStamps::Stamp& stamp =
+            stamps_.Get(text, font, qfont, ToQRgb(color), baseline - whole);
+        painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter_.drawImage(QPoint(p.x, static_cast<int>(whole)) + stamp.offset, stamp.image);
+        return;
+    }
+    const QString shown = QString::fromStdU16String(AnsiToUtf16(text));
     if (font.angleTenths == 0) {
         painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
         painter_.setFont(qfont);
@@ -422,6 +432,10 @@ CDashPattern CQtDrawContext::WritePath(std::span<const DevicePoint> points, bool
                                        const LineInk& ink) const {
     CImageLineWriter lines(bits_, stride_, TraceBounds(), ink);
     CDashPattern dashes = dashes_;
+    if (dashes.IsSolid() && ink.pen.Overwrites() && !closed) {
+        lines.SolidPath(points);
+        return dashes;
+    }
     if (dashes.IsSolid()) {
         ForEachSegment(points, closed,
                        [&](DevicePoint from, DevicePoint to) { lines.Line(from, to, dashes); });
