@@ -239,8 +239,8 @@ void CQtDrawContext::SetPixel(DevicePoint p, ColorRef color) {
         return;
     }
     // Grids are thousands of single pixels, each of which costs QPainter a whole rectangle fill.
-    if (QImage* image = DirectImage(); image != nullptr) {
-        image->setPixel(p.x, p.y, ToQRgb(color));
+    if (DirectImage() != nullptr) {
+        bits_[p.y * stride_ + p.x] = PixelOpFor(ToQRgb(color), RasterOp::CopyPen).Apply(0);
         return;
     }
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
