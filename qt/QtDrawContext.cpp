@@ -206,6 +206,18 @@ void CQtDrawContext::Polyline(std::span<const DevicePoint> points) {
     if (points.empty()) {
         return;
     }
+    // The dashes of styled strokes and the character table's glyphs: hundreds of thousands of
+    // short solid paths a frame, for which the general path costs more than the pixels.
+    const bool roundEnd = pen_.geometric && pen_.cap == PenCap::Round;
+    if (DirectImage() != nullptr && DrawsPixels() && pen_.style == PenStyle::Solid && !roundEnd) {
+        RefreshInk();
+        if (ink_.pen.Overwrites()) {
+            CImageLineWriter(bits_, stride_, TraceBounds(), ink_).SolidPath(points);
+            dashes_.Restart();
+            current_ = points.back();
+            return;
+        }
+    }
     MoveTo(points.front());
     if (DrawsPixels()) {
         DrawCosmeticPath(points, false);
@@ -397,17 +409,21 @@ void CQtDrawContext::DrawCosmeticPath(std::span<const DevicePoint> points, bool 
         PaintTracedPixels();
         return;
     }
-    // Styled strokes draw a path per dash, with the same pen each time.
-    if (inkStale_) {
-        ink_ = {PixelOpFor(ToQRgb(pen_.color), rasterOp_),
-                transparent_ ? kUntouched : PixelOpFor(kBackground, rasterOp_)};
-        inkStale_ = false;
-    }
+    RefreshInk();
     if (GapsMustFollow(points, closed, dashes_, ink_)) {
         WritePath(points, closed, {ink_.pen, kUntouched});
         dashes_ = WritePath(points, closed, {kUntouched, ink_.gap});
     } else {
         dashes_ = WritePath(points, closed, ink_);
+    }
+}
+
+// Styled strokes draw a path per dash, with the same pen each time.
+void CQtDrawContext::RefreshInk() {
+    if (inkStale_) {
+        ink_ = {PixelOpFor(ToQRgb(pen_.color), rasterOp_),
+                transparent_ ? kUntouched : PixelOpFor(kBackground, rasterOp_)};
+        inkStale_ = false;
     }
 }
 

@@ -73,6 +73,7 @@ private:
     DeviceRect TraceBounds() const;
     QImage* DirectImage() const;
 
+    void RefreshInk();
     void DrawCosmeticPath(std::span<const DevicePoint> points, bool closed);
     CDashPattern WritePath(std::span<const DevicePoint> points, bool closed,
                            const LineInk& ink) const;

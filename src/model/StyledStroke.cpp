@@ -33,23 +33,45 @@ public:
           offset_{map.offsetX, map.offsetY} {}
 
     DevicePoint operator()(std::int64_t i) const {
-        const double s = static_cast<double>(i);
-        const Doubles world = from_ + Doubles{s, s} * unit_;
-        const Floats relative = __builtin_convertvector(world, Floats) - origin_;
-        Doubles device = __builtin_convertvector(relative, Doubles) * scale_ + offset_ + 0.5;
+        Doubles device = Unclamped(i);
         // As ToDevice clamps: not a number counts as far out to the left.
         const Doubles low{-kLimit, -kLimit};
         const Doubles high{kLimit, kLimit};
         device = low < device ? device : low;
         device = high < device ? high : device;
-        const Ints pixel = __builtin_convertvector(device, Ints);
-        return {pixel[0], pixel[1]};
+        return ToPoint(device);
     }
+    // Whether no step from `first` to `last` comes near the clamp: the steps lie on a line, so
+    // between its two ends, give or take far less than a pixel.
+    bool StaysInRange(std::int64_t first, std::int64_t last) const {
+        constexpr double kSafe = kLimit / 16;
+        const Doubles a = Unclamped(first);
+        const Doubles b = Unclamped(last);
+        for (const double v : {a[0], a[1], b[0], b[1]}) {
+            if (!(v > -kSafe && v < kSafe)) {
+                return false;
+            }
+        }
+        return true;
+    }
+    // The point of step i of a stroke that StaysInRange.
+    DevicePoint InRange(std::int64_t i) const { return ToPoint(Unclamped(i)); }
 
 private:
     using Doubles = double __attribute__((vector_size(16)));
     using Floats = float __attribute__((vector_size(8)));
     using Ints = std::int32_t __attribute__((vector_size(8)));
+
+    Doubles Unclamped(std::int64_t i) const {
+        const double s = static_cast<double>(i);
+        const Doubles world = from_ + Doubles{s, s} * unit_;
+        const Floats relative = __builtin_convertvector(world, Floats) - origin_;
+        return __builtin_convertvector(relative, Doubles) * scale_ + offset_ + 0.5;
+    }
+    static DevicePoint ToPoint(Doubles device) {
+        const Ints pixel = __builtin_convertvector(device, Ints);
+        return {pixel[0], pixel[1]};
+    }
     static constexpr double kLimit = 1.0e9;
 
     Doubles from_;
@@ -135,7 +157,11 @@ void DrawStyledLine(const CPaper& paper, IDrawContext& dc, PointF from, PointF t
         const double bounded = std::min(std::ceil(length / kDashStep), 4.0e6);
         const std::int64_t steps = bounded > 0.0 ? static_cast<std::int64_t>(bounded) : 0;
         const StepMap toDevice(paper.WorldToDeviceMap(), from, ux, uy);
-        run.Steps(steps, [&](std::int64_t i) { return toDevice(i); });
+        if (steps > 0 && toDevice.StaysInRange(0, steps - 1)) {
+            run.Steps(steps, [&](std::int64_t i) { return toDevice.InRange(i); });
+        } else {
+            run.Steps(steps, [&](std::int64_t i) { return toDevice(i); });
+        }
         run.Finish();
     }
     dc.SelectPen(previous);
