@@ -3,6 +3,7 @@
 #include <QImage>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 #include "DashPattern.h"
 #include "ImagePixels.h"
@@ -57,6 +58,11 @@ public:
         }
         return 1;
     }
+
+    // The solid path through `points` with an ink that overwrites, as Line would draw it segment
+    // by segment. Styled strokes hand over a dash at a time as points a step apart, mostly
+    // neighbouring pixels; for those this loop does the least a pixel needs.
+    void SolidPath(std::span<const DevicePoint> points);
 
 private:
     std::int64_t LongLine(DevicePoint from, DevicePoint to, const CDashPattern& dashes);

@@ -7,6 +7,7 @@
 #include <QPolygon>
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "ImagePixels.h"
 #include "resources/CodePages.h"
@@ -205,6 +206,18 @@ void CQtDrawContext::Polyline(std::span<const DevicePoint> points) {
     if (points.empty()) {
         return;
     }
+    // The dashes of styled strokes and the character table's glyphs: hundreds of thousands of
+    // short solid paths a frame, for which the general path costs more than the pixels.
+    const bool roundEnd = pen_.geometric && pen_.cap == PenCap::Round;
+    if (DirectImage() != nullptr && DrawsPixels() && pen_.style == PenStyle::Solid && !roundEnd) {
+        RefreshInk();
+        if (ink_.pen.Overwrites()) {
+            CImageLineWriter(bits_, stride_, TraceBounds(), ink_).SolidPath(points);
+            dashes_.Restart();
+            current_ = points.back();
+            return;
+        }
+    }
     MoveTo(points.front());
     if (DrawsPixels()) {
         DrawCosmeticPath(points, false);
@@ -238,8 +251,8 @@ void CQtDrawContext::SetPixel(DevicePoint p, ColorRef color) {
         return;
     }
     // Grids are thousands of single pixels, each of which costs QPainter a whole rectangle fill.
-    if (QImage* image = DirectImage(); image != nullptr) {
-        image->setPixel(p.x, p.y, ToQRgb(color));
+    if (DirectImage() != nullptr) {
+        bits_[p.y * stride_ + p.x] = PixelOpFor(ToQRgb(color), RasterOp::CopyPen).Apply(0);
         return;
     }
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -299,10 +312,19 @@ void CQtDrawContext::TextOut(DevicePoint p, std::string_view text, const TextFon
                              ColorRef color) {
     const QFont& qfont = fonts_.Resolve(font, painter_.device());
     const double ascent = fonts_.Ascent();
-    const QString shown = QString::fromStdU16String(AnsiToUtf16(text));
     // Text is not subject to the pen's raster operation. Every other drawing call sets the
     // painter's pen and mode it needs, so unturned text (the character table's hundreds of
     // labels) leaves them as they are rather than saving and restoring the painter.
+    if (font.angleTenths == 0 && DirectImage() != nullptr) {
+        const double baseline = p.y + ascent;
+        const double whole = std::floor(baseline);
+        const CTextStamps::Stamp& stamp =
+            stamps_.Get(text, font, qfont, ToQRgb(color), baseline - whole);
+        painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        painter_.drawImage(QPoint(p.x, static_cast<int>(whole)) + stamp.offset, stamp.image);
+        return;
+    }
+    const QString shown = QString::fromStdU16String(AnsiToUtf16(text));
     if (font.angleTenths == 0) {
         painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
         painter_.setFont(qfont);
@@ -387,17 +409,21 @@ void CQtDrawContext::DrawCosmeticPath(std::span<const DevicePoint> points, bool 
         PaintTracedPixels();
         return;
     }
-    // Styled strokes draw a path per dash, with the same pen each time.
-    if (inkStale_) {
-        ink_ = {PixelOpFor(ToQRgb(pen_.color), rasterOp_),
-                transparent_ ? kUntouched : PixelOpFor(kBackground, rasterOp_)};
-        inkStale_ = false;
-    }
+    RefreshInk();
     if (GapsMustFollow(points, closed, dashes_, ink_)) {
         WritePath(points, closed, {ink_.pen, kUntouched});
         dashes_ = WritePath(points, closed, {kUntouched, ink_.gap});
     } else {
         dashes_ = WritePath(points, closed, ink_);
+    }
+}
+
+// Styled strokes draw a path per dash, with the same pen each time.
+void CQtDrawContext::RefreshInk() {
+    if (inkStale_) {
+        ink_ = {PixelOpFor(ToQRgb(pen_.color), rasterOp_),
+                transparent_ ? kUntouched : PixelOpFor(kBackground, rasterOp_)};
+        inkStale_ = false;
     }
 }
 
@@ -422,6 +448,10 @@ CDashPattern CQtDrawContext::WritePath(std::span<const DevicePoint> points, bool
                                        const LineInk& ink) const {
     CImageLineWriter lines(bits_, stride_, TraceBounds(), ink);
     CDashPattern dashes = dashes_;
+    if (dashes.IsSolid() && ink.pen.Overwrites() && !closed) {
+        lines.SolidPath(points);
+        return dashes;
+    }
     if (dashes.IsSolid()) {
         ForEachSegment(points, closed,
                        [&](DevicePoint from, DevicePoint to) { lines.Line(from, to, dashes); });

@@ -12,6 +12,7 @@
 #include "ImageLines.h"
 #include "LinePixels.h"
 #include "QtFontResolver.h"
+#include "TextStamps.h"
 #include "platform/DrawContext.h"
 
 namespace korvo {
@@ -72,6 +73,7 @@ private:
     DeviceRect TraceBounds() const;
     QImage* DirectImage() const;
 
+    void RefreshInk();
     void DrawCosmeticPath(std::span<const DevicePoint> points, bool closed);
     CDashPattern WritePath(std::span<const DevicePoint> points, bool closed,
                            const LineInk& ink) const;
@@ -102,6 +104,7 @@ private:
     LineInk ink_{kUntouched};  // what lines write under the current pen, mode and background
     bool inkStale_ = true;
     CQtFontResolver fonts_;
+    CTextStamps stamps_;  // for text on images the context writes itself
 
     // Reused between calls so drawing does not allocate once the buffers have grown.
     std::vector<TracedPixel> traced_;

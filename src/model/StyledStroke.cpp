@@ -19,6 +19,68 @@ constexpr std::array<std::uint8_t, 32> kDashDotDot{1,1,1,1,1,1,1,1,1,1,1,1, 0,0,
                                                    0,0,0,0, 1,1,1,1, 0,0,0,0};
 // clang-format on
 
+// The device point of step i of a straight stroke: the world point from + i * kDashStep * u,
+// rounded to floats as a PointF holds it, through the paper's conversion, both coordinates at
+// once. The operations are those of CPaper::DeviceMap in the same order and precision, so every
+// point is the one the map gives; a stroke converts one for every quarter unit it runs.
+class StepMap {
+public:
+    StepMap(const CPaper::DeviceMap& map, PointF from, double ux, double uy)
+        : from_{from.x, from.y},
+          unit_{ux * kDashStep, uy * kDashStep},
+          origin_{map.origin.x, map.origin.y},
+          scale_{map.scale, -map.scale},
+          offset_{map.offsetX, map.offsetY} {}
+
+    DevicePoint operator()(std::int64_t i) const {
+        Doubles device = Unclamped(i);
+        // As ToDevice clamps: not a number counts as far out to the left.
+        const Doubles low{-kLimit, -kLimit};
+        const Doubles high{kLimit, kLimit};
+        device = low < device ? device : low;
+        device = high < device ? high : device;
+        return ToPoint(device);
+    }
+    // Whether no step from `first` to `last` comes near the clamp: the steps lie on a line, so
+    // between its two ends, give or take far less than a pixel.
+    bool StaysInRange(std::int64_t first, std::int64_t last) const {
+        constexpr double kSafe = kLimit / 16;
+        const Doubles a = Unclamped(first);
+        const Doubles b = Unclamped(last);
+        for (const double v : {a[0], a[1], b[0], b[1]}) {
+            if (!(v > -kSafe && v < kSafe)) {
+                return false;
+            }
+        }
+        return true;
+    }
+    // The point of step i of a stroke that StaysInRange.
+    DevicePoint InRange(std::int64_t i) const { return ToPoint(Unclamped(i)); }
+
+private:
+    using Doubles = double __attribute__((vector_size(16)));
+    using Floats = float __attribute__((vector_size(8)));
+    using Ints = std::int32_t __attribute__((vector_size(8)));
+
+    Doubles Unclamped(std::int64_t i) const {
+        const double s = static_cast<double>(i);
+        const Doubles world = from_ + Doubles{s, s} * unit_;
+        const Floats relative = __builtin_convertvector(world, Floats) - origin_;
+        return __builtin_convertvector(relative, Doubles) * scale_ + offset_ + 0.5;
+    }
+    static DevicePoint ToPoint(Doubles device) {
+        const Ints pixel = __builtin_convertvector(device, Ints);
+        return {pixel[0], pixel[1]};
+    }
+    static constexpr double kLimit = 1.0e9;
+
+    Doubles from_;
+    Doubles unit_;
+    Floats origin_;
+    Doubles scale_;
+    Doubles offset_;
+};
+
 }  // namespace
 
 MarkPen ChooseMarkPen(const CPaper& paper, int mark, int ownPenIndex, ColorRef ownColor) {
@@ -94,12 +156,12 @@ void DrawStyledLine(const CPaper& paper, IDrawContext& dc, PointF from, PointF t
         // is bounded so a wildly long line cannot stall the view.
         const double bounded = std::min(std::ceil(length / kDashStep), 4.0e6);
         const std::int64_t steps = bounded > 0.0 ? static_cast<std::int64_t>(bounded) : 0;
-        const CPaper::DeviceMap toDevice = paper.WorldToDeviceMap();
-        run.Steps(steps, [&](std::int64_t i) {
-            const double s = static_cast<double>(i) * kDashStep;
-            return toDevice(
-                {static_cast<float>(from.x + s * ux), static_cast<float>(from.y + s * uy)});
-        });
+        const StepMap toDevice(paper.WorldToDeviceMap(), from, ux, uy);
+        if (steps > 0 && toDevice.StaysInRange(0, steps - 1)) {
+            run.Steps(steps, [&](std::int64_t i) { return toDevice.InRange(i); });
+        } else {
+            run.Steps(steps, [&](std::int64_t i) { return toDevice(i); });
+        }
         run.Finish();
     }
     dc.SelectPen(previous);

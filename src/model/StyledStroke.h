@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <span>
@@ -45,42 +46,60 @@ public:
         Steps(1, [p](std::int64_t) { return p; });
     }
     // `count` steps, the point of step i being `pointAt(i)`, asked for only where the step is
-    // drawn: gaps are a quarter to a half of every pattern. The pattern position is kept in a
-    // local so a long stroke's loop runs in registers.
+    // drawn: gaps are a quarter to a half of every pattern. The pattern is walked a run of equal
+    // steps at a time, so a dash's points are converted in a loop that tests nothing else.
     template <typename PointAt>
     void Steps(std::int64_t count, PointAt pointAt) {
         const std::span<const std::uint8_t> pattern = pattern_;
-        if (pattern.empty()) {
-            for (std::int64_t i = 0; i < count; ++i) {
-                Add(pointAt(i));
+        for (std::int64_t i = 0; i < count;) {
+            const std::int64_t left = count - i;
+            if (pattern.empty()) {
+                AddRun(i, left, pointAt);
+                return;
             }
-            return;
-        }
-        std::size_t index = index_;
-        for (std::int64_t i = 0; i < count; ++i) {
-            if (pattern[index] != 0) {
-                Add(pointAt(i));
-            } else if (index > 0 && pattern[index - 1] != 0) {
+            const bool on = pattern[index_] != 0;
+            std::size_t end = index_ + 1;
+            while (end < pattern.size() && (pattern[end] != 0) == on) {
+                ++end;
+            }
+            const std::int64_t n = std::min(static_cast<std::int64_t>(end - index_), left);
+            if (on) {
+                AddRun(i, n, pointAt);
+            } else if (index_ > 0 && pattern[index_ - 1] != 0) {
                 Flush();
             }
-            index = index + 1 == pattern.size() ? 0 : index + 1;
+            i += n;
+            index_ += static_cast<std::size_t>(n);
+            if (index_ == pattern.size()) {
+                index_ = 0;
+            }
         }
-        index_ = index;
     }
     void Finish();
 
 private:
     // Without a branch: whether a step repeats the point before it follows no pattern a branch
-    // predictor could learn, and guessing wrong cost a fifth of the stroke's time.
-    void Add(DevicePoint p) {
-        if (size_ == run_.size()) {
-            run_.resize(2 * size_ + 16);
+    // predictor could learn, and guessing wrong cost a fifth of the stroke's time. The run's
+    // state stays in locals for the loop.
+    template <typename PointAt>
+    void AddRun(std::int64_t first, std::int64_t count, PointAt pointAt) {
+        const auto needed = size_ + static_cast<std::size_t>(count);
+        if (needed > run_.size()) {
+            run_.resize(2 * needed + 16);
         }
-        const auto key = std::bit_cast<std::uint64_t>(p);
-        run_[size_] = p;
-        size_ += key != last_ ? 1 : 0;
-        last_ = key;
-        ++steps_;
+        DevicePoint* const out = run_.data();
+        std::size_t size = size_;
+        std::uint64_t last = last_;
+        for (std::int64_t i = first; i < first + count; ++i) {
+            const DevicePoint p = pointAt(i);
+            const auto key = std::bit_cast<std::uint64_t>(p);
+            out[size] = p;
+            size += key != last ? 1 : 0;
+            last = key;
+        }
+        size_ = size;
+        last_ = last;
+        steps_ += static_cast<std::size_t>(count);
     }
     void Flush();
 
