@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "platform/KeyCodes.h"
-#include "resources/CommandTable.h"
+#include "commands/CommandRegistry.h"
 
 namespace korvo {
 

@@ -12,7 +12,7 @@
 #include "CommandActions.h"
 #include "customize/DialogWidgets.h"
 #include "customize/ShortcutManager.h"
-#include "resources/CommandTable.h"
+#include "commands/CommandRegistry.h"
 
 namespace korvo {
 
