@@ -7,8 +7,8 @@
 #include <limits>
 #include <optional>
 
-#include "platform/KeyCodes.h"
 #include "commands/CommandRegistry.h"
+#include "platform/KeyCodes.h"
 
 namespace korvo {
 

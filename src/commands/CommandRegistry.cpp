@@ -113,6 +113,16 @@ bool SwitchOn(const CKorvoFEView& /*view*/, int /*id*/) {
     return Switch;
 }
 
+// Commands the main window answers, with or without an open font.
+constexpr CommandInfo Frame(CommandInfo row) {
+    row.frame = FrameCommand::Always;
+    return row;
+}
+constexpr CommandInfo FrameWithFont(CommandInfo row) {
+    row.frame = FrameCommand::WithDocument;
+    return row;
+}
+
 using enum CommandKind;
 using V = CKorvoFEView;
 
@@ -124,19 +134,19 @@ using V = CKorvoFEView;
 // tool, its maker, what the command does, enabled, checked, needs a selection, undo name
 constexpr std::array kCommands = std::to_array<CommandInfo>({
     // --- File -----------------------------------------------------------------------------------
-    {ID_FILE_NEW, Command, "&New", "Create a new font\nNew", "Ctrl+N", "document-new", "document-new"},
-    {ID_FILE_OPEN, Command, "&Open...", "Open an existing font\nOpen", "Ctrl+O", "document-open", "document-open"},
-    {ID_FILE_CLOSE, Command, "&Close", "Close the active font\nClose", "Ctrl+W; Ctrl+F4", "", "window-close"},
-    {ID_FILE_SAVE, Command, "&Save", "Save the active font\nSave", "Ctrl+S", "document-save", "document-save"},
-    {ID_FILE_SAVE_AS, Command, "Save &As...", "Save the active font under a new name\nSave As", "", "", "document-save-as"},
-    {ID_FILE_PRINT, Command, "&Print...", "Print the sheet of the active font\nPrint", "Ctrl+P", "document-print", "document-print"},
-    {ID_FILE_PRINT_PREVIEW, Command, "Print Pre&view", "Show the printed page of the sheet\nPrint Preview", "", "document-print-preview", "document-print-preview"},
-    {ID_FILE_EXPORT_PDF, Command, "&Export PDF...", "Write the sheet as a PDF file at its true size\nExport PDF", "", "export-pdf", ""},
-    {ID_FILE_MRU_FILE1 + 0, Command, "", "Open this font\nRecent font"},
-    {ID_FILE_MRU_FILE1 + 1, Command, "", "Open this font\nRecent font"},
-    {ID_FILE_MRU_FILE1 + 2, Command, "", "Open this font\nRecent font"},
-    {ID_FILE_MRU_FILE1 + 3, Command, "", "Open this font\nRecent font"},
-    {ID_APP_EXIT, Command, "E&xit", "Quit the editor; offers to save the fonts\nExit", "Ctrl+Q", "", "application-exit"},
+    Frame({ID_FILE_NEW, Command, "&New", "Create a new font\nNew", "Ctrl+N", "document-new", "document-new"}),
+    Frame({ID_FILE_OPEN, Command, "&Open...", "Open an existing font\nOpen", "Ctrl+O", "document-open", "document-open"}),
+    FrameWithFont({ID_FILE_CLOSE, Command, "&Close", "Close the active font\nClose", "Ctrl+W; Ctrl+F4", "", "window-close"}),
+    FrameWithFont({ID_FILE_SAVE, Command, "&Save", "Save the active font\nSave", "Ctrl+S", "document-save", "document-save"}),
+    FrameWithFont({ID_FILE_SAVE_AS, Command, "Save &As...", "Save the active font under a new name\nSave As", "", "", "document-save-as"}),
+    FrameWithFont({ID_FILE_PRINT, Command, "&Print...", "Print the sheet of the active font\nPrint", "Ctrl+P", "document-print", "document-print"}),
+    FrameWithFont({ID_FILE_PRINT_PREVIEW, Command, "Print Pre&view", "Show the printed page of the sheet\nPrint Preview", "", "document-print-preview", "document-print-preview"}),
+    FrameWithFont({ID_FILE_EXPORT_PDF, Command, "&Export PDF...", "Write the sheet as a PDF file at its true size\nExport PDF", "", "export-pdf", ""}),
+    Frame({ID_FILE_MRU_FILE1 + 0, Command, "", "Open this font\nRecent font"}),
+    Frame({ID_FILE_MRU_FILE1 + 1, Command, "", "Open this font\nRecent font"}),
+    Frame({ID_FILE_MRU_FILE1 + 2, Command, "", "Open this font\nRecent font"}),
+    Frame({ID_FILE_MRU_FILE1 + 3, Command, "", "Open this font\nRecent font"}),
+    Frame({ID_APP_EXIT, Command, "E&xit", "Quit the editor; offers to save the fonts\nExit", "Ctrl+Q", "", "application-exit"}),
 
     // --- Edit -----------------------------------------------------------------------------------
     // The view runs Undo and Redo itself (they are no undo steps); their tools only name steps.
@@ -197,24 +207,24 @@ constexpr std::array kCommands = std::to_array<CommandInfo>({
     {41234, Tool, "P&olygon", "Draw a filled polygon through the clicked points\nPolygon", "", "polygon", "", 19458, Make<CFuncToolPolygon>},
 
     // --- View -----------------------------------------------------------------------------------
-    {ID_VIEW_TOOLBAR, Toggle, "&Standard", "Show or hide the Standard toolbar\nToggle ToolBar"},
-    {ID_VIEW_EDIT_BAR, Toggle, "&Edit", "Show or hide the Edit toolbar\nToggle Edit bar"},
-    {ID_VIEW_VIEW_BAR, Toggle, "&View", "Show or hide the View toolbar\nToggle View bar"},
-    {ID_VIEW_DRAW_BAR, Toggle, "&Draw", "Show or hide the Draw toolbar\nToggle Draw bar"},
-    {ID_VIEW_CHAR_BAR, Toggle, "&Char", "Show or hide the Char toolbar\nToggle Char bar"},
-    {ID_VIEW_USER_TOOLBAR1 + 0, Toggle, "User Toolbar 1", "Show or hide the user toolbar\nToggle User ToolBar"},
-    {ID_VIEW_USER_TOOLBAR1 + 1, Toggle, "User Toolbar 2", "Show or hide the user toolbar\nToggle User ToolBar"},
-    {ID_VIEW_USER_TOOLBAR1 + 2, Toggle, "User Toolbar 3", "Show or hide the user toolbar\nToggle User ToolBar"},
-    {ID_VIEW_USER_TOOLBAR1 + 3, Toggle, "User Toolbar 4", "Show or hide the user toolbar\nToggle User ToolBar"},
-    {ID_VIEW_USER_TOOLBAR1 + 4, Toggle, "User Toolbar 5", "Show or hide the user toolbar\nToggle User ToolBar"},
-    {ID_VIEW_USER_TOOLBAR1 + 5, Toggle, "User Toolbar 6", "Show or hide the user toolbar\nToggle User ToolBar"},
-    {ID_VIEW_USER_TOOLBAR1 + 6, Toggle, "User Toolbar 7", "Show or hide the user toolbar\nToggle User ToolBar"},
-    {ID_VIEW_USER_TOOLBAR1 + 7, Toggle, "User Toolbar 8", "Show or hide the user toolbar\nToggle User ToolBar"},
-    {ID_VIEW_USER_TOOLBAR1 + 8, Toggle, "User Toolbar 9", "Show or hide the user toolbar\nToggle User ToolBar"},
-    {ID_VIEW_USER_TOOLBAR1 + 9, Toggle, "User Toolbar 10", "Show or hide the user toolbar\nToggle User ToolBar"},
-    {ID_VIEW_CUSTOMIZE, Command, "&Customize...", "Arrange toolbars, keys and menus to your liking\nCustomize", "", "", "configure"},
-    {ID_VIEW_STATUS_BAR, Toggle, "&Status Bar", "Show or hide the status bar\nToggle StatusBar"},
-    {ID_VIEW_UNDO_HISTORY, Toggle, "Undo &History", "Show or hide the list of undo steps\nUndo History"},
+    Frame({ID_VIEW_TOOLBAR, Toggle, "&Standard", "Show or hide the Standard toolbar\nToggle ToolBar"}),
+    Frame({ID_VIEW_EDIT_BAR, Toggle, "&Edit", "Show or hide the Edit toolbar\nToggle Edit bar"}),
+    Frame({ID_VIEW_VIEW_BAR, Toggle, "&View", "Show or hide the View toolbar\nToggle View bar"}),
+    Frame({ID_VIEW_DRAW_BAR, Toggle, "&Draw", "Show or hide the Draw toolbar\nToggle Draw bar"}),
+    Frame({ID_VIEW_CHAR_BAR, Toggle, "&Char", "Show or hide the Char toolbar\nToggle Char bar"}),
+    Frame({ID_VIEW_USER_TOOLBAR1 + 0, Toggle, "User Toolbar 1", "Show or hide the user toolbar\nToggle User ToolBar"}),
+    Frame({ID_VIEW_USER_TOOLBAR1 + 1, Toggle, "User Toolbar 2", "Show or hide the user toolbar\nToggle User ToolBar"}),
+    Frame({ID_VIEW_USER_TOOLBAR1 + 2, Toggle, "User Toolbar 3", "Show or hide the user toolbar\nToggle User ToolBar"}),
+    Frame({ID_VIEW_USER_TOOLBAR1 + 3, Toggle, "User Toolbar 4", "Show or hide the user toolbar\nToggle User ToolBar"}),
+    Frame({ID_VIEW_USER_TOOLBAR1 + 4, Toggle, "User Toolbar 5", "Show or hide the user toolbar\nToggle User ToolBar"}),
+    Frame({ID_VIEW_USER_TOOLBAR1 + 5, Toggle, "User Toolbar 6", "Show or hide the user toolbar\nToggle User ToolBar"}),
+    Frame({ID_VIEW_USER_TOOLBAR1 + 6, Toggle, "User Toolbar 7", "Show or hide the user toolbar\nToggle User ToolBar"}),
+    Frame({ID_VIEW_USER_TOOLBAR1 + 7, Toggle, "User Toolbar 8", "Show or hide the user toolbar\nToggle User ToolBar"}),
+    Frame({ID_VIEW_USER_TOOLBAR1 + 8, Toggle, "User Toolbar 9", "Show or hide the user toolbar\nToggle User ToolBar"}),
+    Frame({ID_VIEW_USER_TOOLBAR1 + 9, Toggle, "User Toolbar 10", "Show or hide the user toolbar\nToggle User ToolBar"}),
+    Frame({ID_VIEW_CUSTOMIZE, Command, "&Customize...", "Arrange toolbars, keys and menus to your liking\nCustomize", "", "", "configure"}),
+    Frame({ID_VIEW_STATUS_BAR, Toggle, "&Status Bar", "Show or hide the status bar\nToggle StatusBar"}),
+    Frame({ID_VIEW_UNDO_HISTORY, Toggle, "Undo &History", "Show or hide the list of undo steps\nUndo History"}),
     {41043, TemporaryTool, "&Redraw", "Redraw the drawing\nRedraw", "", "redraw", "", kToolRedraw, Make<CFuncToolRedraw>},
     {ID_ZOOM_ORIGINAL, TemporaryTool, "Zoom &original", "Show the whole drawing area\nZoom original", "F3", "zoom-original", "", kToolZoomExtents, Make<CFuncToolZoomExtents>},
     {ID_ZOOM_WINDOW, TemporaryTool, "Zoom &window", "Zoom to a window dragged with two clicks\nZoom window", "F4", "zoom-window", "", kToolZoomWindow, Make<CFuncToolZoomWindow>},
@@ -247,11 +257,11 @@ constexpr std::array kCommands = std::to_array<CommandInfo>({
     {kCmdTrimLines, Command, "Trim Lines", "Clip the lines at the drawing area\nTrim lines", "", "trim-lines", "", 0, nullptr, Call<&V::ConvertOrTrim, false>},
 
     // --- Window and Help ------------------------------------------------------------------------
-    {ID_WINDOW_CASCADE, Command, "&Cascade", "Arrange the windows so they overlap\nCascade Windows"},
-    {ID_WINDOW_TILE_HORZ, Command, "&Tile", "Arrange the windows as tiles that do not overlap\nTile Windows"},
-    {ID_WINDOW_LIST, Command, "&Windows...", "Manages the currently opened window\nWindow List"},
-    {ID_HELP_KEYS, Command, "&Keys and Mouse...", "List every command with its keys, and the mouse's habits\nKeys and Mouse", "", "", "help-contents"},
-    {ID_APP_ABOUT, Command, "&About KorvoFE...", "Show the program's version\nAbout", "", "help-about", "help-about"},
+    FrameWithFont({ID_WINDOW_CASCADE, Command, "&Cascade", "Arrange the windows so they overlap\nCascade Windows"}),
+    FrameWithFont({ID_WINDOW_TILE_HORZ, Command, "&Tile", "Arrange the windows as tiles that do not overlap\nTile Windows"}),
+    FrameWithFont({ID_WINDOW_LIST, Command, "&Windows...", "Manages the currently opened window\nWindow List"}),
+    Frame({ID_HELP_KEYS, Command, "&Keys and Mouse...", "List every command with its keys, and the mouse's habits\nKeys and Mouse", "", "", "help-contents"}),
+    Frame({ID_APP_ABOUT, Command, "&About KorvoFE...", "Show the program's version\nAbout", "", "help-about", "help-about"}),
 });
 
 // Tools that no command installs: the view reaches them by message 1126.

@@ -17,6 +17,13 @@ enum class CommandKind : std::uint8_t {
     Toggle,         // runs once and shows a check mark (a pressed button) while on
 };
 
+// Which commands the main window answers rather than a font's view.
+enum class FrameCommand : std::uint8_t {
+    No,            // the view answers it, or nothing does (the entry stays greyed)
+    Always,        // with or without an open font
+    WithDocument,  // only while a font is open
+};
+
 // What a command does, and the rules of its menu item. The id is the command's (a grid entry
 // learns which size it is); null pointers mean "nothing special": always enabled, never checked.
 using ViewAction = void (*)(CKorvoFEView& view, int id);
@@ -54,6 +61,7 @@ struct CommandInfo {
     // How the undo history names a step the command caused; empty: the menu text (or the
     // tooltip) without its mnemonic and dots.
     std::string_view undoName;
+    FrameCommand frame = FrameCommand::No;
 
     bool Checkable() const { return kind == CommandKind::Toggle; }
     // Whether the view, rather than the main window, answers the command.

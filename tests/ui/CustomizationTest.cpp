@@ -27,7 +27,7 @@
 #include "customize/KeyboardPage.h"
 #include "customize/ShortcutManager.h"
 #include "customize/ToolbarManager.h"
-#include "resources/CommandTable.h"
+#include "commands/CommandRegistry.h"
 #include "support/TempDir.h"
 
 namespace korvo {
