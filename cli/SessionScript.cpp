@@ -7,8 +7,8 @@
 #include <limits>
 #include <optional>
 
+#include "commands/CommandRegistry.h"
 #include "platform/KeyCodes.h"
-#include "resources/CommandTable.h"
 
 namespace korvo {
 

@@ -47,7 +47,7 @@ QAction* CCommandActions::MakeAction(const CommandInfo& command) {
     action->setStatusTip(ToQString(StatusTextOf(command)));
     action->setShortcuts(KeysOf(command));
     action->setIcon(IconOf(command));
-    action->setCheckable(command.checkable);
+    action->setCheckable(command.Checkable());
     action->setData(command.id);
     // The keys work wherever the focus is in the main window, but not inside dialogs.
     action->setShortcutContext(Qt::WindowShortcut);

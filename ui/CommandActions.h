@@ -5,7 +5,7 @@
 #include <map>
 #include <span>
 
-#include "resources/CommandTable.h"
+#include "commands/CommandRegistry.h"
 
 class QAction;
 class QIcon;

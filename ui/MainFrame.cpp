@@ -37,36 +37,15 @@ namespace {
 // How often enabling and check marks follow the document while nothing else asks for it.
 constexpr int kIdleUpdateMs = 200;
 
-// The frame's own commands that need an open document.
-bool NeedsDocument(int id) {
-    return id == ID_FILE_CLOSE || id == ID_FILE_SAVE || id == ID_FILE_SAVE_AS ||
-           id == ID_FILE_PRINT || id == ID_FILE_PRINT_PREVIEW || id == ID_FILE_EXPORT_PDF ||
-           id == ID_WINDOW_CASCADE || id == ID_WINDOW_TILE_HORZ || id == ID_WINDOW_LIST;
+// The frame's own commands, as the command registry marks them.
+bool IsFrameCommand(int id) {
+    const CommandInfo* row = FindCommand(id);
+    return row != nullptr && row->frame != FrameCommand::No;
 }
 
-// Commands that the frame answers whether or not a document is open.
-bool IsFrameCommand(int id) {
-    switch (id) {
-        case ID_FILE_NEW:
-        case ID_FILE_OPEN:
-        case ID_APP_EXIT:
-        case ID_APP_ABOUT:
-        case ID_HELP_KEYS:
-        case ID_VIEW_TOOLBAR:
-        case ID_VIEW_EDIT_BAR:
-        case ID_VIEW_VIEW_BAR:
-        case ID_VIEW_DRAW_BAR:
-        case ID_VIEW_CHAR_BAR:
-        case ID_VIEW_STATUS_BAR:
-        case ID_VIEW_UNDO_HISTORY:
-        case ID_VIEW_CUSTOMIZE:
-            return true;
-        default:
-            return NeedsDocument(id) ||
-                   (id >= ID_VIEW_USER_TOOLBAR1 &&
-                    id < ID_VIEW_USER_TOOLBAR1 + kUserToolbarCount) ||
-                   (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + kRecentFileCount);
-    }
+bool NeedsDocument(int id) {
+    const CommandInfo* row = FindCommand(id);
+    return row != nullptr && row->frame == FrameCommand::WithDocument;
 }
 
 }  // namespace

@@ -6,6 +6,9 @@
 
 namespace korvo {
 
+// Command ids and where the commands appear: the menu bars and the toolbars. What each command
+// is and does is its row in the command registry (commands/CommandRegistry.h).
+
 // The standard commands of a multi-document editor, under their classic numbers.
 inline constexpr int ID_FILE_NEW = 0xE100;
 inline constexpr int ID_FILE_OPEN = 0xE101;
@@ -57,31 +60,6 @@ inline constexpr int ID_GRID_ON_OFF = 19451;
 inline constexpr int ID_GRID_FIRST = 19440;
 inline constexpr int ID_GRID_OTHER = 19450;
 inline constexpr int ID_GRID_MENU = 19425;
-
-// One command as menus, toolbars and keys offer it.
-struct CommandInfo {
-    int id = 0;
-    // The menu entry with its '&' mnemonic; empty when no menu shows the command.
-    std::string_view menuText;
-    // "status-bar prompt\ntooltip"; a text without a line break is both.
-    std::string_view prompt;
-    // Key sequences in portable text form ("Shift+C", "Ctrl+Ins"), separated by "; ".
-    std::string_view keys;
-    // The name of its image in the editor's icon bundle; empty for none.
-    std::string_view icon;
-    // The desktop icon theme's name for a standard action; empty when the command has none.
-    std::string_view themeIcon;
-    // Checkable: the menu shows a check mark, the toolbar button stays pressed.
-    bool checkable = false;
-};
-
-// Every command of the editor, in no particular order.
-std::span<const CommandInfo> AllCommands();
-// The command with that id, or null.
-const CommandInfo* FindCommand(int id);
-// The parts of a prompt: what the status bar shows, and the tooltip.
-std::string_view StatusTextOf(const CommandInfo& command);
-std::string_view TooltipOf(const CommandInfo& command);
 
 // --- menus ---------------------------------------------------------------------------------------
 

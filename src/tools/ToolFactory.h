@@ -4,15 +4,13 @@
 
 namespace korvo {
 
-// The table of tool ids: which tool each id makes and whether it is a main or a temporary tool,
-// which ids are accepted without a tool, and that every other id is unknown. Tools that later
-// work brings are added here.
+// The command registry as the views see it. Implemented with the registry's table
+// (commands/CommandRegistry.cpp), so a new tool is one class and one row there.
 class CToolFactory final : public IToolFactory {
 public:
     Made Make(int toolId, CKorvoFEView& view) override;
-
-    // Ids the view accepts without changing its tools (only the status is refreshed).
-    static bool IsAcceptedWithoutTool(int toolId);
+    const CommandInfo* Command(int id) const override;
+    const CommandInfo* Tool(int toolId) const override;
 };
 
 }  // namespace korvo

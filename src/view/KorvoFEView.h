@@ -104,6 +104,24 @@ public:
     // Timers started through the host with this id call `handler` from OnTimer.
     void SetTimerHandler(int id, std::function<void()> handler);
 
+    // --- the view's commands, as the command registry's rows run them ----------------------------
+    void LoadChar();
+    void SaveChar();
+    void ClearChar();
+    // Convert to Lines (true) or Trim Lines (false).
+    void ConvertOrTrim(bool convert);
+    void ShowFontTable();
+    void ToggleGrid();
+    // A grid size entry, 19440 ... 19450 (Other asks for the size).
+    void SetGridCommand(int id);
+    void ToggleSnap();
+    void ToggleTrackers();
+    void ToggleStyledDrawing();
+    // Gives the selection the current width (true) or level (false).
+    void ApplyToSelection(bool width);
+    // Turn, scale or finish the main tool's input.
+    void MainToolCommand(int id);
+
     // --- tools -----------------------------------------------------------------------------
     // The factory: installs the tool of `id` (or none), refreshes the status; returns 1.
     int CreateTool(int id);
@@ -225,19 +243,7 @@ private:
                  std::unique_ptr<IViewTool> tool);
 
     // commands
-    void LoadChar();
     void LoadChosen(int code);
-    void SaveChar();
-    void ClearChar();
-    void ConvertOrTrim(bool convert);
-    void ShowFontTable();
-    void ToggleGrid();
-    void SetGridCommand(int id);
-    void ToggleSnap();
-    void ToggleTrackers();
-    void ToggleStyledDrawing();
-    void ApplyToSelection(bool width);
-    void MainToolCommand(int id);
     void ShowError(FixedText text);
 
     // drag and drop

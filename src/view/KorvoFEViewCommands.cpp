@@ -1,11 +1,10 @@
-// The view's commands: choosing tools, the character commands, the display switches, and the
-// enabling and check-mark rules of their menu and toolbar items.
+// The view's commands: dispatch by the command registry's rows, and what the character commands
+// and the display switches do.
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "app/KorvoFEDoc.h"
 #include "model/CharacterTable.h"
@@ -14,11 +13,10 @@
 #include "model/Paper.h"
 #include "platform/DialogHost.h"
 #include "platform/DocumentHost.h"
-#include "resources/CommandTable.h"
 #include "view/DispatchScope.h"
 #include "view/KorvoFEView.h"
 #include "view/RedrawBatch.h"
-#include "view/UndoStepName.h"
+#include "view/ToolFactory.h"
 #include "view/ViewCommands.h"
 #include "view/ViewSwitches.h"
 #include "view/ViewTool.h"
@@ -27,86 +25,8 @@ namespace korvo {
 
 namespace {
 
-// Menu and toolbar commands that only choose a tool.
-constexpr std::pair<int, int> kToolCommands[] = {
-    {41051, 19055},
-    {41020, 19068},
-    {41023, 19069},
-    {41036, 19070},
-    {41037, 19071},
-    {41021, 19072},
-    {41024, 19073},
-    {41022, 19092},
-    {41025, 19067},
-    {41034, 19177},
-    {41228, 19295},
-    {41086, 19175},
-    {41087, 19176},
-    {41090, 19174},
-    {41033, 19074},
-    {41088, 19172},
-    {41089, 19173},
-    {41091, 19171},
-    {41039, 19088},
-    {41040, 19060},
-    {41041, 19066},
-    {41026, 19062},
-    {41027, 19061},
-    {41029, 19063},
-    {41239, 32827},
-    {41045, 19190},
-    {41043, 19056},
-    {41030, 19076},
-    {41031, 19077},
-    {57635, 19057},
-    {57634, 19058},
-    {57637, 19059},
-    {41163, 19240},
-    {41234, 19458},
-    // Commands whose tools the factory accepts without a tool: only the status is refreshed.
-    {41028, 19064},
-    {41035, 19065},
-    {41032, 19085},
-    {41047, 19119},
-    {41042, 19089},
-    {41229, 19309},
-    {41230, 19310},
-    {41232, 19456},
-    {41233, 19457},
-    {19459, 19461},
-    {19460, 19462},
-    {57643, 19083},
-    {57644, 19084},
-};
-
-// Commands enabled only while something is selected.
-constexpr std::array<int, 11> kSelectionCommands{57635, 57634, 41034, 41228, 41086, 41087,
-                                                 41090, 41033, 41042, 41229, 41230};
-
 constexpr std::array<float, 10> kGridSteps{0.1f, 0.5f,  1.0f,  1.25f, 2.5f,
                                            5.0f, 10.0f, 20.0f, 40.0f, 80.0f};
-
-int ToolForCommand(int command) {
-    for (const auto& [cmd, tool] : kToolCommands) {
-        if (cmd == command) {
-            return tool;
-        }
-    }
-    return 0;
-}
-
-}  // namespace
-
-int CommandForTool(int tool) {
-    for (const auto& [cmd, made] : kToolCommands) {
-        if (made == tool) {
-            return cmd;
-        }
-    }
-    return 0;
-}
-
-namespace {
 
 bool AnySelected(const CDataCollection& collection) {
     for (std::size_t i = 0; i < collection.GetCount(); ++i) {
@@ -133,10 +53,6 @@ void CollectSelected(CDataCollection& collection, std::vector<CData*>& out) {
     }
 }
 
-bool Contains(const auto& table, int id) {
-    return std::find(table.begin(), table.end(), id) != table.end();
-}
-
 }  // namespace
 
 bool CKorvoFEView::OnCommand(int id) {
@@ -148,120 +64,31 @@ bool CKorvoFEView::OnCommand(int id) {
         UndoCommand(id == kCmdRedo);
         return true;
     }
-    if (id == ID_HELP_LINES) {
-        // The document's dialog, run here so that its changes become an undo step like any other.
-        document_.OnHelpLines();
-        return true;
+    const CommandInfo* row = factory_.Command(id);
+    if (row == nullptr || !row->InView()) {
+        return false;
     }
-    if (const int tool = ToolForCommand(id); tool != 0) {
-        CreateTool(tool);
-        return true;
+    if (row->run != nullptr) {
+        row->run(*this, id);
+    } else {
+        CreateTool(row->tool);
     }
-    if (id >= kCmdGridFirst && id <= kCmdGridOther) {
-        SetGridCommand(id);
-        return true;
-    }
-    switch (id) {
-        case kCmdLoadChar:
-            LoadChar();
-            return true;
-        case kCmdSaveChar:
-            SaveChar();
-            return true;
-        case kCmdClearChar:
-            ClearChar();
-            return true;
-        case kCmdConvertToLines:
-            ConvertOrTrim(true);
-            return true;
-        case kCmdTrimLines:
-            ConvertOrTrim(false);
-            return true;
-        case kCmdShowFontTable:
-            ShowFontTable();
-            return true;
-        case kCmdGridOnOff:
-            ToggleGrid();
-            return true;
-        case kCmdSnap:
-            ToggleSnap();
-            return true;
-        case kCmdSnapToGrid:
-            g_bSnapToGrid = !g_bSnapToGrid;
-            return true;
-        case kCmdTrackers:
-            ToggleTrackers();
-            return true;
-        case kCmdStyledDrawing:
-            ToggleStyledDrawing();
-            return true;
-        case kCmdApplyWidth:
-            ApplyToSelection(true);
-            return true;
-        case kCmdApplyLevel:
-            ApplyToSelection(false);
-            return true;
-        case kCmdRotateLeft:
-        case kCmdRotateRight:
-        case kCmdScaleUp:
-        case kCmdScaleDown:
-        case kCmdFinish:
-            MainToolCommand(id);
-            return true;
-        case kCmdNothing:
-        case kCmdCloseInPlace:
-            // Nothing to do: the editor embeds no items to close.
-            return true;
-        default:
-            return false;
-    }
+    return true;
 }
 
 std::optional<CommandUi> CKorvoFEView::OnUpdateCommand(int id) const {
-    const CPaper* paper = GetPaper();
-    if (id == kCmdUndo) {
-        return CommandUi{document_.GetUndoHistory().CanUndo(), false};
+    const CommandInfo* row = factory_.Command(id);
+    if (row == nullptr || !row->InView()) {
+        return std::nullopt;
     }
-    if (id == kCmdRedo) {
-        return CommandUi{document_.GetUndoHistory().CanRedo(), false};
+    CommandUi ui{row->enabled == nullptr || row->enabled(*this, id),
+                 row->checked != nullptr && row->checked(*this, id)};
+    if (row->needsSelection) {
+        const CPaper* paper = GetPaper();
+        ui.enabled = paper == nullptr || paper->GetCollection() == nullptr ||
+                     AnySelected(*paper->GetCollection());
     }
-    if (id == ID_HELP_LINES) {
-        return CommandUi{paper != nullptr, false};
-    }
-    if (Contains(kSelectionCommands, id)) {
-        const bool enabled = paper == nullptr || paper->GetCollection() == nullptr ||
-                             AnySelected(*paper->GetCollection());
-        return CommandUi{enabled, false};
-    }
-    if (id >= kCmdGridFirst && id <= kCmdGridOther) {
-        return CommandUi{true, id == g_nGridCmd};
-    }
-    switch (id) {
-        case kCmdPaste:
-            return CommandUi{host_.ClipboardHasFormat(kClipboardFormat), false};
-        case kCmdSnap:
-            return CommandUi{true, tool_ != nullptr && g_nSnapMode != 0};
-        case kCmdSnapToGrid:
-            return CommandUi{true, g_bSnapToGrid};
-        case kCmdTrackers:
-            return CommandUi{true, g_bTrackers};
-        case kCmdShowFontTable:
-            return CommandUi{true, paper != nullptr && paper->IsShowTable()};
-        case kCmdStyledDrawing:
-            return CommandUi{true, g_bStyledDrawing};
-        case kCmdGridOnOff:
-            return CommandUi{true, paper != nullptr && paper->IsShowGrid()};
-        default:
-            break;
-    }
-    if (ToolForCommand(id) != 0 || id == kCmdLoadChar || id == kCmdSaveChar ||
-        id == kCmdClearChar || id == kCmdConvertToLines || id == kCmdTrimLines ||
-        id == kCmdApplyWidth || id == kCmdApplyLevel || id == kCmdRotateLeft ||
-        id == kCmdRotateRight || id == kCmdScaleUp || id == kCmdScaleDown || id == kCmdFinish ||
-        id == kCmdNothing || id == kCmdCloseInPlace) {
-        return CommandUi{};
-    }
-    return std::nullopt;
+    return ui;
 }
 
 std::string CKorvoFEView::CommandText(int id) const {

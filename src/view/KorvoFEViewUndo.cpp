@@ -37,7 +37,7 @@ void CKorvoFEView::RecordStep(const UndoCause& cause) {
     CUndoHistory& history = document_.GetUndoHistory();
     // The first action of a document only takes the state it starts from, which costs no name.
     const std::string name =
-        history.Count() == 0 ? std::string() : UndoStepName(cause.command, cause.tool);
+        history.Count() == 0 ? std::string() : UndoStepName(factory_, cause.command, cause.tool);
     history.Record(name);
 }
 

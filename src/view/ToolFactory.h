@@ -2,14 +2,16 @@
 
 #include <memory>
 
+#include "view/CommandInfo.h"
 #include "view/ViewTool.h"
 
 namespace korvo {
 
 class CKorvoFEView;
 
-// Turns a tool id into a tool for a view. The view installs what it gets (CreateTool); the tool
-// layer implements the table of ids (tools/ToolFactory.h).
+// The view's way into the command registry, which lives above it (commands/CommandRegistry.h):
+// the rows of command and tool ids, and the tools they make. The view installs what it gets
+// (CreateTool) and runs and greys its commands by their rows.
 class IToolFactory {
 public:
     enum class Kind {
@@ -25,6 +27,10 @@ public:
 
     virtual ~IToolFactory() = default;
     virtual Made Make(int toolId, CKorvoFEView& view) = 0;
+    // The row of a command id, or null.
+    virtual const CommandInfo* Command(int id) const = 0;
+    // The row that installs a tool id, or null.
+    virtual const CommandInfo* Tool(int toolId) const = 0;
 };
 
 }  // namespace korvo

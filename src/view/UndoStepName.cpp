@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "resources/CommandTable.h"
 #include "resources/StringTable.h"
+#include "view/ToolFactory.h"
 
 namespace korvo {
 
@@ -24,27 +24,22 @@ std::string Plain(std::string_view text) {
     return plain;
 }
 
-std::string CommandName(int command) {
-    const CommandInfo* info = FindCommand(command);
-    if (info == nullptr) {
-        return {};
-    }
-    std::string name = Plain(info->menuText.empty() ? TooltipOf(*info) : info->menuText);
-    // The grid entries are "0.10 mm" ... "Other" and "On / Off" inside the Grid menu.
-    const bool grid =
-        command == ID_GRID_ON_OFF || (command >= ID_GRID_FIRST && command <= ID_GRID_OTHER);
-    if (grid && !name.starts_with("Grid")) {
-        name.insert(0, "Grid ");
-    }
-    return name;
-}
-
 }  // namespace
 
-std::string UndoStepName(int command, int tool) {
-    std::string name = CommandName(command);
-    if (name.empty()) {
-        name = CommandName(CommandForTool(tool));
+std::string UndoNameOf(const CommandInfo& command) {
+    if (!command.undoName.empty()) {
+        return std::string(command.undoName);
+    }
+    return Plain(command.menuText.empty() ? TooltipOf(command) : command.menuText);
+}
+
+std::string UndoStepName(const IToolFactory& registry, int command, int tool) {
+    std::string name;
+    if (const CommandInfo* row = registry.Command(command)) {
+        name = UndoNameOf(*row);
+    }
+    if (const CommandInfo* row = registry.Tool(tool); name.empty() && row != nullptr) {
+        name = UndoNameOf(*row);
     }
     if (name.empty()) {
         name = Plain(LoadString(tool));

@@ -1,8 +1,8 @@
 # Fails when a source file of the core includes a header of a layer above its own. The layers,
 # from the bottom: platform and resources, dialogs and geometry, font, model, edit, json and app,
-# view, headless and tools. Static libraries catch most upward calls at link time; this catches
-# the ones that only use headers.
-set(layers platform resources dialogs geometry font model edit json app view headless tools)
+# view, headless and tools, commands. Static libraries catch most upward calls at link time; this
+# catches the ones that only use headers.
+set(layers platform resources dialogs geometry font model edit json app view headless tools commands)
 set(rank_platform 0)
 set(rank_resources 0)
 set(rank_geometry 1)
@@ -15,6 +15,7 @@ set(rank_app 4)
 set(rank_view 5)
 set(rank_tools 6)
 set(rank_headless 6)
+set(rank_commands 7)
 
 set(violations "")
 foreach(layer IN LISTS layers)

@@ -20,6 +20,7 @@
 #include "KorvoFEApp.h"
 #include "MainFrame.h"
 #include "ORVGridBtn.h"
+#include "commands/CommandRegistry.h"
 #include "customize/CommandListWidget.h"
 #include "customize/ContextMenuManager.h"
 #include "customize/Customization.h"
@@ -27,7 +28,6 @@
 #include "customize/KeyboardPage.h"
 #include "customize/ShortcutManager.h"
 #include "customize/ToolbarManager.h"
-#include "resources/CommandTable.h"
 #include "support/TempDir.h"
 
 namespace korvo {

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <algorithm>
 
-#include "resources/CommandTable.h"
+#include "commands/CommandRegistry.h"
 
 namespace korvo {
 

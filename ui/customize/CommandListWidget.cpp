@@ -7,7 +7,7 @@
 #include <QMimeData>
 
 #include "CommandActions.h"
-#include "resources/CommandTable.h"
+#include "commands/CommandRegistry.h"
 
 namespace korvo {
 

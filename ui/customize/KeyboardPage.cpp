@@ -10,9 +10,9 @@
 #include <QPushButton>
 
 #include "CommandActions.h"
+#include "commands/CommandRegistry.h"
 #include "customize/DialogWidgets.h"
 #include "customize/ShortcutManager.h"
-#include "resources/CommandTable.h"
 
 namespace korvo {
 

@@ -10,7 +10,7 @@
 #include <set>
 
 #include "CommandActions.h"
-#include "resources/CommandTable.h"
+#include "commands/CommandRegistry.h"
 
 namespace korvo {
 
