@@ -89,14 +89,11 @@ void CFuncTool::OnMouseMove(unsigned, int x, int y) {
     }
     prevSnap_ = snap_;
     prevRaw_ = raw_;
-    if (g_nSnapMode != 0) {
-        g_nSnapHit = paper->SnapToPoints(g_nSnapMode, {x, y}, snap_);
-    } else {
-        g_nSnapHit = 0;
-    }
+    const int hit = g_nSnapMode != 0 ? paper->SnapToPoints(g_nSnapMode, {x, y}, snap_) : 0;
+    view_.SetSnapHit(hit);
     raw_ = paper->DeviceToWorld({x, y});
     rawScreen_ = paper->WorldToDevice(raw_);
-    if (g_nSnapHit == 0) {
+    if (hit == 0) {
         // The grid comes last: a point of the drawing nearby is what the user aims at.
         snap_ = g_bSnapToGrid ? paper->SnapToGrid({x, y}) : raw_;
     }
@@ -132,7 +129,7 @@ void CFuncTool::DrawSnapMarker(IDrawContext& dc, DevicePoint s) const {
         dc.SelectPen(Pen{PenStyle::Solid, kSnapMarkerColor, true, 2, PenCap::Round});
     const int x = s.x;
     const int y = s.y;
-    switch (g_nSnapHit) {
+    switch (view_.GetSnapHit()) {
         case kSnapEndPoint: {
             const DevicePoint square[] = {
                 {x - 3, y - 3}, {x - 3, y + 3}, {x + 3, y + 3}, {x + 3, y - 3}, {x - 3, y - 3}};

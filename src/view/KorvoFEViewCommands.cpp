@@ -240,7 +240,7 @@ std::optional<CommandUi> CKorvoFEView::OnUpdateCommand(int id) const {
         case kCmdPaste:
             return CommandUi{host_.ClipboardHasFormat(kClipboardFormat), false};
         case kCmdSnap:
-            return CommandUi{true, tool_ != nullptr && g_nSnapMode != 0};
+            return CommandUi{true, GetTool() != nullptr && g_nSnapMode != 0};
         case kCmdSnapToGrid:
             return CommandUi{true, g_bSnapToGrid};
         case kCmdTrackers:
@@ -388,15 +388,15 @@ void CKorvoFEView::SyncGridCommand() {
 }
 
 void CKorvoFEView::ToggleSnap() {
-    if (tool_) {
+    if (GetTool() != nullptr) {
         g_nSnapMode = g_nSnapMode != 0 ? 0 : kSnapAll;
     }
 }
 
 void CKorvoFEView::ToggleTrackers() {
     g_bTrackers = !g_bTrackers;
-    if (tool_) {
-        tool_->OnTrackersSwitched(g_bTrackers);
+    if (IViewTool* tool = GetTool()) {
+        tool->OnTrackersSwitched(g_bTrackers);
     }
 }
 
@@ -423,25 +423,26 @@ void CKorvoFEView::ApplyToSelection(bool width) {
 }
 
 void CKorvoFEView::MainToolCommand(int id) {
-    if (!tool_) {
+    IViewTool* tool = GetTool();
+    if (tool == nullptr) {
         return;
     }
     constexpr float kQuarterTurn = 1.5707964f;
     switch (id) {
         case kCmdRotateLeft:
-            tool_->RotateBy(kQuarterTurn);
+            tool->RotateBy(kQuarterTurn);
             break;
         case kCmdRotateRight:
-            tool_->RotateBy(-kQuarterTurn);
+            tool->RotateBy(-kQuarterTurn);
             break;
         case kCmdScaleUp:
-            tool_->ScaleBy(2.0f, 2.0f);
+            tool->ScaleBy(2.0f, 2.0f);
             break;
         case kCmdScaleDown:
-            tool_->ScaleBy(0.5f, 0.5f);
+            tool->ScaleBy(0.5f, 0.5f);
             break;
         default:
-            tool_->Finish();
+            tool->Finish();
             break;
     }
 }
