@@ -19,6 +19,7 @@
 #include "view/ToolFactory.h"
 #include "view/ViewCommands.h"
 #include "view/ViewDragDrop.h"
+#include "view/ViewSwitches.h"
 #include "view/ViewTool.h"
 
 namespace korvo {
@@ -72,32 +73,128 @@ void CKorvoFEView::ShowPrompt() {
     }
 }
 
-void CKorvoFEView::DispatchMouse(void (IViewTool::*handler)(unsigned, int, int), unsigned flags,
-                                 int x, int y) {
+ToolEvent CKorvoFEView::MakeToolEvent(const PointerInput& input) {
+    ToolEvent event{input};
+    CPaper* paper = GetPaper();
+    if (paper == nullptr) {
+        return event;
+    }
+    event.world = paper->DeviceToWorld(input.pixel);
+    // The same pixel and the same world point: neither the pointer nor the mapping has moved.
+    if (input.kind != PointerKind::Move && lastMove_ && lastMove_->input.pixel == input.pixel &&
+        lastMove_->world == event.world) {
+        event.snapped = lastMove_->snapped;
+        event.snapHit = lastMove_->snapHit;
+        return event;
+    }
+    if (g_nSnapMode != 0) {
+        event.snapHit = paper->SnapToPoints(g_nSnapMode, input.pixel, event.snapped);
+    }
+    if (event.snapHit == 0) {
+        // The grid comes last: a point of the drawing nearby is what the user aims at.
+        event.snapped = g_bSnapToGrid ? paper->SnapToGrid(input.pixel) : event.world;
+    }
+    if (input.kind == PointerKind::Move) {
+        lastMove_ = event;
+    }
+    return event;
+}
+
+void CKorvoFEView::DispatchMouse(void (IViewTool::*handler)(const ToolEvent&),
+                                 const PointerInput& input) {
     // Any button makes a Ctrl held meanwhile a modifier (Ctrl + click), not a request.
     if (handler != &IViewTool::OnMouseMove) {
         controlTap_ = false;
     }
     if (IViewTool* tool = GetActiveTool()) {
-        (tool->*handler)(flags, x, y);
+        (tool->*handler)(MakeToolEvent(input));
+    }
+}
+
+void CKorvoFEView::OnPointer(const PointerInput& input) {
+    switch (input.kind) {
+        case PointerKind::Press:
+            if (input.button == MouseButton::Left) {
+                PressLeft(input);
+            } else if (input.button == MouseButton::Right) {
+                PressRight(input);
+            } else if (input.button == MouseButton::Middle) {
+                PressMiddle(input);
+            }
+            break;
+        case PointerKind::Release:
+            // No tool takes the release of the right button; the window turns it into a
+            // context menu.
+            if (input.button == MouseButton::Left) {
+                ReleaseLeft(input);
+            }
+            break;
+        case PointerKind::DoubleClick:
+            if (input.button == MouseButton::Left) {
+                DoubleLeft(input);
+            } else if (input.button == MouseButton::Right) {
+                DoubleRight(input);
+            } else if (input.button == MouseButton::Middle) {
+                DoubleMiddle();
+            }
+            break;
+        case PointerKind::Move:
+            Move(input);
+            break;
     }
 }
 
 void CKorvoFEView::OnLButtonDown(unsigned flags, int x, int y) {
-    DispatchScope scope(*this, true, UndoCue::AtButtonUp);
-    DispatchMouse(&IViewTool::OnLButtonDown, flags, x, y);
+    OnPointer(PointerInputOf(PointerKind::Press, MouseButton::Left, flags, x, y));
 }
 
 void CKorvoFEView::OnLButtonUp(unsigned flags, int x, int y) {
-    DispatchScope scope(*this, true);
-    DispatchMouse(&IViewTool::OnLButtonUp, flags, x, y);
-    UpdateStatus();
+    OnPointer(PointerInputOf(PointerKind::Release, MouseButton::Left, flags, x, y));
 }
 
 void CKorvoFEView::OnLButtonDblClk(unsigned flags, int x, int y) {
+    OnPointer(PointerInputOf(PointerKind::DoubleClick, MouseButton::Left, flags, x, y));
+}
+
+void CKorvoFEView::OnRButtonDown(unsigned flags, int x, int y) {
+    OnPointer(PointerInputOf(PointerKind::Press, MouseButton::Right, flags, x, y));
+}
+
+void CKorvoFEView::OnRButtonUp(unsigned flags, int x, int y) {
+    OnPointer(PointerInputOf(PointerKind::Release, MouseButton::Right, flags, x, y));
+}
+
+void CKorvoFEView::OnRButtonDblClk(unsigned flags, int x, int y) {
+    OnPointer(PointerInputOf(PointerKind::DoubleClick, MouseButton::Right, flags, x, y));
+}
+
+void CKorvoFEView::OnMButtonDown(unsigned flags, int x, int y) {
+    OnPointer(PointerInputOf(PointerKind::Press, MouseButton::Middle, flags, x, y));
+}
+
+void CKorvoFEView::OnMButtonDblClk(unsigned flags, int x, int y) {
+    OnPointer(PointerInputOf(PointerKind::DoubleClick, MouseButton::Middle, flags, x, y));
+}
+
+void CKorvoFEView::OnMouseMove(unsigned flags, int x, int y) {
+    OnPointer(PointerInputOf(PointerKind::Move, MouseButton::None, flags, x, y));
+}
+
+void CKorvoFEView::PressLeft(const PointerInput& input) {
+    DispatchScope scope(*this, true, UndoCue::AtButtonUp);
+    DispatchMouse(&IViewTool::OnLButtonDown, input);
+}
+
+void CKorvoFEView::ReleaseLeft(const PointerInput& input) {
     DispatchScope scope(*this, true);
-    DispatchMouse(&IViewTool::OnLButtonDblClk, flags, x, y);
-    if ((flags & kMkShift) != 0) {
+    DispatchMouse(&IViewTool::OnLButtonUp, input);
+    UpdateStatus();
+}
+
+void CKorvoFEView::DoubleLeft(const PointerInput& input) {
+    DispatchScope scope(*this, true);
+    DispatchMouse(&IViewTool::OnLButtonDblClk, input);
+    if (input.state.shift) {
         // Shift + double click copies the whole drawing.
         if (CPaper* paper = GetPaper()) {
             paper->SetMarkAll(kMarkSelected);
@@ -108,48 +205,44 @@ void CKorvoFEView::OnLButtonDblClk(unsigned flags, int x, int y) {
     UpdateStatus();
 }
 
-void CKorvoFEView::OnRButtonDown(unsigned flags, int x, int y) {
+void CKorvoFEView::PressRight(const PointerInput& input) {
     DispatchScope scope(*this, true);
-    DispatchMouse(&IViewTool::OnRButtonDown, flags, x, y);
+    DispatchMouse(&IViewTool::OnRButtonDown, input);
     UpdateStatus();
 }
 
-void CKorvoFEView::OnRButtonUp(unsigned, int, int) {
-    // No tool takes the release of the right button; the window turns it into a context menu.
-}
-
-void CKorvoFEView::OnRButtonDblClk(unsigned flags, int x, int y) {
+void CKorvoFEView::DoubleRight(const PointerInput& input) {
     DispatchScope scope(*this, true);
-    DispatchMouse(&IViewTool::OnRButtonDblClk, flags, x, y);
+    DispatchMouse(&IViewTool::OnRButtonDblClk, input);
     UpdateStatus();
 }
 
-void CKorvoFEView::OnMButtonDown(unsigned flags, int x, int y) {
+void CKorvoFEView::PressMiddle(const PointerInput& input) {
     DispatchScope scope(*this, true);
     controlTap_ = false;
-    if ((flags & kMkShift) != 0) {
+    if (input.state.shift) {
         host_.PostCommand(kCmdZoomOriginal);
     } else {
-        host_.StartAutoScroll({x, y});
+        host_.StartAutoScroll(input.pixel);
     }
     UpdateStatus();
 }
 
-void CKorvoFEView::OnMButtonDblClk(unsigned, int, int) {
+void CKorvoFEView::DoubleMiddle() {
     DispatchScope scope(*this, true);
     controlTap_ = false;
     UpdateStatus();
 }
 
-void CKorvoFEView::OnMouseMove(unsigned flags, int x, int y) {
+void CKorvoFEView::Move(const PointerInput& input) {
     // A move never makes a step of its own, but one without the button means the press that
     // began an action was released unseen (a drag and drop swallows the release): it is over.
-    const bool released = pendingCause_ && (flags & kMkLButton) == 0;
+    const bool released = pendingCause_ && !input.state.leftHeld;
     DispatchScope scope(*this, true, released ? UndoCue::Record : UndoCue::Never);
-    DispatchMouse(&IViewTool::OnMouseMove, flags, x, y);
+    DispatchMouse(&IViewTool::OnMouseMove, input);
 }
 
-void CKorvoFEView::OnKeyDown(int key, int repeat, unsigned flags) {
+void CKorvoFEView::OnKeyDown(int key, int, unsigned flags) {
     if (key == kVkControl) {
         // Held down, the key repeats; only the first press starts a tap.
         if ((flags & kKeyWasDown) == 0) {
@@ -160,7 +253,7 @@ void CKorvoFEView::OnKeyDown(int key, int repeat, unsigned flags) {
     controlTap_ = false;
     DispatchScope scope(*this, true);
     if (IViewTool* tool = GetActiveTool()) {
-        tool->OnKeyDown(key, repeat, flags);
+        tool->OnKeyDown(KeyEventOf(key, flags));
     }
 }
 
@@ -170,7 +263,7 @@ void CKorvoFEView::OnKeyUp(int key, unsigned flags) {
     }
     DispatchScope scope(*this, true);
     if (IViewTool* tool = GetActiveTool()) {
-        tool->OnKeyDown(kVkControl, 1, flags);
+        tool->OnKeyDown(KeyEventOf(kVkControl, flags));
     }
 }
 
@@ -340,6 +433,16 @@ DropEffect CKorvoFEView::OnDragOver(std::optional<std::span<const std::byte>> da
 DropEffect CKorvoFEView::OnDrop(std::optional<std::span<const std::byte>> data, unsigned flags,
                                 int x, int y) {
     return dragDrop_->Drop(data, (flags & kMkControl) != 0, {x, y});
+}
+
+DropEffect CKorvoFEView::OnDragOver(std::optional<std::span<const std::byte>> data,
+                                    const InputState& state, DevicePoint at) {
+    return dragDrop_->DragOver(data, state.control, at);
+}
+
+DropEffect CKorvoFEView::OnDrop(std::optional<std::span<const std::byte>> data,
+                                const InputState& state, DevicePoint at) {
+    return dragDrop_->Drop(data, state.control, at);
 }
 
 void CKorvoFEView::OnDragLeave() {

@@ -19,6 +19,7 @@
 #include "platform/ViewHost.h"
 #include "view/DirtyArea.h"
 #include "view/RenderPipeline.h"
+#include "view/ToolEvent.h"
 #include "view/ToolStack.h"
 
 namespace korvo {
@@ -60,6 +61,13 @@ public:
     void OnInitialUpdate();
     void OnSize(int width, int height);
     void OnPaint(IDrawSurface& window);
+    // A pointer event of the window. The view works out its world point and snap point once and
+    // hands the tools that typed event.
+    void OnPointer(const PointerInput& input);
+    // The wheel: a positive delta turns it away from the user; `at` is the pointer (client).
+    void OnWheel(const InputState& state, int delta, DevicePoint at);
+    // The same events in the classic flag words of platform/KeyCodes.h, as recorded scripts and
+    // tests write them; each is translated once into the typed form above.
     void OnLButtonDown(unsigned flags, int x, int y);
     void OnLButtonUp(unsigned flags, int x, int y);
     void OnLButtonDblClk(unsigned flags, int x, int y);
@@ -148,6 +156,11 @@ public:
     // from; data from elsewhere is added here as selected copies. Damaged data is refused with a
     // message. The answer is the effect, None when refused.
     DropEffect OnDrop(std::optional<std::span<const std::byte>> data, unsigned flags, int x, int y);
+    // The same, with the window's typed modifiers (Ctrl copies).
+    DropEffect OnDragOver(std::optional<std::span<const std::byte>> data, const InputState& state,
+                          DevicePoint at);
+    DropEffect OnDrop(std::optional<std::span<const std::byte>> data, const InputState& state,
+                      DevicePoint at);
     void OnDragLeave();
     // The nodes a drag over the view shows, null when none is shown.
     const CDataCollection* GetDragPreview() const;
@@ -223,8 +236,18 @@ private:
     void UndoCommand(bool redo);
 
     // events
-    void DispatchMouse(void (IViewTool::*handler)(unsigned, int, int), unsigned flags, int x,
-                       int y);
+    void DispatchMouse(void (IViewTool::*handler)(const ToolEvent&), const PointerInput& input);
+    // The pointer's world point and snap point. A button at the pixel the pointer last moved to
+    // snaps where that move did, as the tools' own snap point does, without searching again.
+    ToolEvent MakeToolEvent(const PointerInput& input);
+    void PressLeft(const PointerInput& input);
+    void ReleaseLeft(const PointerInput& input);
+    void DoubleLeft(const PointerInput& input);
+    void PressRight(const PointerInput& input);
+    void DoubleRight(const PointerInput& input);
+    void PressMiddle(const PointerInput& input);
+    void DoubleMiddle();
+    void Move(const PointerInput& input);
     void Scroll(ScrollBar bar, int code, int position);
     void ScrollAlong(ScrollBar bar, int code, int position);
     void WheelZoom(int delta, int x, int y);
@@ -269,6 +292,8 @@ private:
     // Ctrl is down and nothing else has happened since.
     bool controlTap_ = false;
     int snapHit_ = 0;
+    // The event of the last pointer move that reached a tool.
+    std::optional<ToolEvent> lastMove_;
 
     UndoCue undoCue_ = UndoCue::Record;
     UndoCause undoCause_;

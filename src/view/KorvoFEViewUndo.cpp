@@ -64,7 +64,7 @@ void CKorvoFEView::GoToUndoStep(std::size_t index) {
     snapHit_ = 0;
     if (host_.IsPointerInView()) {
         const DevicePoint p = host_.GetPointerPos();
-        DispatchMouse(&IViewTool::OnMouseMove, 0, p.x, p.y);
+        DispatchMouse(&IViewTool::OnMouseMove, {PointerKind::Move, MouseButton::None, {}, p});
     }
     UpdateStatus();
     AddWorldRect(std::nullopt);

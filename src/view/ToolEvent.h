@@ -4,6 +4,7 @@
 
 #include "geometry/PlaneGeometry.h"
 #include "platform/DrawContext.h"
+#include "platform/KeyCodes.h"
 
 namespace korvo {
 
@@ -65,5 +66,49 @@ struct KeyEvent {
     bool repeat = false;
     InputState state;
 };
+
+// The classic flag word (platform/KeyCodes.h) that the session's scripts and the tests speak,
+// read once where such an event enters the view.
+constexpr InputState InputStateOf(unsigned flags) {
+    return {(flags & kMkShift) != 0, (flags & kMkControl) != 0, (flags & kMkLButton) != 0,
+            (flags & kMkRButton) != 0, (flags & kMkMButton) != 0};
+}
+
+constexpr PointerInput PointerInputOf(PointerKind kind, MouseButton button, unsigned flags, int x,
+                                      int y) {
+    return {kind, button, InputStateOf(flags), {x, y}};
+}
+
+// The key of a classic virtual-key number.
+constexpr Key KeyOf(int code) {
+    switch (code) {
+        case kVkEscape:
+            return Key::Escape;
+        case kVkSpace:
+            return Key::Space;
+        case kVkControl:
+            return Key::Control;
+        case kVkShift:
+            return Key::Shift;
+        case kVkDelete:
+            return Key::Delete;
+        case kVkAdd:
+            return Key::Add;
+        case kVkSubtract:
+            return Key::Subtract;
+        case kVkMultiply:
+            return Key::Multiply;
+        case kVkDivide:
+            return Key::Divide;
+        case kVkOem102:
+            return Key::Oem102;
+        default:
+            return Key::Other;
+    }
+}
+
+constexpr KeyEvent KeyEventOf(int code, unsigned flags) {
+    return {KeyOf(code), (flags & kKeyWasDown) != 0, InputStateOf(flags)};
+}
 
 }  // namespace korvo

@@ -34,7 +34,7 @@ public:
         log_.push_back("suspend");
         CFuncTool::Suspend();
     }
-    void OnLButtonDown(unsigned, int, int) override {
+    void OnLButtonDown(const ToolEvent&) override {
         log_.push_back("down");
         if (replaceOnClick) {
             View().CreateTool(kToolSelection);
