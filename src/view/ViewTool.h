@@ -16,10 +16,9 @@ class IDrawContext;
 //
 // Pointer events arrive typed (view/ToolEvent.h): what happened, the modifiers and buttons held,
 // the client pixel and its world point, raw and snapped, all worked out once by the view. The
-// view owns its
-// tools: it calls End when it replaces one and destroys it once the event that replaced it has
-// been handled, so a tool that calls CreateTool may still return through its own code, but must
-// not act any more.
+// view owns its tools: it calls End when it replaces one and destroys it once the event that
+// replaced it has been handled, so a tool that calls CreateTool may still return through its own
+// code, but must not act any more.
 class IViewTool {
 public:
     virtual ~IViewTool() = default;
