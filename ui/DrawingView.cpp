@@ -290,84 +290,51 @@ void CDrawingView::scrollContentsBy(int, int) {
 
 // --- mouse, wheel, keys, focus -------------------------------------------------------------------
 
-unsigned CDrawingView::FlagsOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
-    unsigned flags = 0;
-    if (buttons & Qt::LeftButton) {
-        flags |= kMkLButton;
+InputState CDrawingView::InputOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+    return {(modifiers & Qt::ShiftModifier) != 0, (modifiers & Qt::ControlModifier) != 0,
+            (buttons & Qt::LeftButton) != 0, (buttons & Qt::RightButton) != 0,
+            (buttons & Qt::MiddleButton) != 0};
+}
+
+MouseButton CDrawingView::ButtonOf(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            return MouseButton::Left;
+        case Qt::RightButton:
+            return MouseButton::Right;
+        case Qt::MiddleButton:
+            return MouseButton::Middle;
+        default:
+            return MouseButton::None;
     }
-    if (buttons & Qt::RightButton) {
-        flags |= kMkRButton;
+}
+
+void CDrawingView::HandPointer(QMouseEvent* event, PointerKind kind) {
+    const QPoint p = event->position().toPoint();
+    const MouseButton button =
+        kind == PointerKind::Move ? MouseButton::None : ButtonOf(event->button());
+    // Other buttons (back, forward) mean nothing to the drawing.
+    if (kind == PointerKind::Move || button != MouseButton::None) {
+        view_->OnPointer(
+            {kind, button, InputOf(event->buttons(), event->modifiers()), {p.x(), p.y()}});
     }
-    if (buttons & Qt::MiddleButton) {
-        flags |= kMkMButton;
-    }
-    if (modifiers & Qt::ShiftModifier) {
-        flags |= kMkShift;
-    }
-    if (modifiers & Qt::ControlModifier) {
-        flags |= kMkControl;
-    }
-    return flags;
+    view_->OnSetCursor(true);
 }
 
 void CDrawingView::mousePressEvent(QMouseEvent* event) {
-    const unsigned flags = FlagsOf(event->buttons(), event->modifiers());
-    const QPoint p = event->position().toPoint();
-    switch (event->button()) {
-        case Qt::LeftButton:
-            view_->OnLButtonDown(flags, p.x(), p.y());
-            break;
-        case Qt::RightButton:
-            view_->OnRButtonDown(flags, p.x(), p.y());
-            break;
-        case Qt::MiddleButton:
-            view_->OnMButtonDown(flags, p.x(), p.y());
-            break;
-        default:
-            break;
-    }
-    view_->OnSetCursor(true);
+    HandPointer(event, PointerKind::Press);
 }
 
 void CDrawingView::mouseReleaseEvent(QMouseEvent* event) {
-    const unsigned flags = FlagsOf(event->buttons(), event->modifiers());
-    const QPoint p = event->position().toPoint();
-    switch (event->button()) {
-        case Qt::LeftButton:
-            view_->OnLButtonUp(flags, p.x(), p.y());
-            break;
-        case Qt::RightButton:
-            view_->OnRButtonUp(flags, p.x(), p.y());
-            break;
-        default:
-            break;
-    }
-    view_->OnSetCursor(true);
+    HandPointer(event, PointerKind::Release);
 }
 
 void CDrawingView::mouseDoubleClickEvent(QMouseEvent* event) {
-    const unsigned flags = FlagsOf(event->buttons(), event->modifiers());
-    const QPoint p = event->position().toPoint();
-    switch (event->button()) {
-        case Qt::LeftButton:
-            view_->OnLButtonDblClk(flags, p.x(), p.y());
-            break;
-        case Qt::RightButton:
-            view_->OnRButtonDblClk(flags, p.x(), p.y());
-            break;
-        case Qt::MiddleButton:
-            view_->OnMButtonDblClk(flags, p.x(), p.y());
-            break;
-        default:
-            break;
-    }
-    view_->OnSetCursor(true);
+    HandPointer(event, PointerKind::DoubleClick);
 }
 
 void CDrawingView::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
-    view_->OnMouseMove(FlagsOf(event->buttons(), event->modifiers()), p.x(), p.y());
-    view_->OnSetCursor(true);
+    HandPointer(event, PointerKind::Move);
 }
 
 void CDrawingView::enterEvent(QEnterEvent* event) {
@@ -379,7 +346,7 @@ void CDrawingView::wheelEvent(QWheelEvent* event) {
     const int delta =
         event->angleDelta().y() != 0 ? event->angleDelta().y() : event->angleDelta().x();
     const QPoint p = event->position().toPoint();
-    view_->OnMouseWheel(FlagsOf(event->buttons(), event->modifiers()), delta, p.x(), p.y());
+    view_->OnWheel(InputOf(event->buttons(), event->modifiers()), delta, {p.x(), p.y()});
     event->accept();
 }
 
@@ -639,7 +606,7 @@ bool CDrawingView::DragOver(QDragMoveEvent* event) {
     }
     const QPoint p = event->position().toPoint();
     const DropEffect effect = view_->OnDragOver(
-        BytesOf(*bytes), FlagsOf(event->buttons(), event->modifiers()), p.x(), p.y());
+        BytesOf(*bytes), InputOf(event->buttons(), event->modifiers()), {p.x(), p.y()});
     if (effect == DropEffect::None) {
         event->ignore();
     } else {
@@ -672,8 +639,8 @@ void CDrawingView::dropEvent(QDropEvent* event) {
         return;
     }
     const QPoint p = event->position().toPoint();
-    const DropEffect effect =
-        view_->OnDrop(BytesOf(*bytes), FlagsOf(event->buttons(), event->modifiers()), p.x(), p.y());
+    const DropEffect effect = view_->OnDrop(
+        BytesOf(*bytes), InputOf(event->buttons(), event->modifiers()), {p.x(), p.y()});
     if (effect == DropEffect::None) {
         event->ignore();
         return;

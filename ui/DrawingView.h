@@ -7,6 +7,7 @@
 
 #include "platform/ViewHost.h"
 #include "view/AutoScroll.h"
+#include "view/ToolEvent.h"
 
 class QTimer;
 
@@ -102,7 +103,10 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    static unsigned FlagsOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    // Qt's buttons and modifiers as the view's typed input; mouse events are translated here once.
+    static InputState InputOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    static MouseButton ButtonOf(Qt::MouseButton button);
+    void HandPointer(QMouseEvent* event, PointerKind kind);
     void OnScrollAction(ScrollBar bar, int action);
     // False when the drag carries no drawing (the event is then left to the main window).
     bool DragOver(QDragMoveEvent* event);

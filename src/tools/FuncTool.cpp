@@ -5,7 +5,6 @@
 
 #include "model/Paper.h"
 #include "platform/DialogHost.h"
-#include "platform/KeyCodes.h"
 #include "view/KorvoFEView.h"
 #include "view/RedrawBatch.h"
 #include "view/ViewCommands.h"
@@ -54,6 +53,10 @@ DevicePoint CFuncTool::ToDevice(PointF p) const {
     return paper != nullptr ? paper->WorldToDevice(p) : DevicePoint{};
 }
 
+ToolEvent CFuncTool::TypedClick(const InputState& state) const {
+    return {{PointerKind::Press, MouseButton::Left, state, {0, 0}}, raw_, snap_, 0};
+}
+
 void CFuncTool::End() {
     cursor_ = CursorShape::Cross;
     if (feedbackOn_) {
@@ -82,24 +85,17 @@ void CFuncTool::OnReservedScroll(int, int, ScrollBar) {
     Suspend();
 }
 
-void CFuncTool::OnMouseMove(unsigned, int x, int y) {
-    CPaper* paper = Paper();
+void CFuncTool::OnMouseMove(const ToolEvent& e) {
+    const CPaper* paper = Paper();
     if (paper == nullptr) {
         return;
     }
     prevSnap_ = snap_;
     prevRaw_ = raw_;
-    if (g_nSnapMode != 0) {
-        g_nSnapHit = paper->SnapToPoints(g_nSnapMode, {x, y}, snap_);
-    } else {
-        g_nSnapHit = 0;
-    }
-    raw_ = paper->DeviceToWorld({x, y});
+    view_.SetSnapHit(e.snapHit);
+    snap_ = e.snapped;
+    raw_ = e.world;
     rawScreen_ = paper->WorldToDevice(raw_);
-    if (g_nSnapHit == 0) {
-        // The grid comes last: a point of the drawing nearby is what the user aims at.
-        snap_ = g_bSnapToGrid ? paper->SnapToGrid({x, y}) : raw_;
-    }
     const bool moved = snap_.x != prevSnap_.x || snap_.y != prevSnap_.y || raw_.x != prevRaw_.x ||
                        raw_.y != prevRaw_.y;
     if (feedbackOn_ && moved) {
@@ -132,7 +128,7 @@ void CFuncTool::DrawSnapMarker(IDrawContext& dc, DevicePoint s) const {
         dc.SelectPen(Pen{PenStyle::Solid, kSnapMarkerColor, true, 2, PenCap::Round});
     const int x = s.x;
     const int y = s.y;
-    switch (g_nSnapHit) {
+    switch (view_.GetSnapHit()) {
         case kSnapEndPoint: {
             const DevicePoint square[] = {
                 {x - 3, y - 3}, {x - 3, y + 3}, {x + 3, y + 3}, {x + 3, y - 3}, {x - 3, y - 3}};
@@ -187,19 +183,19 @@ bool CFuncTool::AskValues(std::string_view label1, float& value1, std::string_vi
     return true;
 }
 
-bool CFuncTool::TurnOrScaleByKeypad(int key) {
+bool CFuncTool::TurnOrScaleByKeypad(Key key) {
     constexpr float kQuarterTurn = static_cast<float>(std::numbers::pi / 2.0);
     switch (key) {
-        case kVkAdd:
+        case Key::Add:
             RotateBy(kQuarterTurn);
             return true;
-        case kVkSubtract:
+        case Key::Subtract:
             RotateBy(-kQuarterTurn);
             return true;
-        case kVkMultiply:
+        case Key::Multiply:
             ScaleBy(2.0f, 2.0f);
             return true;
-        case kVkDivide:
+        case Key::Divide:
             ScaleBy(0.5f, 0.5f);
             return true;
         default:

@@ -32,18 +32,18 @@ public:
     void Suspend() override;
     void Finish() override;
     void DrawFeedback(IDrawContext& dc) override;
-    void OnLButtonDown(unsigned, int, int) override {}
-    void OnLButtonUp(unsigned, int, int) override {}
-    void OnLButtonDblClk(unsigned, int, int) override {}
-    void OnMouseMove(unsigned flags, int x, int y) override;
-    void OnRButtonDown(unsigned, int, int) override {}
-    void OnRButtonDblClk(unsigned, int, int) override {}
-    void ResetInput(unsigned, int, int) override {}
+    void OnLButtonDown(const ToolEvent&) override {}
+    void OnLButtonUp(const ToolEvent&) override {}
+    void OnLButtonDblClk(const ToolEvent&) override {}
+    void OnMouseMove(const ToolEvent& e) override;
+    void OnRButtonDown(const ToolEvent&) override {}
+    void OnRButtonDblClk(const ToolEvent&) override {}
+    void ResetInput(const ToolEvent&) override {}
     void OnKillFocus() override {}
     void OnReservedEvent(int) override {}
     void OnScroll(int code, int position, ScrollBar bar) override;
     void OnReservedScroll(int code, int position, ScrollBar bar) override;
-    void OnKeyDown(int, int, unsigned) override {}
+    void OnKeyDown(const KeyEvent&) override {}
     void OnContextMenu(int, int) override {}
     void RotateBy(float) override {}
     void ScaleBy(float, float) override {}
@@ -80,7 +80,9 @@ protected:
                    float& value2) const;
     // The keypad's quarter turns (+, -) and doublings and halvings (*, /) of what a tool carries;
     // false for any other key.
-    bool TurnOrScaleByKeypad(int key);
+    bool TurnOrScaleByKeypad(Key key);
+    // A left click at the snap point, as a value typed in the dialog or a key makes it.
+    ToolEvent TypedClick(const InputState& state) const;
     // A client pixel in world units and back.
     PointF ToWorld(int x, int y) const;
     DevicePoint ToDevice(PointF p) const;

@@ -2,7 +2,6 @@
 
 #include "geometry/PlaneGeometry.h"
 #include "model/Data.h"
-#include "platform/KeyCodes.h"
 #include "view/KorvoFEView.h"
 #include "view/RedrawBatch.h"
 
@@ -36,7 +35,7 @@ void CFuncToolArc::FixStart(float angle) {
     end_ = angle;
 }
 
-void CFuncToolArc::OnLButtonDown(unsigned, int, int) {
+void CFuncToolArc::OnLButtonDown(const ToolEvent&) {
     switch (step_) {
         case Step::Centre:
             centre_ = GetSnapPoint();
@@ -60,9 +59,9 @@ void CFuncToolArc::OnLButtonDown(unsigned, int, int) {
     }
 }
 
-void CFuncToolArc::OnMouseMove(unsigned flags, int x, int y) {
+void CFuncToolArc::OnMouseMove(const ToolEvent& e) {
     CRedrawBatch batch(View());
-    CFuncToolDraw::OnMouseMove(flags, x, y);
+    CFuncToolDraw::OnMouseMove(e);
     const PointF snap = GetSnapPoint();
     const float factor = GetFactor();
     const float d = Distance(centre_, snap);
@@ -100,7 +99,7 @@ void CFuncToolArc::Cancel() {
     RemoveRubberBand();
 }
 
-void CFuncToolArc::OnRButtonDown(unsigned, int, int) {
+void CFuncToolArc::OnRButtonDown(const ToolEvent&) {
     if (step_ != Step::Centre) {
         Cancel();
         return;
@@ -123,12 +122,12 @@ bool CFuncToolArc::AskRadiusAndStart() {
     return true;
 }
 
-void CFuncToolArc::OnKeyDown(int key, int, unsigned flags) {
-    if (key == kVkEscape && step_ != Step::Centre) {
+void CFuncToolArc::OnKeyDown(const KeyEvent& event) {
+    if (event.key == Key::Escape && step_ != Step::Centre) {
         Cancel();
         return;
     }
-    if (key != kVkSpace) {
+    if (event.key != Key::Space) {
         return;
     }
     switch (step_) {
@@ -136,7 +135,7 @@ void CFuncToolArc::OnKeyDown(int key, int, unsigned flags) {
             PointF at = GetSnapPoint();
             if (AskValues("CX", at.x, "CY", at.y)) {
                 SetSnapPoint(at);
-                ClickAtSnapPoint(flags);
+                ClickAtSnapPoint(event.state);
             }
             return;
         }
@@ -147,7 +146,7 @@ void CFuncToolArc::OnKeyDown(int key, int, unsigned flags) {
             float end = end_;
             if (AskValues("EndAngle", end)) {
                 end_ = end;
-                ClickAtSnapPoint(flags);
+                ClickAtSnapPoint(event.state);
             }
             return;
         }

@@ -10,7 +10,6 @@
 #include "model/Data.h"
 #include "model/Paper.h"
 #include "platform/DialogHost.h"
-#include "platform/KeyCodes.h"
 #include "platform/Message.h"
 #include "resources/StringTable.h"
 #include "tools/PickFeedback.h"
@@ -47,10 +46,10 @@ CData* CFuncToolBreak::LiveNode() {
     return node_;
 }
 
-PointF CFuncToolBreak::ClickPoint(CPaper& paper, int x, int y) const {
-    PointF p = paper.DeviceToWorld({x, y});
+PointF CFuncToolBreak::ClickPoint(CPaper& paper, DevicePoint at) const {
+    PointF p = paper.DeviceToWorld(at);
     if (g_nSnapMode != 0) {
-        paper.SnapToPoints(g_nSnapMode, {x, y}, p);
+        paper.SnapToPoints(g_nSnapMode, at, p);
     }
     return p;
 }
@@ -66,7 +65,7 @@ bool CFuncToolBreak::FindBreakPoint(PointF at, BreakPoint& found) const {
     return true;
 }
 
-void CFuncToolBreak::OnLButtonDown(unsigned, int x, int y) {
+void CFuncToolBreak::OnLButtonDown(const ToolEvent& e) {
     CPaper* paper = Paper();
     if (paper == nullptr) {
         return;
@@ -74,20 +73,20 @@ void CFuncToolBreak::OnLButtonDown(unsigned, int x, int y) {
     LiveNode();
     switch (step_) {
         case Step::PickElement:
-            PickElement(*paper, x, y);
+            PickElement(*paper, e.Pixel());
             return;
         case Step::FirstPoint:
-            ChooseFirst(ClickPoint(*paper, x, y));
+            ChooseFirst(ClickPoint(*paper, e.Pixel()));
             return;
         case Step::SecondPoint:
-            ChooseSecond(*paper, ClickPoint(*paper, x, y));
+            ChooseSecond(*paper, ClickPoint(*paper, e.Pixel()));
             return;
     }
 }
 
-void CFuncToolBreak::PickElement(CPaper& paper, int x, int y) {
+void CFuncToolBreak::PickElement(CPaper& paper, DevicePoint at) {
     const std::vector<CData*> live = LiveCandidates(*paper.GetCollection(), candidates_);
-    node_ = PickCandidate(paper, live, {x, y}, nullptr);
+    node_ = PickCandidate(paper, live, at, nullptr);
     if (node_ != nullptr) {
         step_ = Step::FirstPoint;
         SetFeedback(true);
@@ -132,8 +131,8 @@ void CFuncToolBreak::ChooseSecond(CPaper& paper, PointF at) {
     Restart();
 }
 
-void CFuncToolBreak::OnMouseMove(unsigned flags, int x, int y) {
-    CFuncTool::OnMouseMove(flags, x, y);
+void CFuncToolBreak::OnMouseMove(const ToolEvent& e) {
+    CFuncTool::OnMouseMove(e);
     if (step_ == Step::PickElement || LiveNode() == nullptr) {
         return;
     }
@@ -165,12 +164,12 @@ void CFuncToolBreak::DrawFeedback(IDrawContext& dc) {
     }
 }
 
-void CFuncToolBreak::OnRButtonDown(unsigned, int, int) {
+void CFuncToolBreak::OnRButtonDown(const ToolEvent&) {
     View().CreateTool(kToolSelectionTool);
 }
 
-void CFuncToolBreak::OnKeyDown(int key, int, unsigned) {
-    if (key != kVkEscape || LiveNode() == nullptr) {
+void CFuncToolBreak::OnKeyDown(const KeyEvent& event) {
+    if (event.key != Key::Escape || LiveNode() == nullptr) {
         return;
     }
     if (step_ == Step::SecondPoint) {
@@ -182,7 +181,7 @@ void CFuncToolBreak::OnKeyDown(int key, int, unsigned) {
     MarkScreen();
 }
 
-void CFuncToolBreak::ResetInput(unsigned, int, int) {
+void CFuncToolBreak::ResetInput(const ToolEvent&) {
     if (step_ == Step::PickElement) {
         Restart();
     }

@@ -19,14 +19,14 @@ public:
 
     void Start() override;
     std::string_view Prompt() const override;
-    void OnLButtonDown(unsigned flags, int x, int y) override;
-    void OnMouseMove(unsigned flags, int x, int y) override;
+    void OnLButtonDown(const ToolEvent& e) override;
+    void OnMouseMove(const ToolEvent& e) override;
     void DrawFeedback(IDrawContext& dc) override;
-    void OnRButtonDown(unsigned flags, int x, int y) override;
-    void ResetInput(unsigned flags, int x, int y) override;
+    void OnRButtonDown(const ToolEvent& e) override;
+    void ResetInput(const ToolEvent& e) override;
     void OnScroll(int code, int position, ScrollBar bar) override;
     // Escape takes back the last pick: the first break point, else the element.
-    void OnKeyDown(int key, int repeat, unsigned flags) override;
+    void OnKeyDown(const KeyEvent& event) override;
 
 private:
     enum class Step : std::uint8_t { PickElement = 0, FirstPoint = 1, SecondPoint = 2 };
@@ -39,13 +39,13 @@ private:
     };
 
     void Restart();
-    void PickElement(CPaper& paper, int x, int y);
+    void PickElement(CPaper& paper, DevicePoint at);
     // The click's break point on the picked element; false when it lies off the element.
     bool FindBreakPoint(PointF at, BreakPoint& found) const;
     void ChooseFirst(PointF at);
     void ChooseSecond(CPaper& paper, PointF at);
     // The world point a click stands for: the snap point when snapping finds one.
-    PointF ClickPoint(CPaper& paper, int x, int y) const;
+    PointF ClickPoint(CPaper& paper, DevicePoint at) const;
     // The picked node, unless a command has taken it out of the drawing meanwhile.
     CData* LiveNode();
 

@@ -1,7 +1,6 @@
 #include "tools/FuncToolCentreAxes.h"
 
 #include "model/Data.h"
-#include "platform/KeyCodes.h"
 
 namespace korvo {
 
@@ -22,7 +21,7 @@ void CFuncToolCentreAxes::DrawFeedback(IDrawContext& dc) {
     }
 }
 
-void CFuncToolCentreAxes::OnLButtonDown(unsigned, int, int) {
+void CFuncToolCentreAxes::OnLButtonDown(const ToolEvent&) {
     if (step_ == Step::Centre) {
         centre_ = GetSnapPoint();
         a_ = 0.0f;
@@ -41,8 +40,8 @@ void CFuncToolCentreAxes::OnLButtonDown(unsigned, int, int) {
     }
 }
 
-void CFuncToolCentreAxes::OnMouseMove(unsigned flags, int x, int y) {
-    CFuncToolDraw::OnMouseMove(flags, x, y);
+void CFuncToolCentreAxes::OnMouseMove(const ToolEvent& e) {
+    CFuncToolDraw::OnMouseMove(e);
     const PointF snap = GetSnapPoint();
     if (step_ == Step::Centre) {
         ShowStatus(IDS_STATUS_CENTRE, snap.x * GetFactor(), snap.y * GetFactor());
@@ -59,7 +58,7 @@ void CFuncToolCentreAxes::Cancel() {
     RemoveRubberBand();
 }
 
-void CFuncToolCentreAxes::OnRButtonDown(unsigned, int, int) {
+void CFuncToolCentreAxes::OnRButtonDown(const ToolEvent&) {
     if (step_ == Step::Axes) {
         Cancel();
         return;
@@ -67,12 +66,12 @@ void CFuncToolCentreAxes::OnRButtonDown(unsigned, int, int) {
     SwitchToSelectionTool();
 }
 
-void CFuncToolCentreAxes::OnKeyDown(int key, int, unsigned flags) {
-    if (key == kVkEscape && step_ == Step::Axes) {
+void CFuncToolCentreAxes::OnKeyDown(const KeyEvent& event) {
+    if (event.key == Key::Escape && step_ == Step::Axes) {
         Cancel();
         return;
     }
-    if (key != kVkSpace) {
+    if (event.key != Key::Space) {
         return;
     }
     if (step_ == Step::Centre) {
@@ -80,12 +79,12 @@ void CFuncToolCentreAxes::OnKeyDown(int key, int, unsigned flags) {
         PointF at = GetSnapPoint();
         if (AskValues("CX", at.x, "CY", at.y)) {
             SetSnapPoint(at);
-            ClickAtSnapPoint(flags);
+            ClickAtSnapPoint(event.state);
         }
         return;
     }
     if (AskAxes()) {
-        ClickAtSnapPoint(flags);
+        ClickAtSnapPoint(event.state);
     }
 }
 

@@ -17,10 +17,10 @@ public:
 
     void Start() override;
     void DrawFeedback(IDrawContext& dc) override;
-    void OnLButtonDown(unsigned flags, int x, int y) override;
-    void OnMouseMove(unsigned flags, int x, int y) override;
-    void OnRButtonDown(unsigned flags, int x, int y) override;
-    void OnKeyDown(int key, int repeat, unsigned flags) override;
+    void OnLButtonDown(const ToolEvent& e) override;
+    void OnMouseMove(const ToolEvent& e) override;
+    void OnRButtonDown(const ToolEvent& e) override;
+    void OnKeyDown(const KeyEvent& event) override;
 
     Step GetStep() const { return step_; }
 

@@ -14,7 +14,7 @@ public:
 
     void End() override;
     std::string_view Prompt() const override;
-    void ResetInput(unsigned, int, int) override { SetStep(Step::Centre); }
+    void ResetInput(const ToolEvent&) override { SetStep(Step::Centre); }
     void OnKillFocus() override { Suspend(); }
 
 protected:

@@ -102,10 +102,10 @@ bool CFuncToolDraw::AddNode(std::unique_ptr<CData> node) {
     return true;
 }
 
-void CFuncToolDraw::ClickAtSnapPoint(unsigned flags) {
+void CFuncToolDraw::ClickAtSnapPoint(const InputState& state) {
     // The typed point shows at once, not only at the next mouse move.
     MarkScreen();
-    OnLButtonDown(flags, 0, 0);
+    OnLButtonDown(TypedClick(state));
 }
 
 void CFuncToolDraw::SwitchToSelectionTool() const {

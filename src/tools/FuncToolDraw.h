@@ -51,7 +51,7 @@ protected:
     }
 
     // A click at the snap point, as a typed point hands it to the tool's own click logic.
-    void ClickAtSnapPoint(unsigned flags);
+    void ClickAtSnapPoint(const InputState& state);
     // Nothing under way any more: the band is taken off the screen.
     void RemoveRubberBand() const { MarkScreen(); }
     // Right click with nothing under way: the user is done drawing.

@@ -2,7 +2,6 @@
 
 #include "geometry/PlaneGeometry.h"
 #include "model/Data.h"
-#include "platform/KeyCodes.h"
 
 namespace korvo {
 
@@ -23,7 +22,7 @@ void CFuncToolLine::DrawFeedback(IDrawContext& dc) {
     }
 }
 
-void CFuncToolLine::OnLButtonDown(unsigned, int, int) {
+void CFuncToolLine::OnLButtonDown(const ToolEvent&) {
     if (step_ == Step::FirstPoint) {
         start_ = GetSnapPoint();
         end_ = start_;
@@ -39,8 +38,8 @@ void CFuncToolLine::OnLButtonDown(unsigned, int, int) {
     start_ = end_;
 }
 
-void CFuncToolLine::OnMouseMove(unsigned flags, int x, int y) {
-    CFuncToolDraw::OnMouseMove(flags, x, y);
+void CFuncToolLine::OnMouseMove(const ToolEvent& e) {
+    CFuncToolDraw::OnMouseMove(e);
     const PointF snap = GetSnapPoint();
     const float factor = GetFactor();
     if (step_ == Step::FirstPoint) {
@@ -62,7 +61,7 @@ void CFuncToolLine::EndChain() {
     RemoveRubberBand();
 }
 
-void CFuncToolLine::OnRButtonDown(unsigned, int, int) {
+void CFuncToolLine::OnRButtonDown(const ToolEvent&) {
     if (step_ != Step::FirstPoint) {
         EndChain();
         return;
@@ -70,29 +69,29 @@ void CFuncToolLine::OnRButtonDown(unsigned, int, int) {
     SwitchToSelectionTool();
 }
 
-void CFuncToolLine::ResetInput(unsigned, int, int) {
+void CFuncToolLine::ResetInput(const ToolEvent&) {
     end_ = start_;
     step_ = Step::FirstPoint;
 }
 
-void CFuncToolLine::OnKeyDown(int key, int, unsigned flags) {
-    if (key == kVkEscape) {
+void CFuncToolLine::OnKeyDown(const KeyEvent& event) {
+    if (event.key == Key::Escape) {
         if (step_ != Step::FirstPoint) {
             EndChain();
         }
         return;
     }
-    if (key != kVkSpace && key != kVkControl) {
+    if (event.key != Key::Space && event.key != Key::Control) {
         return;
     }
     bool entered = false;
     if (step_ == Step::FirstPoint) {
         entered = AskPoint();
     } else {
-        entered = key == kVkSpace ? AskOffset() : AskPolar();
+        entered = event.key == Key::Space ? AskOffset() : AskPolar();
     }
     if (entered) {
-        ClickAtSnapPoint(flags);
+        ClickAtSnapPoint(event.state);
     }
 }
 

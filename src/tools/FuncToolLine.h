@@ -24,12 +24,12 @@ public:
     std::string_view Prompt() const override;
     void End() override;
     void DrawFeedback(IDrawContext& dc) override;
-    void OnLButtonDown(unsigned flags, int x, int y) override;
-    void OnMouseMove(unsigned flags, int x, int y) override;
-    void OnRButtonDown(unsigned flags, int x, int y) override;
-    void ResetInput(unsigned flags, int x, int y) override;
+    void OnLButtonDown(const ToolEvent& e) override;
+    void OnMouseMove(const ToolEvent& e) override;
+    void OnRButtonDown(const ToolEvent& e) override;
+    void ResetInput(const ToolEvent& e) override;
     void OnKillFocus() override { Suspend(); }
-    void OnKeyDown(int key, int repeat, unsigned flags) override;
+    void OnKeyDown(const KeyEvent& event) override;
 
     Step GetStep() const { return step_; }
 

@@ -2,11 +2,10 @@
 
 #include "model/Data.h"
 #include "model/Paper.h"
-#include "platform/KeyCodes.h"
 
 namespace korvo {
 
-void CFuncToolMirror::OnLButtonDown(unsigned flags, int, int) {
+void CFuncToolMirror::OnLButtonDown(const ToolEvent& e) {
     if (GetStep() == Step::FirstPoint) {
         SetStep(Step::SecondPoint);
         ResetGhost();
@@ -23,8 +22,8 @@ void CFuncToolMirror::OnLButtonDown(unsigned flags, int, int) {
     const PointF second = GetSnapPoint();
     const double angle = AxisAngleTo(second);
     if (CPaper* paper = Paper()) {
-        Redraw((flags & kMkControl) != 0 ? AddMirroredCopies(*paper, GetBasePoint(), angle)
-                                         : MirrorSelected(*paper, GetBasePoint(), angle));
+        Redraw(e.State().control ? AddMirroredCopies(*paper, GetBasePoint(), angle)
+                                 : MirrorSelected(*paper, GetBasePoint(), angle));
     }
     SetBasePoint(second);
     Done();

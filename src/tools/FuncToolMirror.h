@@ -16,7 +16,7 @@ public:
 
     using CFuncToolTransform::CFuncToolTransform;
 
-    void OnLButtonDown(unsigned flags, int x, int y) override;
+    void OnLButtonDown(const ToolEvent& e) override;
     std::string_view Prompt() const override;
     // The axis comes from the clicks alone, so the ghost is not turned or scaled otherwise.
     void RotateBy(float) override {}

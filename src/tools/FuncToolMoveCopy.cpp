@@ -2,14 +2,13 @@
 
 #include "model/Data.h"
 #include "model/Paper.h"
-#include "platform/KeyCodes.h"
 
 namespace korvo {
 
 CFuncToolMoveCopy::CFuncToolMoveCopy(CKorvoFEView& view, bool copy)
     : CFuncToolTransform(view), copy_(copy ? 1 : 0) {}
 
-void CFuncToolMoveCopy::OnLButtonDown(unsigned, int, int) {
+void CFuncToolMoveCopy::OnLButtonDown(const ToolEvent&) {
     if (GetStep() == Step::BasePoint) {
         SetStepNumber(static_cast<std::uint8_t>(Step::TargetPoint));
         SetBasePoint(GetSnapPoint());
@@ -48,37 +47,37 @@ void CFuncToolMoveCopy::StepBack() {
     SetStepNumber(static_cast<std::uint8_t>(Step::BasePoint));
 }
 
-void CFuncToolMoveCopy::OnToolKey(int key, unsigned flags) {
-    switch (key) {
-        case kVkSpace:
-            AskTyped(flags);
+void CFuncToolMoveCopy::OnToolKey(const KeyEvent& event) {
+    switch (event.key) {
+        case Key::Space:
+            AskTyped(event.state);
             break;
-        case kVkControl:
+        case Key::Control:
             if (GetStep() == Step::TargetPoint) {
-                AskPolar(flags);
+                AskPolar(event.state);
             }
             break;
         default:
-            TurnOrScaleByKeypad(key);
+            TurnOrScaleByKeypad(event.key);
             break;
     }
 }
 
-void CFuncToolMoveCopy::AskTyped(unsigned flags) {
+void CFuncToolMoveCopy::AskTyped(const InputState& state) {
     if (GetStep() == Step::BasePoint) {
         if (const auto p = AskPoint("X", "Y", GetSnapPoint())) {
-            ClickAt(*p, flags);
+            ClickAt(*p, state);
         }
         return;
     }
     const PointF base = GetBasePoint();
     const PointF mouse = GetSnapPoint();
     if (const auto d = AskPoint("dX", "dY", {mouse.x - base.x, mouse.y - base.y})) {
-        ClickAt({base.x + d->x, base.y + d->y}, flags);
+        ClickAt({base.x + d->x, base.y + d->y}, state);
     }
 }
 
-void CFuncToolMoveCopy::AskPolar(unsigned flags) {
+void CFuncToolMoveCopy::AskPolar(const InputState& state) {
     const PointF base = GetBasePoint();
     const PointF mouse = GetSnapPoint();
     const float factor = GetFactor();
@@ -88,7 +87,7 @@ void CFuncToolMoveCopy::AskPolar(unsigned flags) {
         return;
     }
     const PointD target = PolarPoint(base.x, base.y, DegToRad(angle), distance / factor);
-    ClickAt({static_cast<float>(target.x), static_cast<float>(target.y)}, flags);
+    ClickAt({static_cast<float>(target.x), static_cast<float>(target.y)}, state);
 }
 
 std::string_view CFuncToolMoveCopy::Prompt() const {

@@ -20,7 +20,7 @@ public:
 
     CFuncToolMoveCopy(CKorvoFEView& view, bool copy);
 
-    void OnLButtonDown(unsigned flags, int x, int y) override;
+    void OnLButtonDown(const ToolEvent& e) override;
     std::string_view Prompt() const override;
 
     Step GetStep() const { return static_cast<Step>(GetStepNumber()); }
@@ -29,12 +29,12 @@ public:
 protected:
     void FollowMouse(PointF p) override;
     void StepBack() override;
-    void OnToolKey(int key, unsigned flags) override;
+    void OnToolKey(const KeyEvent& event) override;
 
 private:
     void Apply(PointF target);
-    void AskTyped(unsigned flags);
-    void AskPolar(unsigned flags);
+    void AskTyped(const InputState& state);
+    void AskPolar(const InputState& state);
 
     std::int32_t copy_;
 };

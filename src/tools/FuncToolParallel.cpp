@@ -8,7 +8,6 @@
 #include "model/Data.h"
 #include "model/DataCollection.h"
 #include "model/Paper.h"
-#include "platform/KeyCodes.h"
 #include "view/KorvoFEView.h"
 #include "view/RedrawBatch.h"
 #include "view/ViewCommands.h"
@@ -46,21 +45,21 @@ void CFuncToolParallel::DrawFeedback(IDrawContext& dc) {
     }
 }
 
-void CFuncToolParallel::OnLButtonDown(unsigned, int x, int y) {
+void CFuncToolParallel::OnLButtonDown(const ToolEvent& e) {
     if (step_ == Step::Pick) {
-        Pick(x, y);
+        Pick(e.Pixel());
         return;
     }
     AddParallel(GetSnapPoint());
     BackToPick();
 }
 
-void CFuncToolParallel::Pick(int x, int y) {
+void CFuncToolParallel::Pick(DevicePoint at) {
     CPaper* paper = Paper();
     if (paper == nullptr) {
         return;
     }
-    CData* node = paper->PickElement({x, y}, 0);
+    CData* node = paper->PickElement(at, 0);
     if (node == nullptr || !HasParallel(node->GetElement())) {
         return;
     }
@@ -92,19 +91,19 @@ bool CFuncToolParallel::AddParallel(PointF p) {
     return true;
 }
 
-void CFuncToolParallel::OnMouseMove(unsigned flags, int x, int y) {
-    CFuncToolDraw::OnMouseMove(flags, x, y);
+void CFuncToolParallel::OnMouseMove(const ToolEvent& e) {
+    CFuncToolDraw::OnMouseMove(e);
     const PointF p = GetSnapPoint();
     const float factor = GetFactor();
     ShowStatus(IDS_STATUS_POINT, p.x * factor, p.y * factor);
 }
 
-void CFuncToolParallel::OnRButtonDown(unsigned, int, int) {
+void CFuncToolParallel::OnRButtonDown(const ToolEvent&) {
     SwitchToSelectionTool();
 }
 
-void CFuncToolParallel::OnKeyDown(int key, int, unsigned) {
-    if (key == kVkSpace && step_ == Step::Place) {
+void CFuncToolParallel::OnKeyDown(const KeyEvent& event) {
+    if (event.key == Key::Space && step_ == Step::Place) {
         TypeDistance();
     }
 }

@@ -27,15 +27,15 @@ public:
     // The tool's values leave the status bar with it.
     void End() override;
     void DrawFeedback(IDrawContext& dc) override;
-    void OnLButtonDown(unsigned flags, int x, int y) override;
-    void OnMouseMove(unsigned flags, int x, int y) override;
-    void OnRButtonDown(unsigned flags, int x, int y) override;
-    void OnKeyDown(int key, int repeat, unsigned flags) override;
+    void OnLButtonDown(const ToolEvent& e) override;
+    void OnMouseMove(const ToolEvent& e) override;
+    void OnRButtonDown(const ToolEvent& e) override;
+    void OnKeyDown(const KeyEvent& event) override;
 
     Step GetStep() const { return step_; }
 
 private:
-    void Pick(int x, int y);
+    void Pick(DevicePoint at);
     // Adds the parallel through `p` beside the picked node; false when there is none.
     bool AddParallel(PointF p);
     void TypeDistance();

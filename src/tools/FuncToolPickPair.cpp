@@ -4,7 +4,6 @@
 #include "model/Data.h"
 #include "model/Paper.h"
 #include "platform/DialogHost.h"
-#include "platform/KeyCodes.h"
 #include "platform/Message.h"
 #include "tools/PickFeedback.h"
 #include "view/KorvoFEView.h"
@@ -41,7 +40,7 @@ CData* CFuncToolPickPair::LiveFirst() {
     return first_;
 }
 
-void CFuncToolPickPair::OnLButtonDown(unsigned, int x, int y) {
+void CFuncToolPickPair::OnLButtonDown(const ToolEvent& e) {
     CPaper* paper = Paper();
     if (paper == nullptr) {
         return;
@@ -49,9 +48,9 @@ void CFuncToolPickPair::OnLButtonDown(unsigned, int x, int y) {
     CData* first = LiveFirst();
     // Elements deleted by a command since the list was made are never picked.
     const std::vector<CData*> live = LiveCandidates(*paper->GetCollection(), candidates_);
-    CData* picked = PickCandidate(*paper, live, {x, y}, first);
+    CData* picked = PickCandidate(*paper, live, e.Pixel(), first);
     if (step_ == Step::NothingPicked) {
-        firstPoint_ = ToWorld(x, y);
+        firstPoint_ = e.world;
         if (picked != nullptr) {
             first_ = picked;
             step_ = Step::FirstPicked;
@@ -61,7 +60,7 @@ void CFuncToolPickPair::OnLButtonDown(unsigned, int x, int y) {
         return;
     }
     if (picked != nullptr && first != nullptr) {
-        EditPair(*paper, *first, *picked, ToWorld(x, y));
+        EditPair(*paper, *first, *picked, e.world);
     }
 }
 
@@ -73,7 +72,7 @@ void CFuncToolPickPair::DrawFeedback(IDrawContext& dc) {
     }
 }
 
-void CFuncToolPickPair::OnRButtonDown(unsigned, int, int) {
+void CFuncToolPickPair::OnRButtonDown(const ToolEvent&) {
     CPaper* paper = Paper();
     if (LiveFirst() != nullptr && paper != nullptr) {
         CRedrawBatch batch(View());
@@ -82,8 +81,8 @@ void CFuncToolPickPair::OnRButtonDown(unsigned, int, int) {
     View().CreateTool(kToolSelectionTool);
 }
 
-void CFuncToolPickPair::OnKeyDown(int key, int, unsigned) {
-    if (key != kVkEscape || LiveFirst() == nullptr) {
+void CFuncToolPickPair::OnKeyDown(const KeyEvent& event) {
+    if (event.key != Key::Escape || LiveFirst() == nullptr) {
         return;
     }
     // The highlight is feedback: repainting the screen takes it away.
@@ -93,7 +92,7 @@ void CFuncToolPickPair::OnKeyDown(int key, int, unsigned) {
     CollectCandidates();
 }
 
-void CFuncToolPickPair::ResetInput(unsigned, int, int) {
+void CFuncToolPickPair::ResetInput(const ToolEvent&) {
     if (step_ == Step::NothingPicked) {
         CollectCandidates();
     }

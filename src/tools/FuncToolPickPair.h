@@ -18,14 +18,14 @@ public:
     CFuncToolPickPair(CKorvoFEView& view, bool linesOnly);
 
     void Start() override;
-    void OnLButtonDown(unsigned flags, int x, int y) override;
+    void OnLButtonDown(const ToolEvent& e) override;
     void DrawFeedback(IDrawContext& dc) override;
-    void OnRButtonDown(unsigned flags, int x, int y) override;
-    void ResetInput(unsigned flags, int x, int y) override;
+    void OnRButtonDown(const ToolEvent& e) override;
+    void ResetInput(const ToolEvent& e) override;
     void OnScroll(int code, int position, ScrollBar bar) override;
     // Escape lets go of the reference element, as it drops the input under way in the drawing
     // tools; the tool itself stays.
-    void OnKeyDown(int key, int repeat, unsigned flags) override;
+    void OnKeyDown(const KeyEvent& event) override;
 
     const CData* GetFirst() const { return first_; }
 

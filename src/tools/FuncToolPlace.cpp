@@ -6,7 +6,6 @@
 #include "edit/PlaceEdits.h"
 #include "model/DataCollection.h"
 #include "model/Paper.h"
-#include "platform/KeyCodes.h"
 #include "platform/Message.h"
 #include "view/KorvoFEView.h"
 #include "view/RedrawBatch.h"
@@ -68,7 +67,7 @@ void CFuncToolPlace::DrawFeedback(IDrawContext& dc) {
     }
 }
 
-void CFuncToolPlace::OnLButtonDown(unsigned, int, int) {
+void CFuncToolPlace::OnLButtonDown(const ToolEvent&) {
     CPaper* paper = Paper();
     if (!carried_ || paper == nullptr) {
         return;
@@ -84,8 +83,8 @@ void CFuncToolPlace::OnLButtonDown(unsigned, int, int) {
     View().Host().PostFrameMessage(kMsgSymbolPlaced);
 }
 
-void CFuncToolPlace::OnMouseMove(unsigned flags, int x, int y) {
-    CFuncToolDraw::OnMouseMove(flags, x, y);
+void CFuncToolPlace::OnMouseMove(const ToolEvent& e) {
+    CFuncToolDraw::OnMouseMove(e);
     const PointF p = GetSnapPoint();
     if (!carried_ || p == reference_) {
         return;
@@ -95,16 +94,16 @@ void CFuncToolPlace::OnMouseMove(unsigned flags, int x, int y) {
     MoveCarriedTo(p);
 }
 
-void CFuncToolPlace::OnRButtonDown(unsigned, int, int) {
+void CFuncToolPlace::OnRButtonDown(const ToolEvent&) {
     View().CreateTool(kToolSelectionTool);
 }
 
-void CFuncToolPlace::OnKeyDown(int key, int, unsigned) {
+void CFuncToolPlace::OnKeyDown(const KeyEvent& event) {
     if (!carried_) {
         return;
     }
-    switch (key) {
-        case kVkSpace: {
+    switch (event.key) {
+        case Key::Space: {
             const float factor = GetFactor();
             float x = reference_.x * factor;
             float y = reference_.y * factor;
@@ -114,13 +113,13 @@ void CFuncToolPlace::OnKeyDown(int key, int, unsigned) {
             }
             break;
         }
-        case kVkOem102:
+        case Key::Oem102:
             // The mode only flips: placing works the same in both, nothing reads it yet.
             placingMode_ =
                 placingMode_ == kPlacingModeFirst ? kPlacingModeSecond : kPlacingModeFirst;
             break;
         default:
-            TurnOrScaleByKeypad(key);
+            TurnOrScaleByKeypad(event.key);
             break;
     }
 }

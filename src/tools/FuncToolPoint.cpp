@@ -15,7 +15,7 @@ void CFuncToolPoint::End() {
     CFuncToolDraw::End();
 }
 
-void CFuncToolPoint::OnLButtonDown(unsigned, int, int) {
+void CFuncToolPoint::OnLButtonDown(const ToolEvent&) {
     const CPaper* paper = Paper();
     if (paper == nullptr) {
         return;
@@ -31,13 +31,13 @@ void CFuncToolPoint::OnLButtonDown(unsigned, int, int) {
     AddNode(std::move(node));
 }
 
-void CFuncToolPoint::OnMouseMove(unsigned flags, int x, int y) {
-    CFuncToolDraw::OnMouseMove(flags, x, y);
+void CFuncToolPoint::OnMouseMove(const ToolEvent& e) {
+    CFuncToolDraw::OnMouseMove(e);
     const PointF snap = GetSnapPoint();
     ShowStatus(IDS_STATUS_POINT, snap.x * GetFactor(), snap.y * GetFactor());
 }
 
-void CFuncToolPoint::OnRButtonDown(unsigned, int, int) {
+void CFuncToolPoint::OnRButtonDown(const ToolEvent&) {
     CRedrawBatch batch(View());
     batch.AddScreenRect();
     SwitchToSelectionTool();

@@ -17,9 +17,9 @@ public:
 
     void End() override;
     std::string_view Prompt() const override;
-    void OnLButtonDown(unsigned flags, int x, int y) override;
-    void OnMouseMove(unsigned flags, int x, int y) override;
-    void OnRButtonDown(unsigned flags, int x, int y) override;
+    void OnLButtonDown(const ToolEvent& e) override;
+    void OnMouseMove(const ToolEvent& e) override;
+    void OnRButtonDown(const ToolEvent& e) override;
     void OnKillFocus() override { Suspend(); }
 };
 

@@ -6,7 +6,6 @@
 #include "model/Data.h"
 #include "model/DrawObjPolygon.h"
 #include "model/Paper.h"
-#include "platform/KeyCodes.h"
 #include "view/KorvoFEView.h"
 #include "view/RedrawBatch.h"
 
@@ -46,7 +45,7 @@ void CFuncToolPolygon::DrawFeedback(IDrawContext& dc) {
     band.Draw(*paper, &dc, nullptr);
 }
 
-void CFuncToolPolygon::OnLButtonDown(unsigned, int, int) {
+void CFuncToolPolygon::OnLButtonDown(const ToolEvent&) {
     const PointF p = GetSnapPoint();
     if (moving_ == 0) {
         points_.assign({p, p});
@@ -61,8 +60,8 @@ void CFuncToolPolygon::OnLButtonDown(unsigned, int, int) {
     moving_ = static_cast<std::uint16_t>(points_.size() - 1);
 }
 
-void CFuncToolPolygon::OnMouseMove(unsigned flags, int x, int y) {
-    CFuncToolDraw::OnMouseMove(flags, x, y);
+void CFuncToolPolygon::OnMouseMove(const ToolEvent& e) {
+    CFuncToolDraw::OnMouseMove(e);
     const PointF p = GetSnapPoint();
     if (moving_ != 0) {
         points_[moving_] = p;
@@ -71,7 +70,7 @@ void CFuncToolPolygon::OnMouseMove(unsigned flags, int x, int y) {
     ShowStatus(IDS_STATUS_POINT, p.x * factor, p.y * factor);
 }
 
-void CFuncToolPolygon::OnRButtonDown(unsigned, int, int) {
+void CFuncToolPolygon::OnRButtonDown(const ToolEvent&) {
     if (moving_ == 0) {
         return;
     }
@@ -92,8 +91,8 @@ void CFuncToolPolygon::AddPolygon() {
     AddNode(std::move(node));
 }
 
-void CFuncToolPolygon::OnKeyDown(int key, int, unsigned flags) {
-    if (key == kVkEscape) {
+void CFuncToolPolygon::OnKeyDown(const KeyEvent& event) {
+    if (event.key == Key::Escape) {
         if (moving_ != 0) {
             points_.clear();
             moving_ = 0;
@@ -101,7 +100,7 @@ void CFuncToolPolygon::OnKeyDown(int key, int, unsigned flags) {
         }
         return;
     }
-    if (key != kVkSpace) {
+    if (event.key != Key::Space) {
         return;
     }
     const float factor = GetFactor();
@@ -114,7 +113,7 @@ void CFuncToolPolygon::OnKeyDown(int key, int, unsigned flags) {
         if (moving_ != 0) {
             points_[moving_] = typed;
         }
-        ClickAtSnapPoint(flags);
+        ClickAtSnapPoint(event.state);
     }
 }
 

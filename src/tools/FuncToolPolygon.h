@@ -20,10 +20,10 @@ public:
     // The tool's values leave the status bar with it.
     void End() override;
     void DrawFeedback(IDrawContext& dc) override;
-    void OnLButtonDown(unsigned flags, int x, int y) override;
-    void OnMouseMove(unsigned flags, int x, int y) override;
-    void OnRButtonDown(unsigned flags, int x, int y) override;
-    void OnKeyDown(int key, int repeat, unsigned flags) override;
+    void OnLButtonDown(const ToolEvent& e) override;
+    void OnMouseMove(const ToolEvent& e) override;
+    void OnRButtonDown(const ToolEvent& e) override;
+    void OnKeyDown(const KeyEvent& event) override;
 
     // The vertices so far, the moving one last; empty while no polygon is under way.
     const std::vector<PointF>& GetPoints() const { return points_; }

@@ -5,7 +5,6 @@
 
 #include "model/Data.h"
 #include "model/Paper.h"
-#include "platform/KeyCodes.h"
 #include "view/KorvoFEView.h"
 #include "view/RedrawBatch.h"
 
@@ -30,7 +29,7 @@ void CFuncToolRectangle::DrawFeedback(IDrawContext& dc) {
     View().UpdateStatus();
 }
 
-void CFuncToolRectangle::OnLButtonDown(unsigned, int, int) {
+void CFuncToolRectangle::OnLButtonDown(const ToolEvent&) {
     if (step_ == Step::FirstCorner) {
         first_ = GetSnapPoint();
         second_ = first_;
@@ -78,8 +77,8 @@ void CFuncToolRectangle::AddRectangle() {
     batch.AddScreenRect();
 }
 
-void CFuncToolRectangle::OnMouseMove(unsigned flags, int x, int y) {
-    CFuncToolDraw::OnMouseMove(flags, x, y);
+void CFuncToolRectangle::OnMouseMove(const ToolEvent& e) {
+    CFuncToolDraw::OnMouseMove(e);
     const PointF snap = GetSnapPoint();
     const float factor = GetFactor();
     if (step_ == Step::FirstCorner) {
@@ -100,7 +99,7 @@ void CFuncToolRectangle::Cancel() {
     RemoveRubberBand();
 }
 
-void CFuncToolRectangle::OnRButtonDown(unsigned, int, int) {
+void CFuncToolRectangle::OnRButtonDown(const ToolEvent&) {
     if (step_ == Step::SecondCorner) {
         Cancel();
         return;
@@ -108,12 +107,12 @@ void CFuncToolRectangle::OnRButtonDown(unsigned, int, int) {
     SwitchToSelectionTool();
 }
 
-void CFuncToolRectangle::OnKeyDown(int key, int, unsigned flags) {
-    if (key == kVkEscape && step_ == Step::SecondCorner) {
+void CFuncToolRectangle::OnKeyDown(const KeyEvent& event) {
+    if (event.key == Key::Escape && step_ == Step::SecondCorner) {
         Cancel();
         return;
     }
-    if (key != kVkSpace) {
+    if (event.key != Key::Space) {
         return;
     }
     const float factor = GetFactor();
@@ -122,7 +121,7 @@ void CFuncToolRectangle::OnKeyDown(int key, int, unsigned flags) {
         float y = GetSnapPoint().y * factor;
         if (AskValues("X", x, "Y", y)) {
             SetSnapPoint({x / factor, y / factor});
-            ClickAtSnapPoint(flags);
+            ClickAtSnapPoint(event.state);
         }
         return;
     }
@@ -130,7 +129,7 @@ void CFuncToolRectangle::OnKeyDown(int key, int, unsigned flags) {
     float dy = (second_.y - first_.y) * factor;
     if (AskValues("dX", dx, "dY", dy)) {
         second_ = {first_.x + dx / factor, first_.y + dy / factor};
-        ClickAtSnapPoint(flags);
+        ClickAtSnapPoint(event.state);
     }
 }
 

@@ -4,12 +4,11 @@
 
 #include "model/Data.h"
 #include "model/Paper.h"
-#include "platform/KeyCodes.h"
 #include "tools/PickFeedback.h"
 
 namespace korvo {
 
-void CFuncToolRotate::OnLButtonDown(unsigned flags, int, int) {
+void CFuncToolRotate::OnLButtonDown(const ToolEvent& e) {
     switch (GetStep()) {
         case Step::Centre:
             centre_ = GetSnapPoint();
@@ -23,7 +22,7 @@ void CFuncToolRotate::OnLButtonDown(unsigned flags, int, int) {
             break;
         case Step::Target:
             SetStep(Step::Centre);
-            Apply(GetSnapPoint(), (flags & kMkControl) != 0);
+            Apply(GetSnapPoint(), e.State().control);
             Done();
             break;
     }
@@ -76,22 +75,22 @@ void CFuncToolRotate::StepBack() {
     SetStep(Step::Centre);
 }
 
-void CFuncToolRotate::OnToolKey(int key, unsigned flags) {
-    if (key == kVkSpace) {
-        AskTyped(flags);
+void CFuncToolRotate::OnToolKey(const KeyEvent& event) {
+    if (event.key == Key::Space) {
+        AskTyped(event.state);
     }
 }
 
-void CFuncToolRotate::AskTyped(unsigned flags) {
+void CFuncToolRotate::AskTyped(const InputState& state) {
     if (GetStep() == Step::Centre) {
         if (const auto p = AskPoint("X1", "Y1", centre_)) {
-            ClickAt(*p, flags);
+            ClickAt(*p, state);
         }
         return;
     }
     if (GetStep() == Step::Reference) {
         if (const auto p = AskPoint("X2", "Y2", GetSnapPoint())) {
-            ClickAt(*p, flags);
+            ClickAt(*p, state);
         }
         return;
     }
@@ -105,7 +104,7 @@ void CFuncToolRotate::AskTyped(unsigned flags) {
     const double direction =
         DirectionAngle(centre_.x, centre_.y, reference_.x, reference_.y) + DegToRad(degrees);
     const PointD target = PolarPoint(centre_.x, centre_.y, direction, radius);
-    ClickAt({static_cast<float>(target.x), static_cast<float>(target.y)}, flags);
+    ClickAt({static_cast<float>(target.x), static_cast<float>(target.y)}, state);
 }
 
 std::string_view CFuncToolRotate::Prompt() const {

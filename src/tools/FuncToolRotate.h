@@ -16,7 +16,7 @@ public:
 
     using CFuncToolTransform::CFuncToolTransform;
 
-    void OnLButtonDown(unsigned flags, int x, int y) override;
+    void OnLButtonDown(const ToolEvent& e) override;
     std::string_view Prompt() const override;
     // The turn comes from the clicks alone, so the ghost is not turned or scaled otherwise.
     void RotateBy(float) override {}
@@ -31,14 +31,14 @@ protected:
     // be read before the last click.
     void DrawConstruction(IDrawContext& dc, const CPaper& paper) const override;
     void StepBack() override;
-    void OnToolKey(int key, unsigned flags) override;
+    void OnToolKey(const KeyEvent& event) override;
 
 private:
     void SetStep(Step step) { SetStepNumber(static_cast<std::uint8_t>(step)); }
     // Radians from the reference direction to the direction of `p`, both seen from the centre.
     double AngleTo(PointF p) const;
     void Apply(PointF target, bool keepOriginals);
-    void AskTyped(unsigned flags);
+    void AskTyped(const InputState& state);
 
     PointF centre_;
     PointF reference_;

@@ -4,21 +4,21 @@
 
 namespace korvo {
 
-void CFuncToolRubberWindow::OnLButtonDown(unsigned, int x, int y) {
+void CFuncToolRubberWindow::OnLButtonDown(const ToolEvent& e) {
     if (dragging_) {
         MarkScreen();
         dragging_ = false;
         return;
     }
-    first_ = ToWorld(x, y);
+    first_ = e.world;
     second_ = first_;
     dragging_ = true;
 }
 
-void CFuncToolRubberWindow::OnMouseMove(unsigned flags, int x, int y) {
-    CFuncTool::OnMouseMove(flags, x, y);
+void CFuncToolRubberWindow::OnMouseMove(const ToolEvent& e) {
+    CFuncTool::OnMouseMove(e);
     if (dragging_) {
-        second_ = ToWorld(x, y);
+        second_ = e.world;
         MarkScreen();
     }
 }
@@ -33,7 +33,7 @@ void CFuncToolRubberWindow::DrawFeedback(IDrawContext& dc) {
     dc.FocusRect({a.x, a.y, b.x, b.y});
 }
 
-void CFuncToolRubberWindow::OnRButtonDown(unsigned, int, int) {
+void CFuncToolRubberWindow::OnRButtonDown(const ToolEvent&) {
     if (dragging_) {
         dragging_ = false;
         SetFlag(0);
@@ -48,7 +48,7 @@ void CFuncToolRubberWindow::End() {
     CFuncTool::End();
 }
 
-void CFuncToolRubberWindow::ResetInput(unsigned, int, int) {
+void CFuncToolRubberWindow::ResetInput(const ToolEvent&) {
     second_ = first_;
 }
 

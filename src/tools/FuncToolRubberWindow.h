@@ -13,10 +13,10 @@ public:
 
     void End() override;
     void DrawFeedback(IDrawContext& dc) override;
-    void OnLButtonDown(unsigned flags, int x, int y) override;
-    void OnMouseMove(unsigned flags, int x, int y) override;
-    void OnRButtonDown(unsigned flags, int x, int y) override;
-    void ResetInput(unsigned flags, int x, int y) override;
+    void OnLButtonDown(const ToolEvent& e) override;
+    void OnMouseMove(const ToolEvent& e) override;
+    void OnRButtonDown(const ToolEvent& e) override;
+    void ResetInput(const ToolEvent& e) override;
 
     bool IsDragging() const { return dragging_; }
     PointF GetFirstCorner() const { return first_; }

@@ -5,11 +5,10 @@
 #include "model/Data.h"
 #include "model/DrawObjTransformation.h"
 #include "model/Paper.h"
-#include "platform/KeyCodes.h"
 
 namespace korvo {
 
-void CFuncToolScale::OnLButtonDown(unsigned, int, int) {
+void CFuncToolScale::OnLButtonDown(const ToolEvent&) {
     if (GetStep() == Step::BasePoint) {
         SetStep(Step::TargetPoint);
         ResetGhost();
@@ -54,16 +53,16 @@ void CFuncToolScale::StepBack() {
     SetStatusText("");
 }
 
-void CFuncToolScale::OnToolKey(int key, unsigned flags) {
-    if (key == kVkSpace) {
-        AskTyped(flags);
+void CFuncToolScale::OnToolKey(const KeyEvent& event) {
+    if (event.key == Key::Space) {
+        AskTyped(event.state);
     }
 }
 
-void CFuncToolScale::AskTyped(unsigned flags) {
+void CFuncToolScale::AskTyped(const InputState& state) {
     if (GetStep() == Step::BasePoint) {
         if (const auto p = AskPoint("X", "Y", GetSnapPoint())) {
-            ClickAt(*p, flags);
+            ClickAt(*p, state);
         }
         return;
     }
@@ -74,7 +73,7 @@ void CFuncToolScale::AskTyped(unsigned flags) {
         return;
     }
     const PointF base = GetBasePoint();
-    ClickAt({base.x + fx * kUnitsPerFactor, base.y + fy * kUnitsPerFactor}, flags);
+    ClickAt({base.x + fx * kUnitsPerFactor, base.y + fy * kUnitsPerFactor}, state);
 }
 
 std::string_view CFuncToolScale::Prompt() const {

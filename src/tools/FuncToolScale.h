@@ -20,7 +20,7 @@ public:
 
     using CFuncToolTransform::CFuncToolTransform;
 
-    void OnLButtonDown(unsigned flags, int x, int y) override;
+    void OnLButtonDown(const ToolEvent& e) override;
     std::string_view Prompt() const override;
     // The factors come from the clicks alone, so the ghost is not turned or scaled otherwise.
     void RotateBy(float) override {}
@@ -31,12 +31,12 @@ public:
 protected:
     void FollowMouse(PointF p) override;
     void StepBack() override;
-    void OnToolKey(int key, unsigned flags) override;
+    void OnToolKey(const KeyEvent& event) override;
 
 private:
     void SetStep(Step step) { SetStepNumber(static_cast<std::uint8_t>(step)); }
     PointF FactorsAt(PointF p) const;
-    void AskTyped(unsigned flags);
+    void AskTyped(const InputState& state);
 };
 
 }  // namespace korvo

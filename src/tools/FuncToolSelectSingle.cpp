@@ -2,7 +2,6 @@
 
 #include "model/DataCollection.h"
 #include "model/Paper.h"
-#include "platform/KeyCodes.h"
 #include "view/KorvoFEView.h"
 #include "view/RedrawBatch.h"
 #include "view/ViewCommands.h"
@@ -13,12 +12,12 @@ void CFuncToolSelectSingle::Start() {
     SetCursor(CursorShape::Arrow);
 }
 
-void CFuncToolSelectSingle::OnLButtonDown(unsigned flags, int x, int y) {
+void CFuncToolSelectSingle::OnLButtonDown(const ToolEvent& e) {
     CPaper* paper = Paper();
     if (paper == nullptr) {
         return;
     }
-    CData* node = paper->PickElement({x, y}, 0);
+    CData* node = paper->PickElement(e.Pixel(), 0);
     if (node == nullptr) {
         return;
     }
@@ -26,18 +25,18 @@ void CFuncToolSelectSingle::OnLButtonDown(unsigned flags, int x, int y) {
     if (mode_ == SelectionMode::Deselect) {
         node->SetMark(kMarkNormal);
     } else {
-        Select(*node, flags);
+        Select(*node, e.State());
     }
     batch.DrawNode(*node);
     batch.AddScreenRect();
 }
 
-void CFuncToolSelectSingle::Select(CData& node, unsigned flags) {
-    if ((flags & kMkShift) != 0) {
+void CFuncToolSelectSingle::Select(CData& node, const InputState& state) {
+    if (state.shift) {
         node.SetMark(node.GetMark() != kMarkNormal ? kMarkNormal : kMarkSelected);
         return;
     }
-    if ((flags & kMkControl) == 0) {
+    if (!state.control) {
         CPaper& paper = *Paper();
         paper.SetMarkAll(kMarkNormal);
         View().DrawCollection(*paper.GetCollection());
@@ -45,7 +44,7 @@ void CFuncToolSelectSingle::Select(CData& node, unsigned flags) {
     node.SetMark(kMarkSelected);
 }
 
-void CFuncToolSelectSingle::OnRButtonDown(unsigned, int, int) {
+void CFuncToolSelectSingle::OnRButtonDown(const ToolEvent&) {
     View().CreateTool(kToolSelection);
 }
 

@@ -17,11 +17,11 @@ public:
 
     void Start() override;
     std::string_view Prompt() const override;
-    void OnLButtonDown(unsigned flags, int x, int y) override;
-    void OnRButtonDown(unsigned flags, int x, int y) override;
+    void OnLButtonDown(const ToolEvent& e) override;
+    void OnRButtonDown(const ToolEvent& e) override;
 
 private:
-    void Select(CData& node, unsigned flags);
+    void Select(CData& node, const InputState& state);
 
     SelectionMode mode_;
 };

@@ -5,7 +5,6 @@
 #include "app/KorvoFEDoc.h"
 #include "model/DataCollection.h"
 #include "model/Paper.h"
-#include "platform/KeyCodes.h"
 #include "view/KorvoFEView.h"
 #include "view/RedrawBatch.h"
 #include "view/ViewCommands.h"
@@ -15,10 +14,8 @@ namespace korvo {
 
 namespace {
 
-constexpr unsigned kShiftCtrl = kMkShift | kMkControl;
-
-bool Held(unsigned flags, unsigned keys) {
-    return (flags & keys) == keys;
+bool ShiftAndCtrl(const InputState& state) {
+    return state.shift && state.control;
 }
 
 void DeselectInto(CDataCollection& nodes, CRedrawBatch& batch) {
@@ -63,11 +60,11 @@ CFuncToolSelectTool::Step CFuncToolSelectTool::GetStep() const {
     return armed_ ? Step::DragArmed : Step::Idle;
 }
 
-CData* CFuncToolSelectTool::PickTarget(unsigned flags, CData* node) {
+CData* CFuncToolSelectTool::PickTarget(const InputState& state, CData* node) {
     if (node == nullptr) {
         return nullptr;
     }
-    if (Held(flags, kShiftCtrl) && node->GetParent() != nullptr) {
+    if (ShiftAndCtrl(state) && node->GetParent() != nullptr) {
         return node->GetParent();
     }
     while (node->GetParent() != nullptr) {
@@ -87,45 +84,45 @@ void CFuncToolSelectTool::DeselectAll() {
     DeselectInto(*Paper()->GetCollection(), batch);
 }
 
-void CFuncToolSelectTool::OnLButtonDown(unsigned flags, int x, int y) {
+void CFuncToolSelectTool::OnLButtonDown(const ToolEvent& e) {
     CPaper* paper = Paper();
     if (IsDragging() || paper == nullptr) {
         return;
     }
     if (trackers_.HasGrips()) {
-        if (const int grip = trackers_.HitTest(*paper, {x, y}); grip != 0) {
+        if (const int grip = trackers_.HitTest(*paper, e.Pixel()); grip != 0) {
             BeginGripDrag(grip);
             return;
         }
     }
-    if (SelectAt(flags, x, y)) {
+    if (SelectAt(e)) {
         return;
     }
-    if ((flags & kShiftCtrl) == 0) {
+    if (!e.State().shift && !e.State().control) {
         CRedrawBatch batch(View());
         DeselectAll();
         trackers_.Clear();
         batch.AddScreenRect();
     }
     // Not dragging, so the base starts a window at the click.
-    CFuncToolRubberWindow::OnLButtonDown(flags, x, y);
+    CFuncToolRubberWindow::OnLButtonDown(e);
 }
 
-bool CFuncToolSelectTool::SelectAt(unsigned flags, int x, int y) {
+bool CFuncToolSelectTool::SelectAt(const ToolEvent& e) {
     armed_ = false;
-    if (Held(flags, kShiftCtrl)) {
+    if (ShiftAndCtrl(e.State())) {
         return false;
     }
     CPaper& paper = *Paper();
-    CData* target = PickTarget(flags, paper.PickElement({x, y}, 0));
+    CData* target = PickTarget(e.State(), paper.PickElement(e.Pixel(), 0));
     if (target == nullptr || !target->IsVisible() || !CKorvoFEDoc::MaySelect(target)) {
         return false;
     }
     CRedrawBatch batch(View());
-    if ((flags & kMkShift) != 0) {
+    if (e.State().shift) {
         target->SetMark(target->GetMark() != kMarkNormal ? kMarkNormal : kMarkSelected);
     } else {
-        if ((flags & kMkControl) == 0) {
+        if (!e.State().control) {
             if (target->GetMark() == kMarkNormal) {
                 DeselectAll();
                 trackers_.Clear();
@@ -144,17 +141,17 @@ bool CFuncToolSelectTool::SelectAt(unsigned flags, int x, int y) {
     return true;
 }
 
-void CFuncToolSelectTool::OnMouseMove(unsigned flags, int x, int y) {
+void CFuncToolSelectTool::OnMouseMove(const ToolEvent& e) {
     // The base tracks the cursor and drags the corner of a window under way.
-    CFuncToolRubberWindow::OnMouseMove(flags, x, y);
+    CFuncToolRubberWindow::OnMouseMove(e);
     if (IsDragging() || Paper() == nullptr) {
         return;
     }
-    if ((trackers_.HasGrips() || trackers_.IsLive()) && TrackerMouseMove(flags, x, y)) {
+    if ((trackers_.HasGrips() || trackers_.IsLive()) && TrackerMouseMove(e)) {
         return;
     }
     const PointF snap = GetSnapPoint();
-    if (armed_ && (flags & kMkLButton) != 0 && (snap.x != press_.x || snap.y != press_.y)) {
+    if (armed_ && e.State().leftHeld && (snap.x != press_.x || snap.y != press_.y)) {
         CKorvoFEView& view = View();
         StartSelectionDrag(press_);
         if (view.GetTool() == this) {
@@ -177,9 +174,9 @@ void CFuncToolSelectTool::BeginGripDrag(int grip) {
     batch.AddScreenRect();
 }
 
-bool CFuncToolSelectTool::TrackerMouseMove(unsigned flags, int x, int y) {
+bool CFuncToolSelectTool::TrackerMouseMove(const ToolEvent& e) {
     CPaper& paper = *Paper();
-    if ((flags & kMkLButton) != 0 && trackers_.IsLive()) {
+    if (e.State().leftHeld && trackers_.IsLive()) {
         const PointF p = trackers_.FollowsSnapPoint() ? GetSnapPoint() : GetRawPoint();
         if (const std::optional<RectF> area = trackers_.DragTo(paper, p)) {
             CRedrawBatch batch(View());
@@ -194,7 +191,7 @@ bool CFuncToolSelectTool::TrackerMouseMove(unsigned flags, int x, int y) {
         // The button went up outside the view: the drag ends where it is.
         EndGripDrag();
     }
-    SetCursor(trackers_.HitTest(paper, {x, y}) != 0 ? CursorShape::Cross : CursorShape::Arrow);
+    SetCursor(trackers_.HitTest(paper, e.Pixel()) != 0 ? CursorShape::Cross : CursorShape::Arrow);
     return false;
 }
 
@@ -207,12 +204,12 @@ void CFuncToolSelectTool::EndGripDrag() {
     batch.AddScreenRect();
 }
 
-void CFuncToolSelectTool::OnLButtonUp(unsigned flags, int, int) {
+void CFuncToolSelectTool::OnLButtonUp(const ToolEvent& e) {
     armed_ = false;
     if (IsDragging()) {
         SetDragging(false);
         MarkScreen();
-        SelectByWindow(flags);
+        SelectByWindow(e.State());
     }
     if (trackers_.IsLive()) {
         // The nodes already carry the change; the document hears what it was.
@@ -224,7 +221,7 @@ void CFuncToolSelectTool::OnLButtonUp(unsigned flags, int, int) {
     }
 }
 
-void CFuncToolSelectTool::SelectByWindow(unsigned flags) {
+void CFuncToolSelectTool::SelectByWindow(const InputState& state) {
     CPaper* paper = Paper();
     const PointF a = GetFirstCorner();
     const PointF b = GetSecondCorner();
@@ -234,7 +231,7 @@ void CFuncToolSelectTool::SelectByWindow(unsigned flags) {
     const RectF window{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x),
                        std::max(a.y, b.y)};
     CRedrawBatch batch(View());
-    if ((flags & kShiftCtrl) == 0) {
+    if (!state.shift && !state.control) {
         DeselectAll();
         trackers_.Clear();
     }
@@ -245,7 +242,7 @@ void CFuncToolSelectTool::SelectByWindow(unsigned flags) {
             continue;
         }
         if (node->IsVisible()) {
-            if ((flags & kMkShift) != 0) {
+            if (state.shift) {
                 node->SetMark(node->GetMark() != kMarkNormal ? kMarkNormal : kMarkSelected);
             } else {
                 node->SetMark(kMarkSelected);
@@ -257,16 +254,16 @@ void CFuncToolSelectTool::SelectByWindow(unsigned flags) {
     RebuildTrackers();
 }
 
-void CFuncToolSelectTool::OnLButtonDblClk(unsigned, int x, int y) {
+void CFuncToolSelectTool::OnLButtonDblClk(const ToolEvent& e) {
     CPaper* paper = Paper();
     if (paper == nullptr) {
         return;
     }
-    const PointF p = ToWorld(x, y);
+    const PointF p = e.world;
     const int code = CKorvoFEDoc::CharacterAtTablePoint(p.x, p.y);
     CKorvoFEView& view = View();
     if (code < 0) {
-        if (CData* node = paper->PickElement({x, y}, 0)) {
+        if (CData* node = paper->PickElement(e.Pixel(), 0)) {
             view.SelectOnly(node);
             if (view.GetTool() == this) {
                 RebuildTrackers();
@@ -285,11 +282,11 @@ void CFuncToolSelectTool::OnLButtonDblClk(unsigned, int x, int y) {
     batch.AddWorldRect();
 }
 
-void CFuncToolSelectTool::OnRButtonDblClk(unsigned, int x, int y) {
+void CFuncToolSelectTool::OnRButtonDblClk(const ToolEvent& e) {
     if (Paper() == nullptr) {
         return;
     }
-    const PointF p = ToWorld(x, y);
+    const PointF p = e.world;
     const int code = CKorvoFEDoc::CharacterAtTablePoint(p.x, p.y);
     if (code < 0) {
         return;
@@ -307,9 +304,9 @@ void CFuncToolSelectTool::OnRButtonDblClk(unsigned, int x, int y) {
     batch.AddWorldRect();
 }
 
-void CFuncToolSelectTool::OnRButtonDown(unsigned flags, int x, int y) {
+void CFuncToolSelectTool::OnRButtonDown(const ToolEvent& e) {
     if (IsDragging()) {
-        CFuncToolRubberWindow::OnRButtonDown(flags, x, y);
+        CFuncToolRubberWindow::OnRButtonDown(e);
         return;
     }
     // A fresh tool: its trackers are built anew from the selection.

@@ -30,18 +30,18 @@ public:
     std::string_view Prompt() const override;
     void End() override;
     void DrawFeedback(IDrawContext& dc) override;
-    void OnLButtonDown(unsigned flags, int x, int y) override;
-    void OnLButtonUp(unsigned flags, int x, int y) override;
-    void OnLButtonDblClk(unsigned flags, int x, int y) override;
-    void OnMouseMove(unsigned flags, int x, int y) override;
-    void OnRButtonDown(unsigned flags, int x, int y) override;
-    void OnRButtonDblClk(unsigned flags, int x, int y) override;
+    void OnLButtonDown(const ToolEvent& e) override;
+    void OnLButtonUp(const ToolEvent& e) override;
+    void OnLButtonDblClk(const ToolEvent& e) override;
+    void OnMouseMove(const ToolEvent& e) override;
+    void OnRButtonDown(const ToolEvent& e) override;
+    void OnRButtonDblClk(const ToolEvent& e) override;
     void OnScroll(int code, int position, ScrollBar bar) override;
     void OnTrackersSwitched(bool on) override;
 
     // What a click on `node` selects: its parent with Shift and Ctrl held (when it has one),
     // else its outermost group, so that groups are selected as a whole.
-    virtual CData* PickTarget(unsigned flags, CData* node);
+    virtual CData* PickTarget(const InputState& state, CData* node);
 
     Step GetStep() const;
     const CTrackerSet& Trackers() const { return trackers_; }
@@ -52,13 +52,13 @@ protected:
     virtual void StartSelectionDrag(PointF pressPoint);
 
 private:
-    bool SelectAt(unsigned flags, int x, int y);
-    void SelectByWindow(unsigned flags);
+    bool SelectAt(const ToolEvent& e);
+    void SelectByWindow(const InputState& state);
     void DeselectAll();
     void RebuildTrackers();
     void BeginGripDrag(int grip);
     // True while a grip drag holds the mouse.
-    bool TrackerMouseMove(unsigned flags, int x, int y);
+    bool TrackerMouseMove(const ToolEvent& e);
     void EndGripDrag();
 
     CTrackerSet trackers_;

@@ -14,9 +14,9 @@ void CFuncToolSelectWindow::Start() {
     SetCursor(CursorShape::Cross);
 }
 
-void CFuncToolSelectWindow::OnLButtonDown(unsigned flags, int x, int y) {
+void CFuncToolSelectWindow::OnLButtonDown(const ToolEvent& e) {
     const bool finishing = IsDragging();
-    CFuncToolRubberWindow::OnLButtonDown(flags, x, y);
+    CFuncToolRubberWindow::OnLButtonDown(e);
     if (finishing) {
         ApplyWindow();
     }
@@ -53,8 +53,8 @@ void CFuncToolSelectWindow::ApplyWindow() {
     }
 }
 
-void CFuncToolSelectWindow::OnRButtonDown(unsigned flags, int x, int y) {
-    CFuncToolRubberWindow::OnRButtonDown(flags, x, y);
+void CFuncToolSelectWindow::OnRButtonDown(const ToolEvent& e) {
+    CFuncToolRubberWindow::OnRButtonDown(e);
     View().CreateTool(kToolSelection);
 }
 

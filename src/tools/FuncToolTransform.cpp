@@ -8,7 +8,6 @@
 #include "model/DrawObjTransformation.h"
 #include "model/Paper.h"
 #include "platform/DialogHost.h"
-#include "platform/KeyCodes.h"
 #include "tools/PickFeedback.h"
 #include "view/KorvoFEView.h"
 #include "view/RedrawBatch.h"
@@ -88,12 +87,12 @@ void CFuncToolTransform::DrawConstruction(IDrawContext& dc, const CPaper& paper)
     DrawCrossMark(dc, paper, basePoint_);
 }
 
-void CFuncToolTransform::OnMouseMove(unsigned flags, int x, int y) {
-    CFuncTool::OnMouseMove(flags, x, y);
+void CFuncToolTransform::OnMouseMove(const ToolEvent& e) {
+    CFuncTool::OnMouseMove(e);
     FollowMouse(GetSnapPoint());
 }
 
-void CFuncToolTransform::OnRButtonDown(unsigned, int, int) {
+void CFuncToolTransform::OnRButtonDown(const ToolEvent&) {
     if (step_ == 0) {
         Done();
         return;
@@ -102,9 +101,9 @@ void CFuncToolTransform::OnRButtonDown(unsigned, int, int) {
     MarkScreen();
 }
 
-void CFuncToolTransform::OnKeyDown(int key, int, unsigned flags) {
-    if (key != kVkEscape) {
-        OnToolKey(key, flags);
+void CFuncToolTransform::OnKeyDown(const KeyEvent& event) {
+    if (event.key != Key::Escape) {
+        OnToolKey(event);
         return;
     }
     if (step_ != 0) {
@@ -154,11 +153,11 @@ std::optional<PointF> CFuncToolTransform::AskPoint(std::string_view labelX, std:
     return PointF{x / factor, y / factor};
 }
 
-void CFuncToolTransform::ClickAt(PointF p, unsigned flags) {
+void CFuncToolTransform::ClickAt(PointF p, const InputState& state) {
     SetSnapPoint(p);
     FollowMouse(p);
     MarkScreen();
-    OnLButtonDown(flags, 0, 0);
+    OnLButtonDown(TypedClick(state));
 }
 
 }  // namespace korvo

@@ -25,12 +25,12 @@ public:
     void Start() override;
     void End() override;
     void DrawFeedback(IDrawContext& dc) override;
-    void OnMouseMove(unsigned flags, int x, int y) override;
-    void OnRButtonDown(unsigned flags, int x, int y) override;
+    void OnMouseMove(const ToolEvent& e) override;
+    void OnRButtonDown(const ToolEvent& e) override;
     void OnKillFocus() override { Suspend(); }
     // Escape takes a step back like the right button, but never leaves the tool; every other key
     // goes to OnToolKey.
-    void OnKeyDown(int key, int repeat, unsigned flags) override;
+    void OnKeyDown(const KeyEvent& event) override;
     // Turn and scale the ghost about its frame's origin while a point has been given.
     void RotateBy(float radians) override;
     void ScaleBy(float factorX, float factorY) override;
@@ -64,7 +64,7 @@ protected:
     // One step back from a step other than the first.
     virtual void StepBack() = 0;
     // The tool's own keys.
-    virtual void OnToolKey(int, unsigned) {}
+    virtual void OnToolKey(const KeyEvent&) {}
     // Re-renders what an edit touched, in one batch.
     void Redraw(const RectF& touched) const;
     // Leaves for the selection tool; nothing may touch the tool afterwards.
@@ -73,7 +73,7 @@ protected:
     // A typed point in the sheet's units, divided by the tool's factor; nothing when cancelled.
     std::optional<PointF> AskPoint(std::string_view labelX, std::string_view labelY, PointF preset);
     // A typed point is handled like a click at it.
-    void ClickAt(PointF p, unsigned flags);
+    void ClickAt(PointF p, const InputState& state);
 
 private:
     void BuildGhost(PointF origin);

@@ -9,9 +9,9 @@ void CFuncToolZoomWindow::Start() {
     SetCursor(CursorShape::Cross);
 }
 
-void CFuncToolZoomWindow::OnLButtonDown(unsigned flags, int x, int y) {
+void CFuncToolZoomWindow::OnLButtonDown(const ToolEvent& e) {
     const bool finishing = IsDragging();
-    CFuncToolRubberWindow::OnLButtonDown(flags, x, y);
+    CFuncToolRubberWindow::OnLButtonDown(e);
     if (!finishing) {
         return;
     }
@@ -25,8 +25,8 @@ void CFuncToolZoomWindow::OnLButtonDown(unsigned flags, int x, int y) {
     View().SetTemporaryTool(kToolSelection, nullptr);
 }
 
-void CFuncToolZoomWindow::OnRButtonDown(unsigned flags, int x, int y) {
-    CFuncToolRubberWindow::OnRButtonDown(flags, x, y);
+void CFuncToolZoomWindow::OnRButtonDown(const ToolEvent& e) {
+    CFuncToolRubberWindow::OnRButtonDown(e);
     View().SetTemporaryTool(kToolSelection, nullptr);
 }
 

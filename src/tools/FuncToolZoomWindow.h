@@ -14,8 +14,8 @@ public:
 
     void Start() override;
     std::string_view Prompt() const override;
-    void OnLButtonDown(unsigned flags, int x, int y) override;
-    void OnRButtonDown(unsigned flags, int x, int y) override;
+    void OnLButtonDown(const ToolEvent& e) override;
+    void OnRButtonDown(const ToolEvent& e) override;
 };
 
 }  // namespace korvo

@@ -14,11 +14,12 @@
 #include "platform/DrawSurface.h"
 #include "platform/KeyCodes.h"
 #include "resources/StringTable.h"
-#include "view/BackgroundLayer.h"
 #include "view/DispatchScope.h"
 #include "view/RedrawBatch.h"
 #include "view/ToolFactory.h"
 #include "view/ViewCommands.h"
+#include "view/ViewDragDrop.h"
+#include "view/ViewSwitches.h"
 #include "view/ViewTool.h"
 
 namespace korvo {
@@ -27,21 +28,14 @@ CKorvoFEView::CKorvoFEView(CKorvoFEDoc& document, IViewHost& host, IToolFactory&
     : document_(document),
       host_(host),
       factory_(factory),
-      background_(std::make_unique<CBackgroundLayer>(host)) {}
+      pipeline_(std::make_unique<CRenderPipeline>(*this, host)),
+      dragDrop_(std::make_unique<CViewDragDrop>(*this, host)) {}
 
 CKorvoFEView::~CKorvoFEView() {
+    // The tools end while the rest of the view still stands: ending may mark the screen.
     closing_ = true;
-    ++dispatchDepth_;
-    if (tempTool_) {
-        tempTool_->End();
-        RetireTool(std::move(tempTool_));
-    }
-    if (tool_) {
-        tool_->End();
-        RetireTool(std::move(tool_));
-    }
-    --dispatchDepth_;
-    ReleaseRetiredTools();
+    tools_.Drop(kToolSelection);
+    tools_.ReleaseRetired();
 }
 
 CPaper* CKorvoFEView::GetPaper() const {
@@ -64,10 +58,6 @@ void CKorvoFEView::OnSize(int, int) {
 
 // --- event dispatch ---------------------------------------------------------------------------
 
-IViewTool* CKorvoFEView::GetActiveTool() const {
-    return tempTool_ ? tempTool_.get() : tool_.get();
-}
-
 void CKorvoFEView::ShowPrompt() {
     if (closing_) {
         return;
@@ -83,32 +73,128 @@ void CKorvoFEView::ShowPrompt() {
     }
 }
 
-void CKorvoFEView::DispatchMouse(void (IViewTool::*handler)(unsigned, int, int), unsigned flags,
-                                 int x, int y) {
+ToolEvent CKorvoFEView::MakeToolEvent(const PointerInput& input) {
+    ToolEvent event{input};
+    CPaper* paper = GetPaper();
+    if (paper == nullptr) {
+        return event;
+    }
+    event.world = paper->DeviceToWorld(input.pixel);
+    // The same pixel and the same world point: neither the pointer nor the mapping has moved.
+    if (input.kind != PointerKind::Move && lastMove_ && lastMove_->input.pixel == input.pixel &&
+        lastMove_->world == event.world) {
+        event.snapped = lastMove_->snapped;
+        event.snapHit = lastMove_->snapHit;
+        return event;
+    }
+    if (g_nSnapMode != 0) {
+        event.snapHit = paper->SnapToPoints(g_nSnapMode, input.pixel, event.snapped);
+    }
+    if (event.snapHit == 0) {
+        // The grid comes last: a point of the drawing nearby is what the user aims at.
+        event.snapped = g_bSnapToGrid ? paper->SnapToGrid(input.pixel) : event.world;
+    }
+    if (input.kind == PointerKind::Move) {
+        lastMove_ = event;
+    }
+    return event;
+}
+
+void CKorvoFEView::DispatchMouse(void (IViewTool::*handler)(const ToolEvent&),
+                                 const PointerInput& input) {
     // Any button makes a Ctrl held meanwhile a modifier (Ctrl + click), not a request.
     if (handler != &IViewTool::OnMouseMove) {
         controlTap_ = false;
     }
     if (IViewTool* tool = GetActiveTool()) {
-        (tool->*handler)(flags, x, y);
+        (tool->*handler)(MakeToolEvent(input));
+    }
+}
+
+void CKorvoFEView::OnPointer(const PointerInput& input) {
+    switch (input.kind) {
+        case PointerKind::Press:
+            if (input.button == MouseButton::Left) {
+                PressLeft(input);
+            } else if (input.button == MouseButton::Right) {
+                PressRight(input);
+            } else if (input.button == MouseButton::Middle) {
+                PressMiddle(input);
+            }
+            break;
+        case PointerKind::Release:
+            // No tool takes the release of the right button; the window turns it into a
+            // context menu.
+            if (input.button == MouseButton::Left) {
+                ReleaseLeft(input);
+            }
+            break;
+        case PointerKind::DoubleClick:
+            if (input.button == MouseButton::Left) {
+                DoubleLeft(input);
+            } else if (input.button == MouseButton::Right) {
+                DoubleRight(input);
+            } else if (input.button == MouseButton::Middle) {
+                DoubleMiddle();
+            }
+            break;
+        case PointerKind::Move:
+            Move(input);
+            break;
     }
 }
 
 void CKorvoFEView::OnLButtonDown(unsigned flags, int x, int y) {
-    DispatchScope scope(*this, true, UndoCue::AtButtonUp);
-    DispatchMouse(&IViewTool::OnLButtonDown, flags, x, y);
+    OnPointer(PointerInputOf(PointerKind::Press, MouseButton::Left, flags, x, y));
 }
 
 void CKorvoFEView::OnLButtonUp(unsigned flags, int x, int y) {
-    DispatchScope scope(*this, true);
-    DispatchMouse(&IViewTool::OnLButtonUp, flags, x, y);
-    UpdateStatus();
+    OnPointer(PointerInputOf(PointerKind::Release, MouseButton::Left, flags, x, y));
 }
 
 void CKorvoFEView::OnLButtonDblClk(unsigned flags, int x, int y) {
+    OnPointer(PointerInputOf(PointerKind::DoubleClick, MouseButton::Left, flags, x, y));
+}
+
+void CKorvoFEView::OnRButtonDown(unsigned flags, int x, int y) {
+    OnPointer(PointerInputOf(PointerKind::Press, MouseButton::Right, flags, x, y));
+}
+
+void CKorvoFEView::OnRButtonUp(unsigned flags, int x, int y) {
+    OnPointer(PointerInputOf(PointerKind::Release, MouseButton::Right, flags, x, y));
+}
+
+void CKorvoFEView::OnRButtonDblClk(unsigned flags, int x, int y) {
+    OnPointer(PointerInputOf(PointerKind::DoubleClick, MouseButton::Right, flags, x, y));
+}
+
+void CKorvoFEView::OnMButtonDown(unsigned flags, int x, int y) {
+    OnPointer(PointerInputOf(PointerKind::Press, MouseButton::Middle, flags, x, y));
+}
+
+void CKorvoFEView::OnMButtonDblClk(unsigned flags, int x, int y) {
+    OnPointer(PointerInputOf(PointerKind::DoubleClick, MouseButton::Middle, flags, x, y));
+}
+
+void CKorvoFEView::OnMouseMove(unsigned flags, int x, int y) {
+    OnPointer(PointerInputOf(PointerKind::Move, MouseButton::None, flags, x, y));
+}
+
+void CKorvoFEView::PressLeft(const PointerInput& input) {
+    DispatchScope scope(*this, true, UndoCue::AtButtonUp);
+    DispatchMouse(&IViewTool::OnLButtonDown, input);
+}
+
+void CKorvoFEView::ReleaseLeft(const PointerInput& input) {
     DispatchScope scope(*this, true);
-    DispatchMouse(&IViewTool::OnLButtonDblClk, flags, x, y);
-    if ((flags & kMkShift) != 0) {
+    DispatchMouse(&IViewTool::OnLButtonUp, input);
+    UpdateStatus();
+}
+
+void CKorvoFEView::DoubleLeft(const PointerInput& input) {
+    DispatchScope scope(*this, true);
+    DispatchMouse(&IViewTool::OnLButtonDblClk, input);
+    if (input.state.shift) {
         // Shift + double click copies the whole drawing.
         if (CPaper* paper = GetPaper()) {
             paper->SetMarkAll(kMarkSelected);
@@ -119,48 +205,44 @@ void CKorvoFEView::OnLButtonDblClk(unsigned flags, int x, int y) {
     UpdateStatus();
 }
 
-void CKorvoFEView::OnRButtonDown(unsigned flags, int x, int y) {
+void CKorvoFEView::PressRight(const PointerInput& input) {
     DispatchScope scope(*this, true);
-    DispatchMouse(&IViewTool::OnRButtonDown, flags, x, y);
+    DispatchMouse(&IViewTool::OnRButtonDown, input);
     UpdateStatus();
 }
 
-void CKorvoFEView::OnRButtonUp(unsigned, int, int) {
-    // No tool takes the release of the right button; the window turns it into a context menu.
-}
-
-void CKorvoFEView::OnRButtonDblClk(unsigned flags, int x, int y) {
+void CKorvoFEView::DoubleRight(const PointerInput& input) {
     DispatchScope scope(*this, true);
-    DispatchMouse(&IViewTool::OnRButtonDblClk, flags, x, y);
+    DispatchMouse(&IViewTool::OnRButtonDblClk, input);
     UpdateStatus();
 }
 
-void CKorvoFEView::OnMButtonDown(unsigned flags, int x, int y) {
+void CKorvoFEView::PressMiddle(const PointerInput& input) {
     DispatchScope scope(*this, true);
     controlTap_ = false;
-    if ((flags & kMkShift) != 0) {
+    if (input.state.shift) {
         host_.PostCommand(kCmdZoomOriginal);
     } else {
-        host_.StartAutoScroll({x, y});
+        host_.StartAutoScroll(input.pixel);
     }
     UpdateStatus();
 }
 
-void CKorvoFEView::OnMButtonDblClk(unsigned, int, int) {
+void CKorvoFEView::DoubleMiddle() {
     DispatchScope scope(*this, true);
     controlTap_ = false;
     UpdateStatus();
 }
 
-void CKorvoFEView::OnMouseMove(unsigned flags, int x, int y) {
+void CKorvoFEView::Move(const PointerInput& input) {
     // A move never makes a step of its own, but one without the button means the press that
     // began an action was released unseen (a drag and drop swallows the release): it is over.
-    const bool released = pendingCause_ && (flags & kMkLButton) == 0;
+    const bool released = pendingCause_ && !input.state.leftHeld;
     DispatchScope scope(*this, true, released ? UndoCue::Record : UndoCue::Never);
-    DispatchMouse(&IViewTool::OnMouseMove, flags, x, y);
+    DispatchMouse(&IViewTool::OnMouseMove, input);
 }
 
-void CKorvoFEView::OnKeyDown(int key, int repeat, unsigned flags) {
+void CKorvoFEView::OnKeyDown(int key, int, unsigned flags) {
     if (key == kVkControl) {
         // Held down, the key repeats; only the first press starts a tap.
         if ((flags & kKeyWasDown) == 0) {
@@ -171,7 +253,7 @@ void CKorvoFEView::OnKeyDown(int key, int repeat, unsigned flags) {
     controlTap_ = false;
     DispatchScope scope(*this, true);
     if (IViewTool* tool = GetActiveTool()) {
-        tool->OnKeyDown(key, repeat, flags);
+        tool->OnKeyDown(KeyEventOf(key, flags));
     }
 }
 
@@ -181,7 +263,7 @@ void CKorvoFEView::OnKeyUp(int key, unsigned flags) {
     }
     DispatchScope scope(*this, true);
     if (IViewTool* tool = GetActiveTool()) {
-        tool->OnKeyDown(kVkControl, 1, flags);
+        tool->OnKeyDown(KeyEventOf(kVkControl, flags));
     }
 }
 
@@ -205,8 +287,8 @@ bool CKorvoFEView::OnSetCursor(bool overClientArea) {
 void CKorvoFEView::OnContextMenu(int screenX, int screenY) {
     DispatchScope scope(*this, false);
     controlTap_ = false;
-    if (tool_) {
-        tool_->OnContextMenu(screenX, screenY);
+    if (IViewTool* tool = GetTool()) {
+        tool->OnContextMenu(screenX, screenY);
     }
 }
 
@@ -250,54 +332,30 @@ int CKorvoFEView::CreateTool(int id) {
         case IToolFactory::Kind::NoTool:
             break;
         case IToolFactory::Kind::Unknown:
-            DropTools();
+            // The view is left without any tool; the ended ones' feedback goes.
+            tools_.Drop(kToolSelection);
             break;
     }
     UpdateStatus();
     return 1;
 }
 
-void CKorvoFEView::DropTools() {
-    // The tools end as if replaced (their feedback goes) and the view is left without any.
-    if (tempTool_) {
-        tempTool_->End();
-        RetireTool(std::move(tempTool_));
-    }
-    if (tool_) {
-        tool_->End();
-        RetireTool(std::move(tool_));
-    }
-    toolId_ = kToolSelection;
-    tempToolId_ = kToolSelection;
-}
-
 int CKorvoFEView::SetTool(int id, std::unique_ptr<IViewTool> tool) {
     DispatchScope scope(*this, false);
-    Install(tool_, toolId_, id, std::move(tool));
+    ToolInstalled(tools_.InstallMain(id, std::move(tool)));
     return 1;
 }
 
 int CKorvoFEView::SetTemporaryTool(int id, std::unique_ptr<IViewTool> tool) {
     DispatchScope scope(*this, false);
-    if (tool_) {
-        tool_->Suspend();
-    }
-    Install(tempTool_, tempToolId_, id, std::move(tool));
+    ToolInstalled(tools_.InstallTemporary(id, std::move(tool)));
     return 1;
 }
 
-void CKorvoFEView::Install(std::unique_ptr<IViewTool>& slot, int& slotId, int id,
-                           std::unique_ptr<IViewTool> tool) {
-    if (slot) {
-        slot->End();
-        RetireTool(std::move(slot));
+void CKorvoFEView::ToolInstalled(bool ended) {
+    if (ended) {
         // The values pane spoke of the tool that just ended; the new one writes its own.
         SetToolStatus({});
-    }
-    slotId = id;
-    slot = std::move(tool);
-    if (slot) {
-        slot->Start();
     }
     RefreshCursor();
 }
@@ -305,23 +363,6 @@ void CKorvoFEView::Install(std::unique_ptr<IViewTool>& slot, int& slotId, int id
 void CKorvoFEView::RefreshCursor() {
     if (!closing_ && host_.IsPointerInView()) {
         OnSetCursor(true);
-    }
-}
-
-void CKorvoFEView::RetireTool(std::unique_ptr<IViewTool> tool) {
-    if (tool) {
-        retired_.push_back(std::move(tool));
-    }
-    if (dispatchDepth_ == 0) {
-        ReleaseRetiredTools();
-    }
-}
-
-void CKorvoFEView::ReleaseRetiredTools() {
-    // Destroying a tool may not start anything new, but be safe against it all the same.
-    while (!retired_.empty()) {
-        std::vector<std::unique_ptr<IViewTool>> doomed;
-        doomed.swap(retired_);
     }
 }
 
@@ -370,108 +411,46 @@ void CKorvoFEView::ClearDrawing(bool ask) {
     UpdateStatus();
 }
 
-// --- redraw batches ---------------------------------------------------------------------------
-
-void CKorvoFEView::BeginBatch() {
-    ++batchDepth_;
-}
-
-void CKorvoFEView::AddWorldRect(std::optional<RectF> rect) {
-    if (!rect) {
-        dirtyWorldState_ = 2;
-    } else if (dirtyWorldState_ == 0) {
-        dirtyWorld_ = *rect;
-        dirtyWorldState_ = 1;
-    } else if (dirtyWorldState_ == 1) {
-        dirtyWorld_.Include(*rect);
-    }
-    const CPaper* paper = GetPaper();
-    if (!rect || paper == nullptr) {
-        AddScreenRect(std::nullopt);
-        return;
-    }
-    DeviceRect pixels = paper->WorldRectToDevice(*rect);
-    // The last column and row of a rectangle's pixels are still the rectangle's.
-    ++pixels.right;
-    ++pixels.bottom;
-    AddScreenRect(pixels);
-}
-
-void CKorvoFEView::AddScreenRect(std::optional<DeviceRect> rect) {
-    if (!rect) {
-        dirtyScreenState_ = 2;
-    } else if (dirtyScreenState_ == 0) {
-        dirtyScreen_ = *rect;
-        dirtyScreenState_ = 1;
-    } else if (dirtyScreenState_ == 1) {
-        dirtyScreen_.left = std::min(dirtyScreen_.left, rect->left);
-        dirtyScreen_.top = std::min(dirtyScreen_.top, rect->top);
-        dirtyScreen_.right = std::max(dirtyScreen_.right, rect->right);
-        dirtyScreen_.bottom = std::max(dirtyScreen_.bottom, rect->bottom);
-    }
-}
-
-void CKorvoFEView::EndBatch() {
-    if (batchDepth_ > 0) {
-        --batchDepth_;
-    }
-    if (batchDepth_ != 0) {
-        return;
-    }
-    const int worldState = std::exchange(dirtyWorldState_, 0);
-    const int screenState = std::exchange(dirtyScreenState_, 0);
-    const RectF world = dirtyWorld_;
-    const DeviceRect screen = dirtyScreen_;
-    if (closing_) {
-        return;
-    }
-    if (worldState != 0) {
-        OnUpdate(kHintWorldRect, worldState == 1 ? UpdateArea{world} : UpdateArea{});
-    }
-    if (screenState == 1) {
-        OnUpdate(kHintScreenRect, screen);
-    } else if (screenState == 2) {
-        OnUpdate(kHintScreenRect);
-    } else if (worldState != 0) {
-        OnUpdate(kHintScreenRect, DeviceRect{1, 1, 1, 1});
-    }
-}
-
 void CKorvoFEView::OnUpdate(int hint, const UpdateArea& area) {
-    switch (hint) {
-        case kHintUpdateAll:
-            pendingState_ = 2;
-            host_.Invalidate(std::nullopt);
-            break;
-        case kHintUpdateDrawing:
-            forcedFullRender_ = true;
-            pendingState_ = 2;
-            host_.Invalidate(std::nullopt);
-            break;
-        case kHintWorldRect:
-            if (const RectF* rect = std::get_if<RectF>(&area)) {
-                if (pendingState_ == 0) {
-                    pendingRect_ = *rect;
-                    pendingState_ = 1;
-                } else if (pendingState_ == 1) {
-                    pendingRect_.Include(*rect);
-                }
-            } else {
-                pendingState_ = 2;
-            }
-            break;
-        case kHintScreenRect:
-            if (const DeviceRect* rect = std::get_if<DeviceRect>(&area)) {
-                host_.Invalidate(*rect);
-            } else {
-                host_.Invalidate(std::nullopt);
-            }
-            break;
-        default:
-            pendingState_ = 2;
-            host_.Invalidate(std::nullopt);
-            break;
-    }
+    pipeline_->OnUpdate(hint, area);
+}
+
+// --- drag and drop ----------------------------------------------------------------------------
+
+std::unique_ptr<CDataCollection> CKorvoFEView::LoadClipboard() {
+    return dragDrop_->LoadClipboard();
+}
+
+void CKorvoFEView::DragSelection(PointF pressPoint) {
+    dragDrop_->DragSelection(pressPoint);
+}
+
+DropEffect CKorvoFEView::OnDragOver(std::optional<std::span<const std::byte>> data, unsigned flags,
+                                    int x, int y) {
+    return dragDrop_->DragOver(data, (flags & kMkControl) != 0, {x, y});
+}
+
+DropEffect CKorvoFEView::OnDrop(std::optional<std::span<const std::byte>> data, unsigned flags,
+                                int x, int y) {
+    return dragDrop_->Drop(data, (flags & kMkControl) != 0, {x, y});
+}
+
+DropEffect CKorvoFEView::OnDragOver(std::optional<std::span<const std::byte>> data,
+                                    const InputState& state, DevicePoint at) {
+    return dragDrop_->DragOver(data, state.control, at);
+}
+
+DropEffect CKorvoFEView::OnDrop(std::optional<std::span<const std::byte>> data,
+                                const InputState& state, DevicePoint at) {
+    return dragDrop_->Drop(data, state.control, at);
+}
+
+void CKorvoFEView::OnDragLeave() {
+    dragDrop_->Leave();
+}
+
+const CDataCollection* CKorvoFEView::GetDragPreview() const {
+    return dragDrop_->Preview();
 }
 
 }  // namespace korvo

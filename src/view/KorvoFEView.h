@@ -17,22 +17,21 @@
 #include "platform/DrawContext.h"
 #include "platform/Message.h"
 #include "platform/ViewHost.h"
+#include "view/DirtyArea.h"
+#include "view/RenderPipeline.h"
+#include "view/ToolEvent.h"
+#include "view/ToolStack.h"
 
 namespace korvo {
 
-class CBackgroundLayer;
 class CData;
 class CDataCollection;
 class CKorvoFEDoc;
 class CPaper;
 class IDrawSurface;
-struct CDragDropState;
-struct ClipboardRead;
+class CViewDragDrop;
 class IToolFactory;
 class IViewTool;
-
-// What an update hint may carry: nothing, a world rectangle (3003) or a screen rectangle (3004).
-using UpdateArea = std::variant<std::monostate, RectF, DeviceRect>;
 
 // How a menu or toolbar item of a view command looks.
 struct CommandUi {
@@ -40,11 +39,12 @@ struct CommandUi {
     bool checked = false;
 };
 
-// The drawing view of one document: it keeps the mapping between the paper and the client area,
-// zooms and scrolls, renders the paper into a back buffer and paints it with the active tool's
-// feedback on top, owns the tools and dispatches every event to them, and answers the view's
-// commands. Everything it needs from a window goes through IViewHost; the window (or the
-// session, or a test) calls the On... entry points.
+// The drawing view of one document. It coordinates the parts that do the work: the render
+// pipeline (back buffer, stale areas, redraw batches), the tool stack, and drag and drop of
+// drawing data; it keeps the mapping between the paper and the client area, zooms and scrolls,
+// dispatches every event to the active tool, and answers the view's commands. Everything it needs
+// from a window goes through IViewHost; the window (or the session, or a test) calls the On...
+// entry points.
 class CKorvoFEView {
 public:
     CKorvoFEView(CKorvoFEDoc& document, IViewHost& host, IToolFactory& factory);
@@ -61,6 +61,13 @@ public:
     void OnInitialUpdate();
     void OnSize(int width, int height);
     void OnPaint(IDrawSurface& window);
+    // A pointer event of the window. The view works out its world point and snap point once and
+    // hands the tools that typed event.
+    void OnPointer(const PointerInput& input);
+    // The wheel: a positive delta turns it away from the user; `at` is the pointer (client).
+    void OnWheel(const InputState& state, int delta, DevicePoint at);
+    // The same events in the classic flag words of platform/KeyCodes.h, as recorded scripts and
+    // tests write them; each is translated once into the typed form above.
     void OnLButtonDown(unsigned flags, int x, int y);
     void OnLButtonUp(unsigned flags, int x, int y);
     void OnLButtonDblClk(unsigned flags, int x, int y);
@@ -137,12 +144,17 @@ public:
     // stored and the user agrees.
     void ClearDrawing(bool ask);
 
-    IViewTool* GetTool() const { return tool_.get(); }
-    IViewTool* GetTempTool() const { return tempTool_.get(); }
+    // The kind of point the last snap search of this view found (0 none): it selects the snap
+    // marker the tools draw. Each view keeps its own, so two open fonts never share a marker.
+    int GetSnapHit() const { return snapHit_; }
+    void SetSnapHit(int kind) { snapHit_ = kind; }
+
+    IViewTool* GetTool() const { return tools_.Main(); }
+    IViewTool* GetTempTool() const { return tools_.Temporary(); }
     // The temporary tool when there is one, else the main tool (may be null).
-    IViewTool* GetActiveTool() const;
-    int GetToolId() const { return toolId_; }
-    int GetTempToolId() const { return tempToolId_; }
+    IViewTool* GetActiveTool() const { return tools_.Active(); }
+    int GetToolId() const { return tools_.MainId(); }
+    int GetTempToolId() const { return tools_.TemporaryId(); }
 
     // The nodes the clipboard offers in the private format, null when it offers none. Damaged
     // data (another program may have written it) is refused whole, with a message.
@@ -162,9 +174,14 @@ public:
     // from; data from elsewhere is added here as selected copies. Damaged data is refused with a
     // message. The answer is the effect, None when refused.
     DropEffect OnDrop(std::optional<std::span<const std::byte>> data, unsigned flags, int x, int y);
+    // The same, with the window's typed modifiers (Ctrl copies).
+    DropEffect OnDragOver(std::optional<std::span<const std::byte>> data, const InputState& state,
+                          DevicePoint at);
+    DropEffect OnDrop(std::optional<std::span<const std::byte>> data, const InputState& state,
+                      DevicePoint at);
     void OnDragLeave();
     // The nodes a drag over the view shows, null when none is shown.
-    const CDataCollection* GetDragPreview() const { return dragPreview_.get(); }
+    const CDataCollection* GetDragPreview() const;
     // --- undo --------------------------------------------------------------------------------
     // Makes state `index` of the document's undo history current, as Undo and Redo do.
     void GoToUndoStep(std::size_t index);
@@ -179,35 +196,44 @@ public:
     static int GridCommandFor(PointF grid);
     // Sets the grid command from this view's paper, without re-rendering.
     void SyncGridCommand();
+    // Hands the client size to the paper, which recomputes the mapping (only when usable).
+    void PrepareMapping();
+    DeviceRect ClientRect() const;
+    // The client area in world units (the paper must exist).
+    RectF ClientWorldRect() const;
 
     // --- rendering ---------------------------------------------------------------------------
+    CRenderPipeline& Pipeline() { return *pipeline_; }
     // Renders everything (none) or a world rectangle into the back buffer.
-    void Render(std::optional<RectF> rect = std::nullopt);
-    void DrawNode(CData& node);
-    void DrawCollection(CDataCollection& collection);
+    void Render(std::optional<RectF> rect = std::nullopt) { pipeline_->Render(rect); }
+    void DrawNode(CData& node) { pipeline_->DrawNode(node); }
+    void DrawCollection(CDataCollection& collection) { pipeline_->DrawCollection(collection); }
     // Copies the back buffer to the window, all of it or one rectangle.
-    void Blit(IDrawSurface& window, std::optional<DeviceRect> rect = std::nullopt);
+    void Blit(IDrawSurface& window, std::optional<DeviceRect> rect = std::nullopt) {
+        pipeline_->Blit(window, rect);
+    }
     // Re-renders everything into the back buffer at once and asks for a repaint.
-    void RenderNow();
-    IDrawSurface* GetBackBuffer() const { return backBuffer_.get(); }
-    // 0 nothing pending, 1 the pending world rectangle, 2 everything.
-    int GetPendingState() const { return pendingState_; }
-    const RectF& GetPendingRect() const { return pendingRect_; }
-    bool IsForcedFullRender() const { return forcedFullRender_; }
+    void RenderNow() { pipeline_->RenderNow(); }
+    IDrawSurface* GetBackBuffer() const { return pipeline_->BackBuffer(); }
+    // What of the back buffer the next paint renders again.
+    Stale GetPendingState() const { return pipeline_->StaleArea().State(); }
+    const RectF& GetPendingRect() const { return pipeline_->StaleArea().Bounds(); }
+    bool IsForcedFullRender() const { return pipeline_->IsForced(); }
     // How many renders of the sheet's background were reused from the cached layer (tests and
     // benchmarks watch the cache through it).
-    int GetBackgroundRenders() const;
+    int GetBackgroundRenders() const { return pipeline_->BackgroundRenders(); }
 
     // --- redraw batches (CRedrawBatch) ---------------------------------------------------------
-    void BeginBatch();
-    void AddWorldRect(std::optional<RectF> rect);
-    void AddScreenRect(std::optional<DeviceRect> rect);
-    void EndBatch();
-    int GetBatchDepth() const { return batchDepth_; }
+    void BeginBatch() { pipeline_->BeginBatch(); }
+    void AddWorldRect(std::optional<RectF> rect) { pipeline_->AddWorldRect(rect); }
+    void AddScreenRect(std::optional<DeviceRect> rect) { pipeline_->AddScreenRect(rect); }
+    void EndBatch() { pipeline_->EndBatch(!closing_); }
+    int GetBatchDepth() const { return pipeline_->BatchDepth(); }
 
 private:
     class DispatchScope;
     friend class DispatchScope;
+    friend class CViewDragDrop;
 
     // What the end of an outermost dispatch does about undo.
     enum class UndoCue : std::uint8_t {
@@ -228,52 +254,42 @@ private:
     void UndoCommand(bool redo);
 
     // events
-    void DispatchMouse(void (IViewTool::*handler)(unsigned, int, int), unsigned flags, int x,
-                       int y);
+    void DispatchMouse(void (IViewTool::*handler)(const ToolEvent&), const PointerInput& input);
+    // The pointer's world point and snap point. A button at the pixel the pointer last moved to
+    // snaps where that move did, as the tools' own snap point does, without searching again.
+    ToolEvent MakeToolEvent(const PointerInput& input);
+    void PressLeft(const PointerInput& input);
+    void ReleaseLeft(const PointerInput& input);
+    void DoubleLeft(const PointerInput& input);
+    void PressRight(const PointerInput& input);
+    void DoubleRight(const PointerInput& input);
+    void PressMiddle(const PointerInput& input);
+    void DoubleMiddle();
+    void Move(const PointerInput& input);
     void Scroll(ScrollBar bar, int code, int position);
     void ScrollAlong(ScrollBar bar, int code, int position);
     void WheelZoom(int delta, int x, int y);
     void ScrollByWheel(int notch, bool horizontal);
     void RefreshCursor();
-    void DropTools();
-    void ReleaseRetiredTools();
-    void RetireTool(std::unique_ptr<IViewTool> tool);
-    // Ends the tool in `slot`, then starts `tool` there under `id`.
-    void Install(std::unique_ptr<IViewTool>& slot, int& slotId, int id,
-                 std::unique_ptr<IViewTool> tool);
+    void ReleaseRetiredTools() { tools_.ReleaseRetired(); }
+    // After a tool was installed: a tool that ended leaves the values pane to the new one.
+    void ToolInstalled(bool ended);
 
     // commands
     void LoadChosen(int code);
     void ShowError(FixedText text);
 
-    // drag and drop
-    void FinishDrag(DropEffect effect, const CDragDropState& drag,
-                    const std::vector<CData*>& nodes);
-    void AddDropped(CDataCollection& nodes, PointF at);
-    void ForgetDragPreview();
-    void ShowDamagedData(const ClipboardRead& read);
-
     // painting
-    bool PrepareBackBuffer();
-    void FullRender();
-    void PartialRender(RectF rect);
-    void PaintPaper(IDrawContext& dc, const DeviceRect& area, const RectF& world);
     void UpdateScrollBars();
-    RectF ClientWorldRect() const;
-    DeviceRect ClientRect() const;
     bool MappingUsable() const;
-    // Hands the client size to the paper, which recomputes the mapping (only when usable).
-    void PrepareMapping();
 
     CKorvoFEDoc& document_;
     IViewHost& host_;
     IToolFactory& factory_;
 
-    std::unique_ptr<IViewTool> tool_;
-    std::unique_ptr<IViewTool> tempTool_;
-    int toolId_ = 0;
-    int tempToolId_ = 0;
-    std::vector<std::unique_ptr<IViewTool>> retired_;
+    CToolStack tools_;
+    std::unique_ptr<CRenderPipeline> pipeline_;
+    std::unique_ptr<CViewDragDrop> dragDrop_;
     int dispatchDepth_ = 0;
     // Wheel turns not yet adding up to a whole notch.
     int wheelRemainder_ = 0;
@@ -281,21 +297,10 @@ private:
     std::string shownPrompt_;
     // Ctrl is down and nothing else has happened since.
     bool controlTap_ = false;
+    int snapHit_ = 0;
+    // The event of the last pointer move that reached a tool.
+    std::optional<ToolEvent> lastMove_;
 
-    std::unique_ptr<IDrawSurface> backBuffer_;
-    std::unique_ptr<CBackgroundLayer> background_;
-    int pendingState_ = 0;
-    RectF pendingRect_;
-    bool forcedFullRender_ = false;
-
-    int batchDepth_ = 0;
-    int dirtyWorldState_ = 0;
-    RectF dirtyWorld_;
-    int dirtyScreenState_ = 0;
-    DeviceRect dirtyScreen_;
-
-    std::unique_ptr<CDataCollection> dragPreview_;
-    std::optional<PointF> lastDragPoint_;
     UndoCue undoCue_ = UndoCue::Record;
     UndoCause undoCause_;
     // The press that began an action still waiting for its release.

@@ -215,15 +215,15 @@ void CKorvoFEView::SyncGridCommand() {
 }
 
 void CKorvoFEView::ToggleSnap() {
-    if (tool_) {
+    if (GetTool() != nullptr) {
         g_nSnapMode = g_nSnapMode != 0 ? 0 : kSnapAll;
     }
 }
 
 void CKorvoFEView::ToggleTrackers() {
     g_bTrackers = !g_bTrackers;
-    if (tool_) {
-        tool_->OnTrackersSwitched(g_bTrackers);
+    if (IViewTool* tool = GetTool()) {
+        tool->OnTrackersSwitched(g_bTrackers);
     }
 }
 
@@ -250,25 +250,26 @@ void CKorvoFEView::ApplyToSelection(bool width) {
 }
 
 void CKorvoFEView::MainToolCommand(int id) {
-    if (!tool_) {
+    IViewTool* tool = GetTool();
+    if (tool == nullptr) {
         return;
     }
     constexpr float kQuarterTurn = 1.5707964f;
     switch (id) {
         case kCmdRotateLeft:
-            tool_->RotateBy(kQuarterTurn);
+            tool->RotateBy(kQuarterTurn);
             break;
         case kCmdRotateRight:
-            tool_->RotateBy(-kQuarterTurn);
+            tool->RotateBy(-kQuarterTurn);
             break;
         case kCmdScaleUp:
-            tool_->ScaleBy(2.0f, 2.0f);
+            tool->ScaleBy(2.0f, 2.0f);
             break;
         case kCmdScaleDown:
-            tool_->ScaleBy(0.5f, 0.5f);
+            tool->ScaleBy(0.5f, 0.5f);
             break;
         default:
-            tool_->Finish();
+            tool->Finish();
             break;
     }
 }

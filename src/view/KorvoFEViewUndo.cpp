@@ -11,7 +11,7 @@ namespace korvo {
 
 void CKorvoFEView::BeginAction(UndoCue cue, int command) {
     undoCue_ = cue;
-    undoCause_ = {command, tempTool_ ? tempToolId_ : toolId_};
+    undoCause_ = {command, tools_.ActiveId()};
 }
 
 void CKorvoFEView::EndAction() {
@@ -61,10 +61,10 @@ void CKorvoFEView::GoToUndoStep(std::size_t index) {
     // A fresh selection tool builds its trackers from the restored selection.
     CreateTool(kToolSelection);
     // The snap marker belongs to the drawing that is gone: snap again where the pointer is.
-    g_nSnapHit = 0;
+    snapHit_ = 0;
     if (host_.IsPointerInView()) {
         const DevicePoint p = host_.GetPointerPos();
-        DispatchMouse(&IViewTool::OnMouseMove, 0, p.x, p.y);
+        DispatchMouse(&IViewTool::OnMouseMove, {PointerKind::Move, MouseButton::None, {}, p});
     }
     UpdateStatus();
     AddWorldRect(std::nullopt);

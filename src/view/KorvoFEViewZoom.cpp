@@ -96,6 +96,10 @@ bool CKorvoFEView::ZoomToRect(PointF a, PointF b) {
 }
 
 void CKorvoFEView::OnMouseWheel(unsigned flags, int delta, int x, int y) {
+    OnWheel(InputStateOf(flags), delta, {x, y});
+}
+
+void CKorvoFEView::OnWheel(const InputState& state, int delta, DevicePoint at) {
     DispatchScope scope(*this, false, UndoCue::Never);
     controlTap_ = false;
     // Fine wheels and touchpads report fractions of a notch; zoom and scroll go by whole ones.
@@ -103,12 +107,12 @@ void CKorvoFEView::OnMouseWheel(unsigned flags, int delta, int x, int y) {
     while (wheelRemainder_ >= kWheelNotch || wheelRemainder_ <= -kWheelNotch) {
         const int notch = wheelRemainder_ > 0 ? kWheelNotch : -kWheelNotch;
         wheelRemainder_ -= notch;
-        if ((flags & kMkControl) != 0) {
+        if (state.control) {
             if (GetPaper() != nullptr) {
-                WheelZoom(notch, x, y);
+                WheelZoom(notch, at.x, at.y);
             }
         } else {
-            ScrollByWheel(notch, (flags & kMkShift) != 0);
+            ScrollByWheel(notch, state.shift);
         }
     }
 }

@@ -5,7 +5,6 @@
 namespace korvo {
 
 int g_nSnapMode = 0;
-int g_nSnapHit = 0;
 bool g_bTrackers = false;
 int g_nGridCmd = kCmdGridDefault;
 bool g_bSnapToGrid = false;

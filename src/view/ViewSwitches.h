@@ -7,8 +7,6 @@ namespace korvo {
 
 // The snap kinds (the bits of model/Paper.h's kSnap... values) the tools snap to; 0 is off.
 extern int g_nSnapMode;
-// The kind of point the last snap search found (0 none), which selects the snap marker.
-extern int g_nSnapHit;
 // Grips on the selected elements.
 extern bool g_bTrackers;
 // The grid-size command whose menu entry is checked (19440 ... 19450).

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "platform/ViewHost.h"
+#include "view/ToolEvent.h"
 
 namespace korvo {
 
@@ -13,10 +14,11 @@ class IDrawContext;
 // scroll events and draws its feedback over the rendered drawing. CFuncTool (tools/) gives every
 // operation its base behaviour; the view knows tools only through this interface.
 //
-// Points are client pixels, flags the mouse-key flags of platform/KeyCodes.h. The view owns its
-// tools: it calls End when it replaces one and destroys it once the event that replaced it has
-// been handled, so a tool that calls CreateTool may still return through its own code, but must
-// not act any more.
+// Pointer events arrive typed (view/ToolEvent.h): what happened, the modifiers and buttons held,
+// the client pixel and its world point, raw and snapped, all worked out once by the view. The
+// view owns its tools: it calls End when it replaces one and destroys it once the event that
+// replaced it has been handled, so a tool that calls CreateTool may still return through its own
+// code, but must not act any more.
 class IViewTool {
 public:
     virtual ~IViewTool() = default;
@@ -26,20 +28,20 @@ public:
     virtual void Suspend() = 0;
     virtual void Finish() = 0;
     virtual void DrawFeedback(IDrawContext& dc) = 0;
-    virtual void OnLButtonDown(unsigned flags, int x, int y) = 0;
-    virtual void OnLButtonUp(unsigned flags, int x, int y) = 0;
-    virtual void OnLButtonDblClk(unsigned flags, int x, int y) = 0;
-    virtual void OnMouseMove(unsigned flags, int x, int y) = 0;
-    virtual void OnRButtonDown(unsigned flags, int x, int y) = 0;
-    virtual void OnRButtonDblClk(unsigned flags, int x, int y) = 0;
-    virtual void ResetInput(unsigned flags, int x, int y) = 0;
+    virtual void OnLButtonDown(const ToolEvent& event) = 0;
+    virtual void OnLButtonUp(const ToolEvent& event) = 0;
+    virtual void OnLButtonDblClk(const ToolEvent& event) = 0;
+    virtual void OnMouseMove(const ToolEvent& event) = 0;
+    virtual void OnRButtonDown(const ToolEvent& event) = 0;
+    virtual void OnRButtonDblClk(const ToolEvent& event) = 0;
+    virtual void ResetInput(const ToolEvent& event) = 0;
     virtual void OnKillFocus() = 0;
     // Kept so subclasses that override it keep compiling; nothing calls it.
     virtual void OnReservedEvent(int argument) = 0;
     virtual void OnScroll(int code, int position, ScrollBar bar) = 0;
     // Kept like OnReservedEvent; nothing calls it.
     virtual void OnReservedScroll(int code, int position, ScrollBar bar) = 0;
-    virtual void OnKeyDown(int key, int repeat, unsigned flags) = 0;
+    virtual void OnKeyDown(const KeyEvent& event) = 0;
     // Screen coordinates, as the context-menu request gives them.
     virtual void OnContextMenu(int screenX, int screenY) = 0;
     virtual void RotateBy(float radians) = 0;

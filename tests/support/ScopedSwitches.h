@@ -14,7 +14,6 @@ public:
     ScopedSwitches& operator=(const ScopedSwitches&) = delete;
     ~ScopedSwitches() {
         g_nSnapMode = snapMode_;
-        g_nSnapHit = snapHit_;
         g_bTrackers = trackers_;
         g_bStyledDrawing = styledDrawing_;
         g_nGridCmd = gridCmd_;
@@ -24,10 +23,6 @@ public:
 
     ScopedSwitches& SnapMode(int mode) {
         g_nSnapMode = mode;
-        return *this;
-    }
-    ScopedSwitches& SnapHit(int kind) {
-        g_nSnapHit = kind;
         return *this;
     }
     ScopedSwitches& Trackers(bool on) {
@@ -45,7 +40,6 @@ public:
 
 private:
     const int snapMode_ = g_nSnapMode;
-    const int snapHit_ = g_nSnapHit;
     const bool trackers_ = g_bTrackers;
     const bool styledDrawing_ = g_bStyledDrawing;
     const int gridCmd_ = g_nGridCmd;

@@ -425,7 +425,7 @@ TEST_F(DrawingToolsTest, FocusLossAndResetInputKeepOrDropTheInput) {
         h.Pump();
         EXPECT_EQ(h.Paints() > paints, c.suspends) << c.command;
         EXPECT_FALSE(atFirstStep()) << "focus loss keeps the input " << c.command;
-        h.View().GetTool()->ResetInput(0, 0, 0);
+        h.View().GetTool()->ResetInput(ToolEvent{});
         EXPECT_EQ(atFirstStep(), c.resets) << c.command;
     }
     EXPECT_THAT(Drawing(), IsEmpty());

@@ -34,7 +34,7 @@ public:
         log_.push_back("suspend");
         CFuncTool::Suspend();
     }
-    void OnLButtonDown(unsigned, int, int) override {
+    void OnLButtonDown(const ToolEvent&) override {
         log_.push_back("down");
         if (replaceOnClick) {
             View().CreateTool(kToolSelection);
@@ -156,7 +156,7 @@ TEST(FuncToolTest, SnapMarkersHaveTheirShapesAndNothingNearDrawsNone) {
     for (const auto& c : cases) {
         g_nSnapMode = c.mode;
         h.Move(c.cursor);
-        EXPECT_EQ(g_nSnapHit, c.hit) << "mode " << c.mode;
+        EXPECT_EQ(h.View().GetSnapHit(), c.hit) << "mode " << c.mode;
         if (c.hit == 0) {
             EXPECT_EQ(tool->GetSnapPoint(), tool->GetRawPoint());
         } else {
@@ -215,6 +215,25 @@ TEST(FuncToolTest, SnapMarkersHaveTheirShapesAndNothingNearDrawsNone) {
     EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
+TEST(FuncToolTest, EachViewKeepsItsOwnSnapMarker) {
+    std::vector<std::string> log;  // outlives the harnesses, whose tools log as they end
+    ViewHarness near;
+    ViewHarness far;
+    g_nSnapMode = 1;
+    ProbeTool* nearTool = InstallProbe(near, log);
+    ProbeTool* farTool = InstallProbe(far, log);
+    near.AddLine(10, 10, 110, 10);
+    far.AddLine(10, 10, 110, 10);
+    near.Move({12, 11});
+    far.Move({60, 60});  // nothing near: this view shows no marker, the other keeps its own
+    RecordingDrawContext nearDc;
+    RecordingDrawContext farDc;
+    nearTool->DrawFeedback(nearDc);
+    farTool->DrawFeedback(farDc);
+    EXPECT_EQ(nearDc.CallsOf("polyline").size(), 1u);
+    EXPECT_THAT(farDc.CallsOf("polyline"), IsEmpty());
+}
+
 TEST(FuncToolTest, AMoveThatChangesNoPointCausesNoRepaint) {
     std::vector<std::string> log;  // outlives the harness, whose tools log as they end
     ViewHarness h;
@@ -227,7 +246,7 @@ TEST(FuncToolTest, AMoveThatChangesNoPointCausesNoRepaint) {
     h.Move({51, 50});
     EXPECT_EQ(h.Paints(), paints + 1);
     // Only the feedback was asked for: the back buffer was copied, not rendered.
-    EXPECT_EQ(h.View().GetPendingState(), 0);
+    EXPECT_EQ(h.View().GetPendingState(), Stale::Nothing);
     EXPECT_EQ(h.Window().CallsOf("line").size(), 2u);
 }
 

@@ -193,9 +193,9 @@ TEST(SelectionToolsTest, ClicksPickTheOutermostGroupAndModifiersDecide) {
     CData* other = h.AddLine(10, 150, 90, 150);
 
     CFuncToolSelectTool& tool = SelectTool(h);
-    EXPECT_EQ(tool.PickTarget(0, line), outer);
-    EXPECT_EQ(tool.PickTarget(kMkShift | kMkControl, line), innerNode);
-    EXPECT_EQ(tool.PickTarget(kMkShift | kMkControl, outer), outer);
+    EXPECT_EQ(tool.PickTarget({}, line), outer);
+    EXPECT_EQ(tool.PickTarget({.shift = true, .control = true}, line), innerNode);
+    EXPECT_EQ(tool.PickTarget({.shift = true, .control = true}, outer), outer);
 
     h.Click({30, 50});
     EXPECT_EQ(outer->GetMark(), kMarkSelected);

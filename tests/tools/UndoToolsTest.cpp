@@ -188,10 +188,10 @@ TEST(UndoToolsTest, UndoAndRedoSnapAgainWhereThePointerIs) {
     while (!h.Paper().GetCollection()->IsEmpty() && History(h).CanUndo()) {
         h.Command(kCmdUndo);
     }
-    EXPECT_EQ(g_nSnapHit, 0);
+    EXPECT_EQ(h.View().GetSnapHit(), 0);
     EXPECT_THAT(h.Window().CallsOf("Polyline"), IsEmpty());
     h.Command(kCmdRedo);
-    EXPECT_EQ(g_nSnapHit, kSnapEndPoint);
+    EXPECT_EQ(h.View().GetSnapHit(), kSnapEndPoint);
     EXPECT_THAT(h.Violations(), IsEmpty());
 }
 

@@ -179,7 +179,8 @@ TEST(ViewCommandsTest, SwitchesAndTheirCheckMarks) {
     h.Command(kCmdStyledDrawing);
     EXPECT_NE(g_bStyledDrawing, styled);
     EXPECT_EQ(Checked(h, kCmdStyledDrawing), g_bStyledDrawing);
-    EXPECT_EQ(h.View().GetPendingState(), 0) << "re-rendered by the paint that followed";
+    EXPECT_EQ(h.View().GetPendingState(), Stale::Nothing)
+        << "re-rendered by the paint that followed";
 
     const bool trackers = g_bTrackers;
     h.Command(kCmdTrackers);

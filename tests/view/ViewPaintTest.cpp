@@ -27,19 +27,19 @@ TEST(ViewPaintTest, HintsSetThePendingRenderAndTheInvalidation) {
     };
     const struct {
         std::vector<Step> steps;
-        int pending;
+        Stale pending;
         std::optional<RectF> rect;
         bool forced;
         std::vector<std::optional<DeviceRect>> invalidations;
     } cases[] = {
-        {{{kHintUpdateAll, {}}}, 2, std::nullopt, false, {std::nullopt}},
-        {{{kHintUpdateDrawing, {}}}, 2, std::nullopt, true, {std::nullopt}},
-        {{{kHintWorldRect, a}}, 1, a, false, {}},
-        {{{kHintWorldRect, a}, {kHintWorldRect, b}}, 1, RectF{10, 5, 40, 20}, false, {}},
-        {{{kHintWorldRect, {}}, {kHintWorldRect, a}}, 2, std::nullopt, false, {}},
-        {{{kHintScreenRect, pixels}}, 0, std::nullopt, false, {pixels}},
-        {{{kHintScreenRect, {}}}, 0, std::nullopt, false, {std::nullopt}},
-        {{{4711, {}}}, 2, std::nullopt, false, {std::nullopt}},
+        {{{kHintUpdateAll, {}}}, Stale::Everything, std::nullopt, false, {std::nullopt}},
+        {{{kHintUpdateDrawing, {}}}, Stale::Everything, std::nullopt, true, {std::nullopt}},
+        {{{kHintWorldRect, a}}, Stale::Rect, a, false, {}},
+        {{{kHintWorldRect, a}, {kHintWorldRect, b}}, Stale::Rect, RectF{10, 5, 40, 20}, false, {}},
+        {{{kHintWorldRect, {}}, {kHintWorldRect, a}}, Stale::Everything, std::nullopt, false, {}},
+        {{{kHintScreenRect, pixels}}, Stale::Nothing, std::nullopt, false, {pixels}},
+        {{{kHintScreenRect, {}}}, Stale::Nothing, std::nullopt, false, {std::nullopt}},
+        {{{4711, {}}}, Stale::Everything, std::nullopt, false, {std::nullopt}},
     };
     for (const auto& c : cases) {
         ViewHarness h;
@@ -69,9 +69,9 @@ TEST(ViewPaintTest, NestedBatchesFlushOnceWithTheUnionOfWhatWasMarked) {
             inner.AddWorldRect(RectF{50, 60, 70, 80});
         }
         EXPECT_TRUE(h.host.invalidations.empty());
-        EXPECT_EQ(h.View().GetPendingState(), 0);
+        EXPECT_EQ(h.View().GetPendingState(), Stale::Nothing);
     }
-    EXPECT_EQ(h.View().GetPendingState(), 1);
+    EXPECT_EQ(h.View().GetPendingState(), Stale::Rect);
     const RectF& pending = h.View().GetPendingRect();
     EXPECT_EQ((std::array{pending.minX, pending.minY, pending.maxX, pending.maxY}),
               (std::array{10.0f, 10.0f, 70.0f, 80.0f}));

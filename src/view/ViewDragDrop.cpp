@@ -1,4 +1,6 @@
 // Dragging the selection with the mouse: within a view, between views and between fonts.
+#include "view/ViewDragDrop.h"
+
 #include <fmt/printf.h>
 
 #include <string>
@@ -8,7 +10,6 @@
 #include "model/DataCollection.h"
 #include "model/Paper.h"
 #include "platform/DialogHost.h"
-#include "platform/KeyCodes.h"
 #include "resources/StringTable.h"
 #include "view/DispatchScope.h"
 #include "view/DragDropState.h"
@@ -28,7 +29,11 @@ std::unique_ptr<CData> DetachFromDrawing(CPaper& paper, CData* node) {
 
 }  // namespace
 
-std::unique_ptr<CDataCollection> CKorvoFEView::LoadClipboard() {
+CViewDragDrop::CViewDragDrop(CKorvoFEView& view, IViewHost& host) : view_(view), host_(host) {}
+
+CViewDragDrop::~CViewDragDrop() = default;
+
+std::unique_ptr<CDataCollection> CViewDragDrop::LoadClipboard() {
     const std::optional<std::vector<std::byte>> bytes = host_.GetClipboardData(kClipboardFormat);
     if (!bytes || bytes->empty()) {
         return nullptr;
@@ -40,15 +45,15 @@ std::unique_ptr<CDataCollection> CKorvoFEView::LoadClipboard() {
     return std::move(read.nodes);
 }
 
-void CKorvoFEView::ShowDamagedData(const ClipboardRead& read) {
+void CViewDragDrop::ShowDamagedData(const ClipboardRead& read) {
     const MessageRequest notice{MessageId::Fixed(FixedText::DrawingDataDamaged),
                                 {read.error, static_cast<long long>(read.errorOffset)},
                                 MessageButtons::Ok};
     host_.Dialogs().ShowMessage(notice);
 }
 
-void CKorvoFEView::DragSelection(PointF pressPoint) {
-    CPaper* paper = GetPaper();
+void CViewDragDrop::DragSelection(PointF pressPoint) {
+    CPaper* paper = view_.GetPaper();
     if (paper == nullptr || CDragDropState::Current().source != nullptr) {
         return;
     }
@@ -62,18 +67,18 @@ void CKorvoFEView::DragSelection(PointF pressPoint) {
     if (data.empty()) {
         return;
     }
-    CDragDropState::Current() = {this, nullptr, pressPoint, {0.0f, 0.0f}};
+    CDragDropState::Current() = {&view_, nullptr, pressPoint, {0.0f, 0.0f}};
     const DropEffect effect = host_.DoDragDrop(kClipboardFormat, data);
     const CDragDropState drag = std::exchange(CDragDropState::Current(), {});
-    DispatchScope scope(*this, true);
+    CKorvoFEView::DispatchScope scope(view_, true);
     FinishDrag(effect, drag, nodes);
-    CreateTool(kToolSelection);
+    view_.CreateTool(kToolSelection);
 }
 
-void CKorvoFEView::FinishDrag(DropEffect effect, const CDragDropState& drag,
-                              const std::vector<CData*>& nodes) {
+void CViewDragDrop::FinishDrag(DropEffect effect, const CDragDropState& drag,
+                               const std::vector<CData*>& nodes) {
     CKorvoFEView* target = drag.target;
-    CPaper* paper = GetPaper();
+    CPaper* paper = view_.GetPaper();
     CPaper* targetPaper = target != nullptr ? target->GetPaper() : nullptr;
     // Dropped in another program, or nowhere: what is here stays as it was.
     if (effect == DropEffect::None || targetPaper == nullptr || paper == nullptr) {
@@ -107,47 +112,47 @@ void CKorvoFEView::FinishDrag(DropEffect effect, const CDragDropState& drag,
     }
     target->RenderNow();
     target->UpdateStatus();
-    if (target != this) {
-        RenderNow();
-        UpdateStatus();
+    if (target != &view_) {
+        view_.RenderNow();
+        view_.UpdateStatus();
     }
 }
 
-DropEffect CKorvoFEView::OnDragOver(std::optional<std::span<const std::byte>> data, unsigned flags,
-                                    int x, int y) {
-    CPaper* paper = GetPaper();
+DropEffect CViewDragDrop::DragOver(std::optional<std::span<const std::byte>> data, bool copy,
+                                   DevicePoint at) {
+    CPaper* paper = view_.GetPaper();
     if (paper == nullptr || !data) {
-        ForgetDragPreview();
+        ForgetPreview();
         return DropEffect::None;
     }
-    PrepareMapping();
-    const PointF p = paper->DeviceToWorld({x, y});
+    view_.PrepareMapping();
+    const PointF p = paper->DeviceToWorld(at);
     const CDragDropState& drag = CDragDropState::Current();
-    if (drag.source == this && p == drag.press) {
-        ForgetDragPreview();
+    if (drag.source == &view_ && p == drag.press) {
+        ForgetPreview();
         return DropEffect::None;
     }
-    if (lastDragPoint_ != p) {
-        ForgetDragPreview();
-        lastDragPoint_ = p;
-        SetToolStatus(fmt::sprintf(std::string(LoadString(IDS_STATUS_POINT)), p.x, p.y));
+    if (lastPoint_ != p) {
+        ForgetPreview();
+        lastPoint_ = p;
+        view_.SetToolStatus(fmt::sprintf(std::string(LoadString(IDS_STATUS_POINT)), p.x, p.y));
         ClipboardRead read = ReadClipboardCollection(*data);
         if (read.nodes) {
             read.nodes->MoveByAll(p.x, p.y);
-            dragPreview_ = std::move(read.nodes);
+            preview_ = std::move(read.nodes);
         }
     }
     // Damaged data shows nothing and cannot be dropped.
-    if (!dragPreview_) {
+    if (!preview_) {
         return DropEffect::None;
     }
-    return (flags & kMkControl) != 0 ? DropEffect::Copy : DropEffect::Move;
+    return copy ? DropEffect::Copy : DropEffect::Move;
 }
 
-DropEffect CKorvoFEView::OnDrop(std::optional<std::span<const std::byte>> data, unsigned flags,
-                                int x, int y) {
-    ForgetDragPreview();
-    CPaper* paper = GetPaper();
+DropEffect CViewDragDrop::Drop(std::optional<std::span<const std::byte>> data, bool copy,
+                               DevicePoint at) {
+    ForgetPreview();
+    CPaper* paper = view_.GetPaper();
     if (paper == nullptr || !data) {
         return DropEffect::None;
     }
@@ -156,43 +161,39 @@ DropEffect CKorvoFEView::OnDrop(std::optional<std::span<const std::byte>> data, 
         ShowDamagedData(read);
         return DropEffect::None;
     }
-    PrepareMapping();
-    const PointF p = paper->DeviceToWorld({x, y});
+    view_.PrepareMapping();
+    const PointF p = paper->DeviceToWorld(at);
     CDragDropState& drag = CDragDropState::Current();
     if (drag.source == nullptr) {
         // From another program: no view here hands the nodes over, so they are added as copies,
         // and the sender keeps its own.
-        DispatchScope scope(*this, true);
+        CKorvoFEView::DispatchScope scope(view_, true);
         AddDropped(*read.nodes, p);
         return DropEffect::Copy;
     }
-    if (drag.source == this && p == drag.press) {
+    if (drag.source == &view_ && p == drag.press) {
         return DropEffect::None;
     }
-    drag.target = this;
+    drag.target = &view_;
     drag.drop = p;
-    return (flags & kMkControl) != 0 ? DropEffect::Copy : DropEffect::Move;
+    return copy ? DropEffect::Copy : DropEffect::Move;
 }
 
-void CKorvoFEView::AddDropped(CDataCollection& nodes, PointF at) {
-    CPaper* paper = GetPaper();
+void CViewDragDrop::AddDropped(CDataCollection& nodes, PointF at) {
+    CPaper* paper = view_.GetPaper();
     nodes.MoveByAll(at.x, at.y);
     while (!nodes.IsEmpty()) {
         std::unique_ptr<CData> node = nodes.Detach(nodes.GetAt(0));
         node->SetMark(kMarkSelected);
         paper->AddNode(std::move(node));
     }
-    RenderNow();
-    UpdateStatus();
+    view_.RenderNow();
+    view_.UpdateStatus();
 }
 
-void CKorvoFEView::OnDragLeave() {
-    ForgetDragPreview();
-}
-
-void CKorvoFEView::ForgetDragPreview() {
-    lastDragPoint_.reset();
-    dragPreview_.reset();
+void CViewDragDrop::ForgetPreview() {
+    lastPoint_.reset();
+    preview_.reset();
     // The window shows the back buffer again, without the nodes that were being dragged.
     host_.Invalidate(std::nullopt);
 }
