@@ -1,4 +1,4 @@
-# Fails when a source file of the core includes a header of a layer above its own. The layers,
+# Fails when a source file includes a header of a layer above its own. The layers,
 # from the bottom: platform and resources, dialogs and geometry, font, model, edit, json and app,
 # view, headless and tools, commands. Static libraries catch most upward calls at link time; this
 # catches the ones that only use headers.
@@ -32,8 +32,41 @@ foreach(layer IN LISTS layers)
   endforeach()
 endforeach()
 
+# Above the core: the core includes no Qt header and nothing of qt/, ui/ or cli/; the platform
+# layer on Qt includes nothing of the window or the command-line tool; the window nothing of the
+# command-line tool. A quoted include counts as reaching a folder when the file exists there.
+function(check_folder folder forbidden qt_allowed)
+  file(GLOB_RECURSE sources "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
+  foreach(source IN LISTS sources)
+    file(STRINGS "${source}" includes REGEX "^#include [\"<]")
+    get_filename_component(own_dir "${source}" DIRECTORY)
+    foreach(line IN LISTS includes)
+      string(REGEX REPLACE "^#include [\"<]([^\">]+)[\">].*" "\\1" used "${line}")
+      set(bad FALSE)
+      if(NOT qt_allowed AND used MATCHES "^Q[A-Za-z]+(/|$)")
+        set(bad TRUE)
+      endif()
+      if(NOT EXISTS "${own_dir}/${used}" AND NOT EXISTS "${SOURCE_DIR}/src/${used}")
+        foreach(high IN LISTS forbidden)
+          if(EXISTS "${SOURCE_DIR}/${high}/${used}")
+            set(bad TRUE)
+          endif()
+        endforeach()
+      endif()
+      if(bad)
+        file(RELATIVE_PATH shown "${SOURCE_DIR}" "${source}")
+        list(APPEND violations "${shown}: ${line}")
+      endif()
+    endforeach()
+  endforeach()
+  set(violations "${violations}" PARENT_SCOPE)
+endfunction()
+check_folder(src "qt;ui;cli" FALSE)
+check_folder(qt "ui;cli" TRUE)
+check_folder(ui "cli" TRUE)
+
 if(violations)
   list(JOIN violations "\n  " text)
   message(FATAL_ERROR "includes that reach a higher layer:\n  ${text}")
 endif()
-message(STATUS "every core layer includes only its own and lower layers")
+message(STATUS "every library includes only its own and lower layers")
