@@ -10,7 +10,7 @@ namespace {
 
 const QString kSection = QStringLiteral("Recent File List");
 
-QString KeyOf(int index) {
+QString SettingsKeyOf(int index) {
     return QStringLiteral("File%1").arg(index + 1);
 }
 
@@ -27,7 +27,7 @@ void CRecentFileList::Load(QSettings& settings) {
     paths_.clear();
     settings.beginGroup(kSection);
     for (int index = 0; index < size_; ++index) {
-        const QString path = settings.value(KeyOf(index)).toString();
+        const QString path = settings.value(SettingsKeyOf(index)).toString();
         if (!path.isEmpty() && !paths_.contains(path)) {
             paths_.append(path);
         }
@@ -39,9 +39,9 @@ void CRecentFileList::Save(QSettings& settings) const {
     settings.beginGroup(kSection);
     for (int index = 0; index < size_; ++index) {
         if (index < paths_.size()) {
-            settings.setValue(KeyOf(index), paths_[index]);
+            settings.setValue(SettingsKeyOf(index), paths_[index]);
         } else {
-            settings.remove(KeyOf(index));
+            settings.remove(SettingsKeyOf(index));
         }
     }
     settings.endGroup();

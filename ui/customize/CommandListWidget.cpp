@@ -14,7 +14,7 @@ namespace korvo {
 namespace {
 
 const QString kMimeType = QStringLiteral("application/x-korvofe-command");
-constexpr int kRowHeight = 24;
+constexpr int kCommandRowHeight = 24;
 
 // Commands that make no sense as a button of their own.
 bool OfferedOnBars(const CommandInfo& command) {
@@ -49,7 +49,7 @@ void CCommandListWidget::AddRow(const CCommandActions& actions, int id) {
     auto* item = new QListWidgetItem(NameOf(actions, id), this);
     item->setData(Qt::UserRole, id);
     // Rows without an image are as tall as the others, so the list reads evenly.
-    item->setSizeHint(QSize(0, kRowHeight));
+    item->setSizeHint(QSize(0, kCommandRowHeight));
     if (const QAction* action = actions.Action(id); action != nullptr && id != 0) {
         item->setIcon(action->icon());
         item->setStatusTip(action->statusTip());

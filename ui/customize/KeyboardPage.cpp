@@ -19,7 +19,7 @@ namespace korvo {
 namespace {
 
 // Rows without an image are as tall as the others, so the list reads evenly.
-constexpr int kRowHeight = 24;
+constexpr int kKeyRowHeight = 24;
 
 // Commands the user can bind a key to: the ones a menu, a bar or a tooltip names.
 bool Bindable(const CommandInfo& command) {
@@ -107,7 +107,7 @@ void CKeyboardPage::FillCommands() {
         }
         auto* item = new QListWidgetItem(CommandName(command.id), commands_);
         item->setData(Qt::UserRole, command.id);
-        item->setSizeHint(QSize(0, kRowHeight));
+        item->setSizeHint(QSize(0, kKeyRowHeight));
         item->setIcon(actions_.Action(command.id)->icon());
         item->setToolTip(actions_.Action(command.id)->statusTip());
     }

@@ -13,7 +13,7 @@ namespace korvo {
 
 namespace {
 
-constexpr int kFieldWidth = 60;
+constexpr int kCountFieldWidth = 60;
 
 }  // namespace
 
@@ -21,7 +21,7 @@ CConvertLinesDialog::CConvertLinesDialog(int count, QWidget* parent)
     : CKorvoDialog(kResourceId, parent), count_(count), field_(MakeField(QStringLiteral("count"))) {
     setWindowTitle(QStringLiteral("Convert circles and ellipses into lines."));
     field_->setText(QString::number(count_));
-    field_->setFixedWidth(kFieldWidth);
+    field_->setFixedWidth(kCountFieldWidth);
 
     auto* most = new QPushButton(QStringLiteral("Use max. numer of lines for each ellipse."), this);
     most->setObjectName(QStringLiteral("asManyAsFit"));

@@ -16,7 +16,7 @@ constexpr std::array<const char*, CHelpLinesDialog::kLines> kRowTexts{
     "Vertical Left",     "Vertical Middle",       "Vertical Right",        "Horizontal Top",
     "Horizontal Middle", "Horizontal Base-Line ", "Horizontal Line Bootom"};
 constexpr int kVerticalRows = 3;
-constexpr int kFieldWidth = 80;
+constexpr int kHelpLineFieldWidth = 80;
 
 }  // namespace
 
@@ -64,7 +64,7 @@ QWidget* CHelpLinesDialog::MakeGroup(const QString& title, int firstRow, int row
         checks_[row] = new QCheckBox(QString::fromLatin1(kRowTexts[row]), group);
         checks_[row]->setObjectName(QStringLiteral("shown%1").arg(row + 1));
         fields_[row] = MakeField(QStringLiteral("position%1").arg(row + 1));
-        fields_[row]->setFixedWidth(kFieldWidth);
+        fields_[row]->setFixedWidth(kHelpLineFieldWidth);
         grid->addWidget(checks_[row], i, 0);
         grid->addWidget(fields_[row], i, 1);
     }

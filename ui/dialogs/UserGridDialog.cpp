@@ -10,7 +10,7 @@ namespace korvo {
 
 namespace {
 
-constexpr int kFieldWidth = 140;
+constexpr int kGridFieldWidth = 140;
 
 }  // namespace
 
@@ -22,8 +22,8 @@ CUserGridDialog::CUserGridDialog(float x, float y, QWidget* parent)
     setWindowTitle(QStringLiteral("Set user grid size"));
     fieldX_->setText(FormatNumber(x));
     fieldY_->setText(FormatNumber(y));
-    fieldX_->setFixedWidth(kFieldWidth);
-    fieldY_->setFixedWidth(kFieldWidth);
+    fieldX_->setFixedWidth(kGridFieldWidth);
+    fieldY_->setFixedWidth(kGridFieldWidth);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Grid size X"), fieldX_);

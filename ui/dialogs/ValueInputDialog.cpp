@@ -14,7 +14,7 @@ namespace korvo {
 
 namespace {
 
-constexpr int kFieldWidth = 140;
+constexpr int kValueFieldWidth = 140;
 
 }  // namespace
 
@@ -25,7 +25,7 @@ CValueInputDialog::CValueInputDialog(const Labels& labels, const Values& values,
     for (int row = 0; row < kRows; ++row) {
         labels_[row] = new QLabel(labels[row], this);
         fields_[row] = MakeField(QStringLiteral("value%1").arg(row + 1));
-        fields_[row]->setFixedWidth(kFieldWidth);
+        fields_[row]->setFixedWidth(kValueFieldWidth);
         fields_[row]->setText(FormatNumber(values_[row]));
         labels_[row]->setBuddy(fields_[row]);
         grid->addWidget(labels_[row], row, 0);
