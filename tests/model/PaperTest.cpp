@@ -239,6 +239,7 @@ TEST(PaperArchive, LoadDropsTransientNodesAndMarks) {
     auto group = std::make_unique<CData>(kNodeGroup);
     group->AddChild(std::make_unique<CData>(21112));
     paper.AddNode(std::move(group));
+    paper.AddNode(std::make_unique<CData>(kNodeLine))->SetFloating(true);
     paper.SetWindowOrigin(-50, -50);
 
     CArchive out;
