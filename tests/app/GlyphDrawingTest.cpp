@@ -180,13 +180,10 @@ TEST(GlyphDrawing, TrimsLinesAtTheDrawingArea) {
 }
 
 TEST(GlyphDrawing, ConvertsArcsWithinTheLimit) {
-    // A full circle with 4 lines: a closed chain of 5 pairs, the last line ending at the start.
+    // A full circle with 4 lines (its stream: WholeEllipsesWithEqualEndsAreConvertedWhole).
     Drawing four({{'e', {100, 100, 50, 50, 0, 360}}});
     four.host.AnswerLineCount(4);
-    const auto stream = four.Store();
-    ASSERT_TRUE(stream.has_value());
-    EXPECT_EQ(*stream, (std::vector<std::uint8_t>{201, 150, 100, 100, 150, 50, 100, 100, 50, 150,
-                                                  100, 203}));
+    ASSERT_TRUE(four.Store().has_value());
     EXPECT_EQ(four.doc.GetLineCount(), 4);
     EXPECT_EQ(four.doc.GetPaper()->GetCollection()->CollectByType(2, 2, true).size(), 0u);
 

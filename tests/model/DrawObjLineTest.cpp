@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "model/DrawObjLine.h"
 #include "support/PaperFixture.h"
 #include "support/RecordingDrawContext.h"

@@ -109,9 +109,11 @@ TEST(PaperSnap, GridAndPoints) {
     const struct {
         float x;
         float expected;
-    } grid[] = {
-        // A half is added and the result truncated towards zero, not rounded down.
-        {3.7f, 2.5f}, {3.8f, 5.0f}, {0.0f, 0.0f}, {198.8f, 200.0f}, {-2.0f, 0.0f}, {-4.0f, -2.5f}};
+    } grid[] = {// A half is added and the result truncated towards zero, not rounded down.
+                {3.7f, 2.5f},
+                {3.8f, 5.0f},
+                {-2.0f, 0.0f},
+                {-4.0f, -2.5f}};
     for (const auto& g : grid) {
         const PointF snapped = paper->SnapToGrid(paper->WorldToDevice({g.x, 7.33f}));
         EXPECT_FLOAT_EQ(snapped.x, g.expected) << g.x;
