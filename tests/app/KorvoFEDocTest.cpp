@@ -21,8 +21,7 @@ TEST(KorvoFEDoc, CharacterTableCells) {
         int code;
     } cases[] = {
         {230, 340, -1},  // the cell of the space cannot be picked
-        {245.5, 340, 33}, {619, 1, 255},      {620, 0, 255},    {200, 100, -1},  {220, 350, -1},
-        {221, 324.9, 48}, {619.9, 349.9, 47}, {620.01, 10, -1}, {300, -0.1, -1},
+        {245.5, 340, 33}, {620, 0, 255}, {221, 324.9, 48}, {620.01, 10, -1}, {300, -0.1, -1},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(CKorvoFEDoc::CharacterAtTablePoint(c.x, c.y), c.code) << c.x << "," << c.y;
@@ -112,11 +111,8 @@ TEST(KorvoFEDoc, OpenOutcomeTellsWhatTheEditorMustAsk) {
     CKorvoFEDoc doc(host);
     const DocumentOpenOutcome odd = doc.OnOpenDocument(dir.File("odd.dat"));
     EXPECT_TRUE(odd.opened);
-    EXPECT_EQ(odd.font.result, FontReadResult::Read);
+    // What the outcome holds is the reader's (FontFile.OutcomeTellsWhatAUserMustKnow).
     EXPECT_FALSE(odd.font.headerMatches);
-    ASSERT_TRUE(odd.font.damage.has_value());
-    EXPECT_TRUE(odd.font.damage->endMissing);
-    EXPECT_EQ(odd.font.recordsRead, 1);
     EXPECT_EQ(odd.font.offGridCodes, std::vector<int>{65});
     EXPECT_EQ(host.Messages().size(), 1u) << "only the damage is shown by the reader";
 

@@ -48,7 +48,9 @@ TEST_F(UndoHistoryTest, MarksOfGroupsAndTheirMembersComeBackExactly) {
     CData* g = doc.GetPaper()->AddNode(std::move(group));
     CData* line = AddLine(0, 100, 100, 100);
     const std::vector<std::vector<std::uint16_t>> patterns = {
-        {1, 0, 0, 0}, {0, 1, 0, 1}, {1, 1, 1, 0}, {0, 0, 1, 0}, {2, 0, 1, 1}, {1, 2, 0, 100},
+        {0, 1, 0, 1},
+        {1, 1, 1, 0},
+        {1, 2, 0, 100},
     };
     for (const auto& marks : patterns) {
         doc.GetPaper()->SetMarkAll(kMarkNormal);

@@ -156,7 +156,6 @@ TEST(TransformEditsTest, EachSelectedLineIsTakenOnceAndGoesWhereItsFormulaSays) 
         {"scale unevenly and negatively", Op::Scale, {20, 10}, 2, -0.5},
         {"scale by zero", Op::Scale, {20, 10}, 0, 1},
         {"mirror, slanted axis", Op::Mirror, {30, 20}, 0.3, 0},
-        {"mirror, vertical axis", Op::Mirror, {30, 20}, kPi / 2, 0},
         {"mirrored copies", Op::MirroredCopies, {0, 30}, 2.5, 0},
     };
     for (const Case& c : cases) {

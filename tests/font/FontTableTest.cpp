@@ -32,9 +32,6 @@ TEST(GlyphStream, WalksAndCountsPairsLikeTheFileWriter) {
         {"bytes after the end are not read", {1, 2, CMD_END, 3, 4}, {{GlyphOp::Draw, 1, 2}}},
         // The last pair of an odd stream takes CMD_END as its y, as the writer copies it.
         {"odd trailing byte", {CMD_MOVE, 10, CMD_END}, {{GlyphOp::Move, 10, CMD_END}}},
-        {"odd trailing byte after a pair",
-         {10, 20, 30, CMD_END},
-         {{GlyphOp::Draw, 10, 20}, {GlyphOp::Draw, 30, CMD_END}}},
         {"storage ends without CMD_END",
          {CMD_MOVE, 1, 2, 3},
          {{GlyphOp::Move, 1, 2}, {GlyphOp::Draw, 3, CMD_END}}},

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "model/DrawObjLine.h"
 #include "support/PaperFixture.h"
 #include "support/RecordingDrawContext.h"
@@ -23,7 +21,6 @@ TEST(DrawObjLine, DistanceMeasuresOnlyBesideTheSegment) {
         {{0, 0}, {10, 0}, {5, 2}, 2.0},
         {{0, 0}, {10, 0}, {12, 2}, -1.0},  // beside neither range
         {{0, 0}, {10, 0}, {10, 3}, -1.0},  // x at the maximum is not strictly inside
-        {{0, 0}, {10, 0}, {0, 0}, 0.0},
         {{0, 0}, {10, 0}, {10, 0}, 0.0},
         {{0, 0}, {10, 10}, {20, 5}, 10.606601717798213},  // beside the y range only
         {{0, 0}, {0, 10}, {-3, 4}, 3.0},
@@ -38,26 +35,14 @@ TEST(DrawObjLine, DistanceMeasuresOnlyBesideTheSegment) {
     }
 }
 
-TEST(DrawObjLine, TransformsAndEndPoints) {
-    CDrawObjLine line(1, 0, 2, 0, 0, 250, 0, 1);
-    line.Rotate(0, 0, kHalfPi);
-    EXPECT_NEAR(std::hypot(line.GetX1() - 0, line.GetY1() - 1), 0, 1e-6);
-    EXPECT_NEAR(std::hypot(line.GetX2() - 0, line.GetY2() - 2), 0, 1e-6);
-
-    CDrawObjLine scaled(1, 1, 2, 2, 0, 250, 0, 1);
-    scaled.Scale(0, 0, 2, 3);
-    EXPECT_EQ((PointF{scaled.GetX1(), scaled.GetY1()}), (PointF{2, 3}));
-    EXPECT_EQ((PointF{scaled.GetX2(), scaled.GetY2()}), (PointF{4, 6}));
-
+// Turns and scales of lines: DataCollection.MarksExtentsAndTransformsReachEveryLevel.
+TEST(DrawObjLine, EndPoints) {
     CDrawObjLine mid(0, 0, 10, 0, 0, 250, 0, 1);
     EXPECT_EQ(mid.GetNearestEndPoint({5, 0}), (PointF{0, 0}));  // a tie goes to the start
     EXPECT_EQ(mid.GetNearestEndPoint({6, 1}), (PointF{10, 0}));
     PointF m;
     ASSERT_TRUE(mid.GetMidPoint(m));
     EXPECT_EQ(m, (PointF{5, 0}));
-    // A line does not answer what it does not have.
-    mid.SetRadius(7.0f);
-    EXPECT_EQ(mid.GetRadius(), 0.0f);
 }
 
 TEST(DrawObjLine, DrawMarksChooseThePen) {

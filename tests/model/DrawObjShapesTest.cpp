@@ -82,13 +82,7 @@ TEST(DrawObjPolygon, InsideTestAndDrawing) {
 }
 
 TEST(DrawObjTransformation, FrameFollowsTurnsAndScales) {
-    auto paper = MakePaper();
     CDrawObjTransformation frame;
-    EXPECT_EQ(frame.GetDistance(*paper, {0, 0}, nullptr), -1.0);
-    RecordingDrawContext dc;
-    frame.Draw(*paper, &dc, nullptr);
-    EXPECT_TRUE(dc.Calls().empty());
-
     frame.Rotate(0, 0, kHalfPi);
     EXPECT_NEAR(frame.GetAngle(), 90.0, 1e-4);
     EXPECT_NEAR(frame.GetAxisA(), 1.0, 1e-6);

@@ -70,32 +70,10 @@ TEST(ElementArchive, LineAndEllipseBytes) {
     old.resize(old.size() - 12);
     old = ByteWriter{old}.F32(std::numeric_limits<float>::infinity()).F32(90).F32(15).bytes;
     EXPECT_EQ(Load(old)->GetStartAngle(), 0.0f);
-}
 
-TEST(ElementArchive, EveryElementRoundTripsBitForBit) {
-    std::vector<std::unique_ptr<CDrawObj>> elements;
-    elements.push_back(std::make_unique<CDrawObjLine>(0.1f, 0.2f, 0.3f, 0.4f, 4, 7, 0xABCDEF, 5));
-    elements.push_back(
-        std::make_unique<CDrawObjCircle>(1.1f, 2.2f, 1.0f, 2, 250, 0x10, 1, 0x20, 3, 999));
-    elements.push_back(std::make_unique<CDrawObjEllipse>(3, 4, 5, 6, 270, 90, -30, 0, 9, 1, 2));
-    elements.push_back(std::make_unique<CDrawObjPolygon>(
-        std::vector<PointF>{{0, 0}, {1, 0.5f}, {-3, 7}}, 1, 250, 2, 2, 3, 5, 1));
-    auto frame = std::make_unique<CDrawObjTransformation>();
-    frame->SetX1(3);
-    frame->SetAxisB(2.5f);
-    frame->SetAngle(-12);
-    elements.push_back(std::move(frame));
-
-    for (const auto& element : elements) {
-        const Bytes bytes = Store(*element);
-        const std::unique_ptr<CDrawObj> loaded = Load(bytes);
-        ASSERT_NE(loaded, nullptr);
-        EXPECT_EQ(loaded->GetRuntimeClass(), element->GetRuntimeClass());
-        EXPECT_EQ(Store(*loaded), bytes) << element->GetRuntimeClass()->className;
-    }
     // The circle stores its geometry before its attributes.
-    const Bytes circle = Store(*elements[1]);
-    EXPECT_EQ(test::F32At(circle, 6 + std::strlen("CDrawObjCircle") + 6), 1.1f);
+    const CDrawObjCircle circle(1.1f, 2.2f, 1.0f, 2, 250, 0x10, 1, 0x20, 3, 999);
+    EXPECT_EQ(test::F32At(Store(circle), 6 + std::strlen("CDrawObjCircle") + 6), 1.1f);
 }
 
 TEST(ElementArchive, HostilePolygonCountFailsWithoutAllocating) {
@@ -111,12 +89,15 @@ TEST(ElementArchive, HostilePolygonCountFailsWithoutAllocating) {
 // its longest reach: nesting, a long text, a glyph pool.
 std::vector<std::unique_ptr<CObject>> OneOfEveryClass() {
     std::vector<std::unique_ptr<CObject>> objects;
-    objects.push_back(std::make_unique<CDrawObjLine>(1, 2, 3, 4, 0, 250, 0, 1));
+    objects.push_back(std::make_unique<CDrawObjLine>(0.1f, 0.2f, 0.3f, 0.4f, 4, 7, 0xABCDEF, 5));
     objects.push_back(std::make_unique<CDrawObjCircle>(1, 2, 1, 2, 250, 0x10, 1, 0x20, 3, 9));
     objects.push_back(std::make_unique<CDrawObjEllipse>(3, 4, 5, 6, 270, 90, -30, 0, 9, 1, 2));
     objects.push_back(std::make_unique<CDrawObjPolygon>(
         std::vector<PointF>{{0, 0}, {1, 0.5f}, {-3, 7}}, 1, 250, 2, 2, 3, 5, 1));
-    objects.push_back(std::make_unique<CDrawObjTransformation>());
+    auto frame = std::make_unique<CDrawObjTransformation>();
+    frame->SetAxisB(2.5f);
+    frame->SetAngle(-12);
+    objects.push_back(std::move(frame));
     auto text = std::make_unique<CDrawObjVectorText>(0, 250, 0, "", 1, 2, 7.5f, 3, 9, 45, 0, 0, 3,
                                                      "Liberation Sans", 1);
     text->SetTextOem(std::string(300, 'I'));
@@ -144,16 +125,22 @@ std::vector<std::unique_ptr<CObject>> OneOfEveryClass() {
     return objects;
 }
 
-// Stored bytes cut at any offset never load as a smaller object: every registered class fails
-// cleanly and hands back nothing.
-TEST(ElementArchive, EveryClassCutAtEveryOffsetFailsCleanly) {
+// Every registered class loads back bit for bit, and its stored bytes cut at any offset never load
+// as a smaller object: it fails cleanly and hands back nothing.
+TEST(ElementArchive, EveryClassRoundTripsAndFailsCleanlyWhenCut) {
     for (const auto& object : OneOfEveryClass()) {
         const char* name = object->GetRuntimeClass()->className;
         ASSERT_EQ(CoreClasses().Find(name), object->GetRuntimeClass()) << name;
         const Bytes bytes = Store(*object);
         CArchive whole(bytes, CoreClasses());
-        ASSERT_NE(whole.ReadObject(), nullptr) << name << ": " << whole.Error();
+        const std::unique_ptr<CObject> loaded = whole.ReadObject();
+        ASSERT_NE(loaded, nullptr) << name << ": " << whole.Error();
         EXPECT_EQ(whole.Remaining(), 0u) << name;
+        EXPECT_EQ(loaded->GetRuntimeClass(), object->GetRuntimeClass());
+        // A loaded font holds a pooled table, stored in its own layout (KorvoFontArchive tests).
+        if (object->GetRuntimeClass() != &CKorvoFont::kRuntimeClass) {
+            EXPECT_EQ(Store(*loaded), bytes) << name;
+        }
         for (std::size_t cut = 0; cut < bytes.size(); ++cut) {
             CArchive in(std::span<const std::uint8_t>(bytes).first(cut), CoreClasses());
             EXPECT_EQ(in.ReadObject(), nullptr) << name << " cut at " << cut;

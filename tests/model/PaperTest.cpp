@@ -109,9 +109,11 @@ TEST(PaperSnap, GridAndPoints) {
     const struct {
         float x;
         float expected;
-    } grid[] = {
-        // A half is added and the result truncated towards zero, not rounded down.
-        {3.7f, 2.5f}, {3.8f, 5.0f}, {0.0f, 0.0f}, {198.8f, 200.0f}, {-2.0f, 0.0f}, {-4.0f, -2.5f}};
+    } grid[] = {// A half is added and the result truncated towards zero, not rounded down.
+                {3.7f, 2.5f},
+                {3.8f, 5.0f},
+                {-2.0f, 0.0f},
+                {-4.0f, -2.5f}};
     for (const auto& g : grid) {
         const PointF snapped = paper->SnapToGrid(paper->WorldToDevice({g.x, 7.33f}));
         EXPECT_FLOAT_EQ(snapped.x, g.expected) << g.x;
@@ -239,6 +241,7 @@ TEST(PaperArchive, LoadDropsTransientNodesAndMarks) {
     auto group = std::make_unique<CData>(kNodeGroup);
     group->AddChild(std::make_unique<CData>(21112));
     paper.AddNode(std::move(group));
+    paper.AddNode(std::make_unique<CData>(kNodeLine))->SetFloating(true);
     paper.SetWindowOrigin(-50, -50);
 
     CArchive out;

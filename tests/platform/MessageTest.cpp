@@ -17,10 +17,6 @@ TEST(MessageTest, FormatsNumberedAndFixedMessagesWithTheirArguments) {
          "X = 1.3 Y = -3.0 A = 360.0 L = 10.0"},
         {{MessageId::Fixed(FixedText::FontFileNotFound), {std::string("a.dat")}},
          "Font file a.dat not found !"},
-        {{MessageId::Fixed(FixedText::ErrorStoringBackgroundBitmap), {}},
-         "Error storing background bitmap !!!"},
-        {{MessageId::String(IDS_CLEAR_DRAWING_AREA), {}},
-         "Drawing-area is not empty \n Clear drawing-area ?"},
         // A number the table lacks still says which message it was.
         {{MessageId::String(4711), {}}, "String 4711"},
         // Arguments that do not fit the format leave the format as it is.
