@@ -26,20 +26,12 @@ public:
         g_nSnapMode = mode;
         return *this;
     }
-    ScopedSwitches& SnapHit(int kind) {
-        g_nSnapHit = kind;
-        return *this;
-    }
     ScopedSwitches& Trackers(bool on) {
         g_bTrackers = on;
         return *this;
     }
     ScopedSwitches& StyledDrawing(bool on) {
         g_bStyledDrawing = on;
-        return *this;
-    }
-    ScopedSwitches& GridCmd(int command) {
-        g_nGridCmd = command;
         return *this;
     }
 
