@@ -128,7 +128,6 @@ TEST(SessionAnswers, DialogsCheckLikeTheirWindows) {
     const std::string gridRange = "Please enter a number between 0 and 1e+10.";
     using Ask = std::function<std::pair<Outcome, std::string>(CSessionAnswers&)>;
     const std::string codes = "Please enter an integer between 33 and 255.";
-    const std::string counts = "Please enter an integer between 2 and 255.";
     const std::string integer = "Please enter an integer.";
     const std::vector<std::pair<Ask, std::vector<Case>>> dialogs = {
         {character,
@@ -143,7 +142,6 @@ TEST(SessionAnswers, DialogsCheckLikeTheirWindows) {
         {lines,
          {
              {{"max"}, Outcome::Answered, "0", {}},
-             {{"1", "256", "2"}, Outcome::Answered, "2", {counts, counts}},
              {{"ok"}, Outcome::Answered, "10", {}},
          }},
         {grid,
@@ -285,7 +283,6 @@ json GlyphOf(const json& glyphs, int code) {
 TEST(Session, InvalidScriptsStopBeforeAnythingIsWritten) {
     const std::pair<std::string, std::string> cases[] = {
         {"answer 65\ncommand 32824\nclick 1\n", "script.txt: line 3: click wants X Y"},
-        {"# fine\nsize 800 600\ncommand 99999\n", "line 3: command wants one command id"},
         {"command 12345\n", "line 1: no menu, toolbar or key gives the command 12345"},
         {"command 57603\n", "line 1: command 57603 belongs to the main window"},
         {"key s ctrl\n", "line 1: command 57603 belongs to the main window"},

@@ -107,19 +107,39 @@ TEST(CharDialog, CodeMustLieInTheTable) {
     }
 }
 
-// The list starts focused on the chosen row: the arrows walk from it, a typed character jumps.
-TEST(CharDialog, StartsInTheListAtTheChosenRow) {
-    CCharDialog dialog(65, nullptr);
+TEST(CharDialog, ListRowsKeysAndClicksChooseTheCode) {
+    Recorded<CCharDialog> dialog(200, nullptr);
     dialog.show();
     auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("characters"));
+    ASSERT_NE(list, nullptr);
+    QLineEdit& field = Field(dialog, "code");
+    ASSERT_EQ(list->topLevelItemCount(), 223);
+    EXPECT_EQ(list->topLevelItem(0)->text(0), QStringLiteral(" 033: \t \t ! "));
+    EXPECT_EQ(list->topLevelItem(222)->text(0).left(6), QStringLiteral(" 255: "));
+    // 0xC8 is E grave on the screen, a box corner in the font's code page (shown as '+'), and
+    // stored as 0xD4.
+    EXPECT_EQ(list->currentItem()->text(0),
+              QStringLiteral(" 200: \t \u00C8  \t \t  +  \t \t  \u00D4 "));
+    EXPECT_TRUE(list->currentItem()->isSelected());
+
+    // The list starts focused on the chosen row: the arrows walk from it, a typed character jumps.
     EXPECT_EQ(dialog.focusWidget(), list);
     QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_EQ(Field(dialog, "code").text(), QStringLiteral("66"));
+    EXPECT_EQ(field.text(), QStringLiteral("201"));
     QTest::keyClicks(list, QStringLiteral("z"));
-    EXPECT_EQ(Field(dialog, "code").text(), QStringLiteral("122"));
-    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(field.text(), QStringLiteral("122"));
+
+    // A click fills the field; a double click chooses the row whatever the field holds.
+    QTreeWidgetItem* row = list->topLevelItem(40);
+    list->scrollToItem(row);
+    const QPoint at = list->visualItemRect(row).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(field.text(), QStringLiteral("73"));
+    field.setText(QStringLiteral("999"));
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.Code(), 122);
+    EXPECT_EQ(dialog.Code(), 73);
+    EXPECT_TRUE(dialog.messages.isEmpty());
 }
 
 // A message over a window that is not on the screen yet (a font's window while its file is
@@ -137,39 +157,6 @@ TEST(MessageBoxes, StandOverTheVisibleWindow) {
     });
     host.ShowText("Font file damaged", MessageButtons::Ok);
     EXPECT_TRUE(shown.frameGeometry().contains(box.center())) << box.x() << "," << box.y();
-}
-
-TEST(CharDialog, RowsShowCodeCharacterAndBothCodePages) {
-    CCharDialog dialog(200, nullptr);
-    auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("characters"));
-    ASSERT_NE(list, nullptr);
-    ASSERT_EQ(list->topLevelItemCount(), 223);
-    EXPECT_EQ(list->topLevelItem(0)->text(0), QStringLiteral(" 033: \t \t ! "));
-    EXPECT_EQ(list->topLevelItem(222)->text(0).left(6), QStringLiteral(" 255: "));
-    // 0xC8 is E grave on the screen, a box corner in the font's code page (shown as '+'), and
-    // stored as 0xD4.
-    EXPECT_EQ(list->topLevelItem(200 - 33)->text(0),
-              QStringLiteral(" 200: \t \u00C8  \t \t  +  \t \t  \u00D4 "));
-    EXPECT_EQ(list->currentItem(), list->topLevelItem(200 - 33));
-    EXPECT_TRUE(list->currentItem()->isSelected());
-}
-
-TEST(CharDialog, ClickFillsTheFieldAndDoubleClickChoosesAtOnce) {
-    Recorded<CCharDialog> dialog(65, nullptr);
-    dialog.show();
-    auto* list = dialog.findChild<QTreeWidget*>(QStringLiteral("characters"));
-    QLineEdit& field = Field(dialog, "code");
-    QTreeWidgetItem* row = list->topLevelItem(40);
-    list->scrollToItem(row);
-    const QPoint at = list->visualItemRect(row).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-    EXPECT_EQ(field.text(), QStringLiteral("73"));
-    // The field may hold anything by now: the row decides, without a range check.
-    field.setText(QStringLiteral("999"));
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.Code(), 73);
-    EXPECT_TRUE(dialog.messages.isEmpty());
 }
 
 TEST(HelpLinesDialog, ShowsAndReturnsAllSevenLines) {
