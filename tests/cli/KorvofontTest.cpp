@@ -114,7 +114,6 @@ TEST(Korvofont, ExitStatusNamesTheKindOfFailure) {
     const std::pair<Args, std::pair<int, std::string>> cases[] = {
         {{"info", dir.File("missing.dat")}, {1, "not found !"}},
         {{"dump", broken}, {2, "character record 1 (byte offset 17)"}},
-        {{"info", broken}, {2, "is damaged"}},
         {{"build", dir.File("missing.json"), "-o", dir.File("x.dat")}, {1, "cannot read"}},
         {{"import-jhf", dir.File("bad.jhf"), "-o", dir.File("x.dat")}, {2, "line 1:"}},
         {{"import-jhf", jhf, "-o", dir.File("no/x.dat")}, {1, "cannot create"}},

@@ -67,7 +67,6 @@ TEST(UndoWindowTest, KeysMenuTextsButtonsAndTheHistoryListFollowTheSteps) {
     press(Qt::Key_S);
     ASSERT_TRUE(child.IsModified());
     EXPECT_EQ(undo.text(), QStringLiteral("&Undo Save Char"));
-    EXPECT_EQ(undo.toolTip(), QStringLiteral("Undo Save Char"));
 
     // The list, shown from the View menu: the start and both steps, the last one current.
     frame.Actions().Action(ID_VIEW_UNDO_HISTORY)->trigger();
