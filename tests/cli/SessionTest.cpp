@@ -33,28 +33,19 @@ TEST(SessionScript, InvalidLinesAreNamedAndNothingIsKept) {
     const std::pair<std::string, std::string> cases[] = {
         {"jump 1 2", "line 1: \"jump\" is not a session word"},
         {"size 0 10", "size wants a width and a height in pixels"},
-        {"size 100", "size wants a width"},
         {"size 100 16385", "each from 1 to 16384"},
-        {"command", "command wants one command id"},
         {"command 65536", "command wants one command id from 0 to 65535"},
         {"command 12x", "command wants one command id"},
-        {"tool", "tool wants one tool id"},
-        {"tool 1 2", "tool wants one tool id"},
         {"tool -1", "tool wants one tool id"},
         {"move 1", "move wants X Y in drawing units"},
         {"click 1 nan", "click wants X Y"},
         {"down 1 2 alt", "\"alt\" is not a key to hold"},
         {"up 1 2 shift shift", "\"shift\" is not a key to hold"},
-        {"wheel 1 2", "wheel wants X Y and a whole DELTA"},
         {"wheel 1 2 1.5", "wheel wants X Y and a whole DELTA"},
         {"wheel 1 2 40000", "from -32768 to 32767"},
-        {"key", "key wants space, ctrl"},
         {"key f3", "key wants space, ctrl"},
-        {"key 7", "key wants space"},
         {"key a meta", "\"meta\" is not a key to hold"},
-        {"answer", "answer wants yes, no, ok, cancel, max"},
         {"answer yes no", "answer wants yes"},
-        {"answer 1 yes", "answer wants yes"},
         {"answer 0x41", "answer wants yes"},
     };
     for (const auto& [line, message] : cases) {
@@ -88,11 +79,8 @@ TEST(SessionAnswers, MessageBoxesTakeOnlyTheirOwnButtons) {
         {"no", MessageButtons::YesNoCancel, Outcome::Answered, MessageAnswer::No},
         {"cancel", MessageButtons::YesNoCancel, Outcome::Cancelled, MessageAnswer::Cancel},
         {"ok", MessageButtons::Ok, Outcome::Answered, MessageAnswer::Ok},
-        {"cancel", MessageButtons::OkCancel, Outcome::Cancelled, MessageAnswer::Cancel},
         {"ok", MessageButtons::YesNo, Outcome::Invalid, MessageAnswer::Ok},
-        {"cancel", MessageButtons::YesNo, Outcome::Invalid, MessageAnswer::Ok},
         {"yes", MessageButtons::Ok, Outcome::Invalid, MessageAnswer::Ok},
-        {"65", MessageButtons::Ok, Outcome::Invalid, MessageAnswer::Ok},
         {"max", MessageButtons::OkCancel, Outcome::Invalid, MessageAnswer::Ok},
     };
     for (const Case& c : cases) {
@@ -140,7 +128,6 @@ TEST(SessionAnswers, DialogsCheckLikeTheirWindows) {
     const std::string gridRange = "Please enter a number between 0 and 1e+10.";
     using Ask = std::function<std::pair<Outcome, std::string>(CSessionAnswers&)>;
     const std::string codes = "Please enter an integer between 33 and 255.";
-    const std::string counts = "Please enter an integer between 2 and 255.";
     const std::string integer = "Please enter an integer.";
     const std::vector<std::pair<Ask, std::vector<Case>>> dialogs = {
         {character,
@@ -151,15 +138,11 @@ TEST(SessionAnswers, DialogsCheckLikeTheirWindows) {
              {{"32"}, Outcome::Unanswered, "70", {codes}},
              {{"300", "cancel", "65"}, Outcome::Cancelled, "70", {codes}},
              {{"yes"}, Outcome::Invalid, "70", {}},
-             {{"65 66"}, Outcome::Invalid, "70", {}},
-             {{"max"}, Outcome::Invalid, "70", {}},
          }},
         {lines,
          {
              {{"max"}, Outcome::Answered, "0", {}},
-             {{"1", "256", "2"}, Outcome::Answered, "2", {counts, counts}},
              {{"ok"}, Outcome::Answered, "10", {}},
-             {{"no"}, Outcome::Invalid, "10", {}},
          }},
         {grid,
          {
@@ -300,7 +283,6 @@ json GlyphOf(const json& glyphs, int code) {
 TEST(Session, InvalidScriptsStopBeforeAnythingIsWritten) {
     const std::pair<std::string, std::string> cases[] = {
         {"answer 65\ncommand 32824\nclick 1\n", "script.txt: line 3: click wants X Y"},
-        {"# fine\nsize 800 600\ncommand 99999\n", "line 3: command wants one command id"},
         {"command 12345\n", "line 1: no menu, toolbar or key gives the command 12345"},
         {"command 57603\n", "line 1: command 57603 belongs to the main window"},
         {"key s ctrl\n", "line 1: command 57603 belongs to the main window"},

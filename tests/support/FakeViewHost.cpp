@@ -1,26 +1,8 @@
 #include "support/FakeViewHost.h"
 
-#include <algorithm>
-
 namespace korvo::test {
 
-RecordingSurface::RecordingSurface(int width, int height, std::vector<RecordingSurface*>* registry)
-    : width_(width), height_(height), registry_(registry) {
-    if (registry_ != nullptr) {
-        registry_->push_back(this);
-    }
-}
-
-RecordingSurface::~RecordingSurface() {
-    if (registry_ != nullptr) {
-        std::erase(*registry_, this);
-    }
-}
-
 bool RecordingSurface::CopyFrom(const IDrawSurface& source, const DeviceRect& rect) {
-    if (refuseCopies) {
-        return false;
-    }
     copies_.push_back({&source, rect});
     return true;
 }
@@ -35,16 +17,14 @@ std::unique_ptr<IDrawSurface> FakeViewHost::CreateSurface(int width, int height)
         case SurfaceFailure::NoSurface:
             return nullptr;
         case SurfaceFailure::WrongSize:
-            return std::make_unique<RecordingSurface>(0, 0, &surfaces_);
+            return std::make_unique<RecordingSurface>(0, 0);
         case SurfaceFailure::None:
             break;
     }
     if (surfaceFactory) {
         return surfaceFactory(width, height);
     }
-    auto surface = std::make_unique<RecordingSurface>(width, height, &surfaces_);
-    surface->refuseCopies = refuseCopies;
-    return surface;
+    return std::make_unique<RecordingSurface>(width, height);
 }
 
 std::unique_ptr<IDrawSurface> FakeViewHost::CreateWindowSurface(int width, int height) {

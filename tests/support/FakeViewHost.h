@@ -24,10 +24,7 @@ public:
         DeviceRect rect;
     };
 
-    RecordingSurface(int width, int height, std::vector<RecordingSurface*>* registry = nullptr);
-    ~RecordingSurface() override;
-    RecordingSurface(const RecordingSurface&) = delete;
-    RecordingSurface& operator=(const RecordingSurface&) = delete;
+    RecordingSurface(int width, int height) : width_(width), height_(height) {}
 
     int Width() const override { return width_; }
     int Height() const override { return height_; }
@@ -43,9 +40,6 @@ public:
     // Everything recorded so far is forgotten.
     void Reset();
 
-    // Copies from surfaces of another kind fail, as a real platform's would.
-    bool refuseCopies = false;
-
 private:
     class Context_ : public RecordingDrawContext {
     public:
@@ -58,7 +52,6 @@ private:
 
     int width_;
     int height_;
-    std::vector<RecordingSurface*>* registry_;
     Context_ context_;
     std::vector<Copy> copies_;
 };
@@ -98,8 +91,6 @@ public:
     // The user grid dialog's answers in order (nullopt: Cancel); without one it is cancelled.
     void AnswerUserGrid(std::optional<std::pair<float, float>> grid) { grids_.push_back(grid); }
     void AnswerValues(std::optional<ValueInputRows> rows) { values_.push_back(rows); }
-    // The surfaces made and still alive, in order of making (back buffer, background layer).
-    const std::vector<RecordingSurface*>& Surfaces() const { return surfaces_; }
 
     std::vector<std::pair<int, std::string>> statusHistory;
     bool pointerInView = false;
@@ -121,8 +112,6 @@ public:
     SurfaceFailure surfaceFailure = SurfaceFailure::None;
     // When set, makes the surfaces instead of recording ones (real images in the Qt tests).
     std::function<std::unique_ptr<IDrawSurface>(int, int)> surfaceFactory;
-    // Surfaces whose copies from other surfaces fail (the view's blit then reports an error).
-    bool refuseCopies = false;
 
 protected:
     // Each paint gets a fresh window surface, so it holds that paint alone.
@@ -133,7 +122,6 @@ private:
     std::deque<MessageAnswer> answers_;
     std::deque<std::optional<std::pair<float, float>>> grids_;
     std::deque<std::optional<ValueInputRows>> values_;
-    std::vector<RecordingSurface*> surfaces_;
 };
 
 }  // namespace korvo::test

@@ -49,8 +49,6 @@ public:
     std::vector<Call> CallsOf(const std::string& op) const;
     // The state a drawing call leaves behind must be what it found.
     const Pen& CurrentPen() const { return pen_; }
-    const Brush& CurrentBrush() const { return brush_; }
-    RasterOp CurrentRasterOp() const { return rop_; }
 
 private:
     Call& Record(std::string op);

@@ -33,10 +33,6 @@ public:
         g_bStyledDrawing = on;
         return *this;
     }
-    ScopedSwitches& GridCmd(int command) {
-        g_nGridCmd = command;
-        return *this;
-    }
 
 private:
     const int snapMode_ = g_nSnapMode;

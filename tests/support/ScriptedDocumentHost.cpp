@@ -40,7 +40,6 @@ bool ScriptedDocumentHost::AskCharacter(int& code) {
 }
 
 bool ScriptedDocumentHost::AskLineCount(int& count) {
-    lineCountPresets_.push_back(count);
     if (lineCounts_.empty()) {
         return true;
     }
@@ -63,7 +62,7 @@ bool ScriptedDocumentHost::AskHelpLines(HelpLineValues& values) {
 
 MessageAnswer ScriptedDocumentHost::AskSaveModified(std::string_view) {
     ++saveQuestions_;
-    return Next(saveAnswers_).value_or(MessageAnswer::No);
+    return MessageAnswer::No;
 }
 
 }  // namespace korvo::test

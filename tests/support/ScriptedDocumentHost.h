@@ -12,13 +12,12 @@ namespace korvo::test {
 // Answers every question of a document from a script and records what was asked. Messages are
 // answered in order (Ok, or Yes for yes/no questions, once the script runs out); each dialog
 // has its own script (an empty optional cancels it); without a script a dialog is confirmed
-// unchanged.
+// unchanged. The save question is always answered No.
 class ScriptedDocumentHost : public IDocumentHost {
 public:
     void Answer(MessageAnswer answer) { answers_.push_back(answer); }
     void AnswerCharacter(std::optional<int> code) { characters_.push_back(code); }
     void AnswerLineCount(std::optional<int> count) { lineCounts_.push_back(count); }
-    void AnswerSaveModified(MessageAnswer answer) { saveAnswers_.push_back(answer); }
 
     MessageAnswer ShowMessage(const MessageRequest& request) override;
     bool AskCharacter(int& code) override;
@@ -31,7 +30,6 @@ public:
     const std::vector<MessageRequest>& Messages() const { return shown_; }
     // What each dialog was preset to, in the order they were shown.
     const std::vector<int>& CharacterPresets() const { return characterPresets_; }
-    const std::vector<int>& LineCountPresets() const { return lineCountPresets_; }
     int SaveQuestions() const { return saveQuestions_; }
     const std::vector<int>& Hints() const { return hints_; }
 
@@ -43,10 +41,8 @@ private:
     std::deque<MessageAnswer> answers_;
     std::deque<std::optional<int>> characters_;
     std::deque<std::optional<int>> lineCounts_;
-    std::deque<MessageAnswer> saveAnswers_;
     std::vector<MessageRequest> shown_;
     std::vector<int> characterPresets_;
-    std::vector<int> lineCountPresets_;
     int saveQuestions_ = 0;
     std::vector<int> hints_;
 };

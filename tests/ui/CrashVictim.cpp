@@ -51,14 +51,11 @@ int main(int argc, char* argv[]) {
     }
     korvo::test::DialogScript script;
     script.characters.push_back(args[3].toInt());
-    korvo::CKorvoFEApp editor;
-    editor.SetDialogHostFactory([&script](QWidget* parent) {
-        return std::make_unique<korvo::test::ScriptedQtDialogHost>(parent, script);
-    });
-    if (!editor.InitInstance({args[1]})) {
+    const auto editor = korvo::test::ScriptedEditor(script);
+    if (!editor->InitInstance({args[1]})) {
         return 3;
     }
-    korvo::CMainFrame& frame = editor.MainFrame();
+    korvo::CMainFrame& frame = editor->MainFrame();
     QApplication::setActiveWindow(&frame);
     if (!QTest::qWaitForWindowExposed(&frame)) {
         return 5;

@@ -47,10 +47,7 @@ std::array<float, 4> Ends(const CDrawObj& line) {
 class DropWindowTest : public ::testing::Test {
 protected:
     CMainFrame& Start(const QStringList& arguments) {
-        app_ = std::make_unique<CKorvoFEApp>();
-        app_->SetDialogHostFactory([this](QWidget* parent) {
-            return std::make_unique<test::ScriptedQtDialogHost>(parent, script_);
-        });
+        app_ = test::ScriptedEditor(script_);
         EXPECT_TRUE(app_->InitInstance(arguments));
         return app_->MainFrame();
     }

@@ -1,6 +1,24 @@
 #include "ScriptedQtDialogHost.h"
 
+#include <QApplication>
+#include <QTest>
+
+#include "MainFrame.h"
+
 namespace korvo::test {
+
+std::unique_ptr<CKorvoFEApp> ScriptedEditor(DialogScript& script) {
+    auto app = std::make_unique<CKorvoFEApp>();
+    app->SetDialogHostFactory([&script](QWidget* parent) {
+        return std::make_unique<ScriptedQtDialogHost>(parent, script);
+    });
+    return app;
+}
+
+bool Activate(CMainFrame& frame) {
+    QApplication::setActiveWindow(&frame);
+    return QTest::qWaitForWindowActive(&frame);
+}
 
 ScriptedQtDialogHost::ScriptedQtDialogHost(QWidget* parent, DialogScript& script)
     : CQtDialogHost(parent), script_(script) {}

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <deque>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "KorvoFEApp.h"
 #include "QtDialogHost.h"
 
 namespace korvo::test {
@@ -40,5 +42,11 @@ private:
 
     DialogScript& script_;
 };
+
+// A new editor whose every window asks `script` instead of the user; InitInstance is left to the
+// caller.
+std::unique_ptr<CKorvoFEApp> ScriptedEditor(DialogScript& script);
+// Makes the main window the active one and waits for it, as keyboard shortcuts need.
+bool Activate(CMainFrame& frame);
 
 }  // namespace korvo::test

@@ -42,15 +42,10 @@ protected:
 
     CMainFrame& Start() {
         std::filesystem::copy_file(kSample, dir_.File("futural.dat"));
-        app_ = std::make_unique<CKorvoFEApp>();
-        app_->SetDialogHostFactory([this](QWidget* parent) {
-            return std::make_unique<ScriptedQtDialogHost>(parent, script_);
-        });
+        app_ = test::ScriptedEditor(script_);
         EXPECT_TRUE(app_->InitInstance({QString::fromStdString(dir_.File("futural.dat"))}));
-        CMainFrame& frame = app_->MainFrame();
-        QApplication::setActiveWindow(&frame);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&frame));
-        return frame;
+        EXPECT_TRUE(test::Activate(app_->MainFrame()));
+        return app_->MainFrame();
     }
 
     CChildFrame& Child() const { return *app_->MainFrame().Children().front(); }
@@ -154,18 +149,14 @@ TEST_F(TextPreviewDockTest, ClickLoadsTheCharacter) {
     ASSERT_GT(glyphNodes, 0u);
     EXPECT_TRUE(script_.asked.empty()) << "an empty sheet needs no question";
 
-    // Yes drops the drawing before loading; No loads q on top of it.
-    for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
-        Child().View().OnCommand(ID_CLEAR_CHAR);
-        DrawLine({10, 10}, {10, 190});
-        const std::size_t drawing = paper.GetCollection()->GetCount();
-        script_.asked.clear();
-        script_.answers = {answer};
-        QTest::mouseClick(&strip, Qt::LeftButton, {}, q);
-        EXPECT_EQ(script_.asked.size(), 1u);
-        EXPECT_EQ(paper.GetCollection()->GetCount(),
-                  answer == MessageAnswer::No ? drawing + glyphNodes : glyphNodes);
-    }
+    // A drawing on the sheet is asked about first; No loads q on top of it.
+    Child().View().OnCommand(ID_CLEAR_CHAR);
+    DrawLine({10, 10}, {10, 190});
+    const std::size_t drawing = paper.GetCollection()->GetCount();
+    script_.answers = {MessageAnswer::No};
+    QTest::mouseClick(&strip, Qt::LeftButton, {}, q);
+    EXPECT_EQ(script_.asked.size(), 1u);
+    EXPECT_EQ(paper.GetCollection()->GetCount(), drawing + glyphNodes);
     // The View menu shows and hides the dock.
     QAction* toggle = frame.TextPreview().toggleViewAction();
     bool inViewMenu = false;

@@ -17,15 +17,11 @@ namespace korvo {
 namespace {
 
 using test::DialogScript;
-using test::ScriptedQtDialogHost;
 
 class WindowListDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        app_ = std::make_unique<CKorvoFEApp>();
-        app_->SetDialogHostFactory([this](QWidget* parent) {
-            return std::make_unique<ScriptedQtDialogHost>(parent, script_);
-        });
+        app_ = test::ScriptedEditor(script_);
         ASSERT_TRUE(app_->InitInstance({}, false));
         for (int font = 0; font < 3; ++font) {
             fonts_.push_back(app_->OnFileNew());
@@ -73,6 +69,7 @@ TEST_F(WindowListDialogTest, ActivatesOneAndClosesTheChosenUntilOneRefuses) {
     fonts_[1]->Document().SetModifiedFlag();
     script_.answers = {MessageAnswer::Cancel};
     Press(dialog, {0, 1, 2}, "closeWindows");
+    EXPECT_EQ(script_.asked, std::vector<std::string>{"save Font2"});
     EXPECT_EQ(Listed(dialog), (std::vector<QString>{"Font2", "Font3"}));
     EXPECT_EQ(frame.Children().size(), 2u);
 
