@@ -92,7 +92,6 @@ TEST(QtDrawContext, ZeroLengthWideStrokes) {
 }
 
 TEST(QtDrawContext, RasterOperationsUndoThemselvesWhenDrawnTwice) {
-    const Pen thin{PenStyle::Solid, kRed};
     const DevicePoint triangle[] = {{4, 30}, {20, 4}, {36, 30}};
     const struct {
         const char* name;
@@ -100,13 +99,9 @@ TEST(QtDrawContext, RasterOperationsUndoThemselvesWhenDrawnTwice) {
         Draw draw;
     } cases[] = {
         // clang-format off
-        {"cosmetic line", RasterOp::XorPen, LineWith(thin, {2, 3}, {37, 21})},
         {"opaque dashes", RasterOp::XorPen, LineWith({PenStyle::DashDot, kRed}, {2, 30}, {38, 5})},
-        {"not-xor line", RasterOp::NotXorPen, LineWith(thin, {5, 35}, {5, 2})},
-        {"inverted line", RasterOp::Invert, LineWith(thin, {0, 0}, {39, 39})},
         {"wide line", RasterOp::XorPen, LineWith({PenStyle::Solid, kBlue, true, 7}, {6, 6}, {30, 28})},
         {"hatched polygon", RasterOp::XorPen, PolygonWith({BrushStyle::Hatched, kBlue, 5}, triangle)},
-        {"solid polygon", RasterOp::NotXorPen, PolygonWith({BrushStyle::Solid, kRed, 0}, triangle)},
         {"rectangle", RasterOp::XorPen, [](IDrawContext& dc) { dc.Rectangle({3, 5, 30, 22}); }},
         {"focus rectangle", RasterOp::CopyPen, [](IDrawContext& dc) { dc.FocusRect({2, 2, 33, 17}); }},
         {"inverted rectangle", RasterOp::CopyPen, [](IDrawContext& dc) { dc.InvertRect({8, 1, 20, 39}); }},

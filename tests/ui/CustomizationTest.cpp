@@ -190,7 +190,6 @@ TEST_F(CustomizationTest, KeyInUseIsReportedAndMovesOnlyWhenConfirmed) {
         {"L", ID_SAVE_CHAR, false, true, ID_LOAD_CHAR, 1},
         {"L", ID_SAVE_CHAR, true, true, ID_SAVE_CHAR, 0},
         {"S", ID_SAVE_CHAR, true, false, ID_SAVE_CHAR, 1},
-        {"Ctrl+K", ID_SAVE_CHAR, false, false, ID_SAVE_CHAR, 1},
         {"Ctrl+C", ID_LOAD_CHAR, true, true, ID_LOAD_CHAR, 2},
     };
     Start();
