@@ -80,6 +80,7 @@ protected:
         const PointF probe{53.25f, 46.5f};
         ASSERT_EQ(h.Paper().DeviceToWorld(h.ToClient(probe)), probe);
     }
+    void TearDown() override { EXPECT_THAT(h.Violations(), IsEmpty()); }
 
     std::vector<Shape> Drawing() {
         std::vector<Shape> shapes;
@@ -126,7 +127,6 @@ TEST_F(DrawingToolsTest, LineChainSkipsRepeatedClicksAndRightClickEndsIt) {
     EXPECT_EQ(h.View().GetToolId(), kToolSelectionTool);
     EXPECT_EQ(Drawing().back(), Line(50, 50, 60, 50));
     EXPECT_EQ(Status(), "") << "the line tool clears its values as it goes";
-    EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
 TEST_F(DrawingToolsTest, CircleAndEllipseAxesFollowTheCursor) {
@@ -161,7 +161,6 @@ TEST_F(DrawingToolsTest, CircleAndEllipseAxesFollowTheCursor) {
             EXPECT_EQ(node->GetAngle(), 0.0);
         }
     }
-    EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
 TEST_F(DrawingToolsTest, ArcRunsCounterClockwiseAndReturningToTheStartAddsNothing) {
@@ -189,7 +188,6 @@ TEST_F(DrawingToolsTest, ArcRunsCounterClockwiseAndReturningToTheStartAddsNothin
     h.Click({100, 120});
     EXPECT_EQ(Drawing().size(), 2u);
     EXPECT_EQ(ToolAs<CFuncToolArc>().GetStep(), CFuncToolArc::Step::Centre);
-    EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
 TEST_F(DrawingToolsTest, RectangleRunsRoundFromItsFirstCornerWhicheverWayItIsDragged) {
@@ -204,7 +202,6 @@ TEST_F(DrawingToolsTest, RectangleRunsRoundFromItsFirstCornerWhicheverWayItIsDra
     EXPECT_THAT(Drawing(), ElementsAre(Line(80, 60, 20, 60), Line(20, 60, 20, 30),
                                        Line(20, 30, 80, 30), Line(80, 30, 80, 60), Line(5, 5, 5, 5),
                                        Line(5, 5, 5, 5), Line(5, 5, 5, 5), Line(5, 5, 5, 5)));
-    EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
 TEST_F(DrawingToolsTest, SnappedPointsAreUsedWhileTheCrosshairFollowsTheCursor) {
@@ -229,7 +226,6 @@ TEST_F(DrawingToolsTest, SnappedPointsAreUsedWhileTheCrosshairFollowsTheCursor) 
                                        Point(61, 41)));
     h.RClick({61, 41});
     EXPECT_EQ(h.View().GetToolId(), kToolSelectionTool);
-    EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
 TEST_F(DrawingToolsTest, CtrlAsksOnlyWhenPressedAndReleasedAlone) {
@@ -317,7 +313,6 @@ TEST_F(DrawingToolsTest, TypedValuesAndThePolarEntry) {
         ASSERT_FALSE(Drawing().empty()) << c.command;
         EXPECT_EQ(Drawing().front(), c.added) << c.command;
     }
-    EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
 TEST_F(DrawingToolsTest, RightClickAndEscapeStepBackBeforeLeavingTheTool) {
@@ -357,7 +352,6 @@ TEST_F(DrawingToolsTest, RightClickAndEscapeStepBackBeforeLeavingTheTool) {
         }
     }
     EXPECT_THAT(Drawing(), IsEmpty());
-    EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
 // Losing the focus takes the rubber band off the screen where the tool suspends itself, and
@@ -396,7 +390,6 @@ TEST_F(DrawingToolsTest, FocusLossAndResetInputKeepOrDropTheInput) {
         EXPECT_EQ(atFirstStep(), c.resets) << c.command;
     }
     EXPECT_THAT(Drawing(), IsEmpty());
-    EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
 }  // namespace
