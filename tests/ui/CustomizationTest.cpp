@@ -428,5 +428,68 @@ public:
     using CCommandListWidget::dropEvent;
 };
 
+// The drop handlers as the drag machinery calls them.
+class DropTarget : public CCommandListWidget {
+public:
+    DropTarget() : CCommandListWidget(nullptr) {}
+    using CCommandListWidget::dragEnterEvent;
+    using CCommandListWidget::dropEvent;
+};
+
+// A drop on a list: the command comes out of the dragged row's data, and the row it lands before
+// depends on which half of a row the mouse is over.
+TEST_F(CustomizationTest, DropOnAListReportsTheCommandAndWhereItLanded) {
+    CMainFrame& frame = Start();
+    CCommandListWidget palette(nullptr);
+    palette.ShowPalette(frame.Actions(), true);
+    DropTarget buttons;
+    buttons.ShowCommands(frame.Actions(), Toolbars()[3].buttons);
+    buttons.resize(240, 600);
+    buttons.show();
+    std::tuple<int, int, int> dropped;  // command, source row, row landed before
+    QObject::connect(&buttons, &CCommandListWidget::Dropped,
+                     [&](int id, int from, QObject*, int at) { dropped = {id, from, at}; });
+    const QRect third = buttons.visualItemRect(buttons.item(2));
+    const struct {
+        int paletteRow;
+        QPoint at;
+        int row;
+    } cases[] = {
+        {1, third.center() - QPoint(0, third.height() / 4), 2},
+        {1, third.center() + QPoint(0, third.height() / 4), 3},
+        {5, QPoint(5, buttons.viewport()->height() - 2), buttons.count()},
+        {0, buttons.visualItemRect(buttons.item(0)).topLeft() + QPoint(2, 1), 0},
+    };
+    for (const auto& c : cases) {
+        std::unique_ptr<QMimeData> data(
+            palette.model()->mimeData({palette.model()->index(c.paletteRow, 0)}));
+        ASSERT_NE(data, nullptr);
+        QDragEnterEvent enter(c.at, Qt::CopyAction | Qt::MoveAction, data.get(), Qt::LeftButton,
+                              Qt::NoModifier);
+        buttons.dragEnterEvent(&enter);
+        EXPECT_TRUE(enter.isAccepted());
+        QDropEvent drop(QPointF(c.at), Qt::CopyAction | Qt::MoveAction, data.get(), Qt::LeftButton,
+                        Qt::NoModifier);
+        buttons.dropEvent(&drop);
+        EXPECT_EQ(dropped, std::make_tuple(palette.CommandAt(c.paletteRow), c.paletteRow, c.row))
+            << c.at.y();
+        // The source is told it was a copy, so it keeps its own row.
+        EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
+    }
+    // Foreign data is not taken, and a damaged payload is refused.
+    dropped = {-1, -1, -1};
+    QMimeData text;
+    text.setText(QStringLiteral("41040"));
+    QDragEnterEvent enter(third.center(), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    buttons.dragEnterEvent(&enter);
+    EXPECT_FALSE(enter.isAccepted());
+    QMimeData damaged;
+    damaged.setData(QStringLiteral("application/x-korvofe-command"), QByteArray("\x01"));
+    QDropEvent drop(QPointF(third.center()), Qt::CopyAction, &damaged, Qt::LeftButton,
+                    Qt::NoModifier);
+    buttons.dropEvent(&drop);
+    EXPECT_EQ(std::get<0>(dropped), -1);
+}
+
 }  // namespace
 }  // namespace korvo
