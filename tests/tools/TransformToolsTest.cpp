@@ -115,6 +115,27 @@ TEST_F(TransformToolsTest, MoveTurnsAndScalesAboutTheTargetAsTheKeypadDidTheGhos
     }
 }
 
+TEST_F(TransformToolsTest, TheGhostIsDrawnLiveFromTheBasePointUntilAStepBack) {
+    Start(kCmdMove, 10, 10, 30, 10);
+    // How often the window shows a line between two points (the drawing's own lines included).
+    const auto drawn = [&](PointF a, PointF b) {
+        const auto lines = LinesDrawn(false);
+        return std::count(lines.begin(), lines.end(),
+                          std::vector<DevicePoint>{h.ToClient(a), h.ToClient(b)});
+    };
+    h.Move({50, 40});
+    EXPECT_EQ(drawn({50, 40}, {70, 40}), 0);
+    h.Click({10, 10});
+    h.Move({50, 40});
+    EXPECT_EQ(drawn({50, 40}, {70, 40}), 1);
+    EXPECT_EQ(drawn({10, 10}, {30, 10}), 1);
+    h.Move({60, 40});
+    EXPECT_EQ(drawn({50, 40}, {70, 40}), 0);
+    EXPECT_EQ(drawn({60, 40}, {80, 40}), 1);
+    h.RClick({60, 40});
+    EXPECT_EQ(drawn({60, 40}, {80, 40}), 0);
+}
+
 TEST_F(TransformToolsTest, CopyRotateAndMirrorKeepOrReplaceTheSelection) {
     const auto shift = [](PointD p) { return PointD{p.x + 50, p.y + 5}; };
     const auto quarter = [](PointD p) { return Turn(p, {50, 50}, 90); };

@@ -175,6 +175,31 @@ TEST_F(CustomizationTest, ResetAllBringsBackTheFirstStartAndStaysThere) {
     EXPECT_TRUE(Snapshot() == first);
 }
 
+// The dialog stays beside the frame (so commands can be dragged onto its bars), opens once, stores
+// what was changed when it closes, and does not outlive the frame.
+TEST_F(CustomizationTest, CustomizeIsModelessOpensOnceAndStoresOnClose) {
+    CMainFrame& frame = Start();
+    frame.OnCommand(ID_VIEW_CUSTOMIZE);
+    CCustomizeDialog* dialog = frame.CustomizeDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(dialog->isModal());
+    EXPECT_TRUE(dialog->isVisible());
+    frame.OnCommand(ID_VIEW_CUSTOMIZE);
+    EXPECT_EQ(frame.CustomizeDialog(), dialog);
+    ASSERT_TRUE(Custom().Keys().Assign(ID_SAVE_CHAR, Key("Ctrl+K")));
+    dialog->reject();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(frame.CustomizeDialog(), nullptr);
+
+    // Gone without closing, so only what the dialog stored can come back.
+    app_.reset();
+    CMainFrame& again = Start();
+    EXPECT_EQ(Custom().Keys().Owner(Key("Ctrl+K")), ID_SAVE_CHAR);
+    again.OnCommand(ID_VIEW_CUSTOMIZE);
+    ASSERT_NE(again.CustomizeDialog(), nullptr);
+    app_.reset();
+}
+
 // A key already in use moves only with the user's consent, and never ends up on two commands
 // (two actions sharing a key would both stop answering it).
 TEST_F(CustomizationTest, KeyInUseIsReportedAndMovesOnlyWhenConfirmed) {
