@@ -81,6 +81,33 @@ TEST(FuncToolTest, UnknownIdsDropBothToolsAndAcceptedIdsKeepThem) {
     EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
+TEST(FuncToolTest, TheMessagePaneSaysWhatTheActiveToolWantsNext) {
+    const struct {
+        int command;
+        bool clicked;  // on the line from (20, 50) to (180, 50)
+        const char* prompt;
+    } cases[] = {
+        // The prompt follows the step and, while one is active, the temporary tool.
+        {0, false, "Pick an element, or drag a window around elements"},
+        {41040, true, "Next point, right click ends"},
+        {kCmdZoomWindow, true, "Opposite corner of the zoom window"},
+    };
+    for (const auto& c : cases) {
+        ViewHarness h;
+        h.AddLine(20, 50, 180, 50);
+        if (c.command != 0) {
+            h.Command(c.command);
+        }
+        if (c.clicked) {
+            h.Click({100, 50});
+        }
+        EXPECT_EQ(h.host.Pane(kPaneMessage), c.prompt) << c.command;
+    }
+    ViewHarness h;
+    h.View().CreateTool(4711);  // no tool at all
+    EXPECT_EQ(h.host.Pane(kPaneMessage), "Ready");
+}
+
 TEST(FuncToolTest, AToolThatReplacesItselfIsDestroyedOnlyAfterTheEvent) {
     std::vector<std::string> log;  // outlives the harness, whose tools log as they end
     ViewHarness h;
