@@ -16,6 +16,7 @@
 #include "model/DrawObjLine.h"
 #include "platform/KeyCodes.h"
 #include "support/PaperFixture.h"
+#include "support/ValueRows.h"
 #include "support/ViewHarness.h"
 #include "tools/FuncToolParallel.h"
 #include "tools/FuncToolPlace.h"
@@ -48,13 +49,6 @@ std::vector<double> Geometry(const CData& node) {
         return {e.GetX1(), e.GetY1(), e.GetAxisA(), e.GetAxisB()};
     }
     return {e.GetX1(), e.GetY1(), e.GetX2(), e.GetY2()};
-}
-
-ValueInputRows Typed(float first, float second) {
-    ValueInputRows rows{};
-    rows[0].value = first;
-    rows[1].value = second;
-    return rows;
 }
 
 // At 4 pixels per unit every quarter unit is a pixel, so clicks land on the points named.
