@@ -453,14 +453,6 @@ public:
     using CCommandListWidget::dropEvent;
 };
 
-// The drop handlers as the drag machinery calls them.
-class DropTarget : public CCommandListWidget {
-public:
-    DropTarget() : CCommandListWidget(nullptr) {}
-    using CCommandListWidget::dragEnterEvent;
-    using CCommandListWidget::dropEvent;
-};
-
 // A drop on a list: the command comes out of the dragged row's data, and the row it lands before
 // depends on which half of a row the mouse is over.
 TEST_F(CustomizationTest, DropOnAListReportsTheCommandAndWhereItLanded) {
