@@ -17,6 +17,39 @@ RecordingSurface& BackBuffer(ViewHarness& h) {
     return dynamic_cast<RecordingSurface&>(*h.View().GetBackBuffer());
 }
 
+// The stale area of the back buffer: rectangles gather into their bounds, and once everything is
+// stale no rectangle narrows it again.
+TEST(ViewPaintTest, HintsSetThePendingRenderAndTheInvalidation) {
+    const RectF a{10, 10, 20, 20};
+    const RectF b{30, 5, 40, 15};
+    const DeviceRect pixels{1, 2, 3, 4};
+    const struct {
+        std::vector<std::pair<int, UpdateArea>> steps;
+        Stale pending;
+        std::vector<std::optional<DeviceRect>> invalidations;
+    } cases[] = {
+        {{{kHintWorldRect, a}, {kHintWorldRect, b}}, Stale::Rect, {}},
+        {{{kHintWorldRect, {}}, {kHintWorldRect, a}}, Stale::Everything, {}},
+        {{{kHintScreenRect, pixels}}, Stale::Nothing, {pixels}},
+        {{{4711, {}}}, Stale::Everything, {std::nullopt}},
+    };
+    for (const auto& c : cases) {
+        ViewHarness h;
+        h.host.invalidations.clear();
+        for (const auto& [hint, area] : c.steps) {
+            h.View().OnUpdate(hint, area);
+        }
+        EXPECT_EQ(h.View().GetPendingState(), c.pending);
+        EXPECT_EQ(h.host.invalidations, c.invalidations);
+    }
+    ViewHarness h;
+    h.View().OnUpdate(kHintWorldRect, a);
+    h.View().OnUpdate(kHintWorldRect, b);
+    const RectF& got = h.View().GetPendingRect();
+    EXPECT_EQ((std::array{got.minX, got.minY, got.maxX, got.maxY}),
+              (std::array{10.0f, 5.0f, 40.0f, 20.0f}));
+}
+
 TEST(ViewPaintTest, NestedBatchesFlushOnceWithTheUnionOfWhatWasMarked) {
     ViewHarness h;
     h.host.invalidations.clear();
