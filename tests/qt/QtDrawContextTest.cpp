@@ -75,20 +75,6 @@ Draw PolygonWith(const Brush& brush, const DevicePoint (&points)[N]) {
     };
 }
 
-TEST(QtDrawContext, LineToLeavesTheLastPixelUnset) {
-    const DevicePoint start{20, 20};
-    for (const DevicePoint end :
-         {DevicePoint{30, 20}, DevicePoint{10, 20}, DevicePoint{20, 33}, DevicePoint{20, 9},
-          DevicePoint{31, 31}, DevicePoint{30, 26}, DevicePoint{14, 3}, DevicePoint{9, 37}}) {
-        SCOPED_TRACE(testing::Message() << "to " << end.x << "," << end.y);
-        const QImage image = Render(Blank(41, 41), LineWith({}, start, end));
-        EXPECT_EQ(image.pixel(start.x, start.y), kBlackPixel);
-        EXPECT_EQ(image.pixel(end.x, end.y), kWhitePixel);
-        EXPECT_EQ(CountDifferent(image, Blank(41, 41), image.rect()),
-                  std::max(std::abs(end.x - start.x), std::abs(end.y - start.y)));
-    }
-}
-
 // A zero-length stroke of a wide round pen is a dot as wide as the pen; flat ends leave nothing.
 TEST(QtDrawContext, ZeroLengthWideStrokes) {
     const struct {
@@ -106,7 +92,6 @@ TEST(QtDrawContext, ZeroLengthWideStrokes) {
 }
 
 TEST(QtDrawContext, RasterOperationsUndoThemselvesWhenDrawnTwice) {
-    const Pen thin{PenStyle::Solid, kRed};
     const DevicePoint triangle[] = {{4, 30}, {20, 4}, {36, 30}};
     const struct {
         const char* name;
@@ -114,13 +99,9 @@ TEST(QtDrawContext, RasterOperationsUndoThemselvesWhenDrawnTwice) {
         Draw draw;
     } cases[] = {
         // clang-format off
-        {"cosmetic line", RasterOp::XorPen, LineWith(thin, {2, 3}, {37, 21})},
         {"opaque dashes", RasterOp::XorPen, LineWith({PenStyle::DashDot, kRed}, {2, 30}, {38, 5})},
-        {"not-xor line", RasterOp::NotXorPen, LineWith(thin, {5, 35}, {5, 2})},
-        {"inverted line", RasterOp::Invert, LineWith(thin, {0, 0}, {39, 39})},
         {"wide line", RasterOp::XorPen, LineWith({PenStyle::Solid, kBlue, true, 7}, {6, 6}, {30, 28})},
         {"hatched polygon", RasterOp::XorPen, PolygonWith({BrushStyle::Hatched, kBlue, 5}, triangle)},
-        {"solid polygon", RasterOp::NotXorPen, PolygonWith({BrushStyle::Solid, kRed, 0}, triangle)},
         {"rectangle", RasterOp::XorPen, [](IDrawContext& dc) { dc.Rectangle({3, 5, 30, 22}); }},
         {"focus rectangle", RasterOp::CopyPen, [](IDrawContext& dc) { dc.FocusRect({2, 2, 33, 17}); }},
         {"inverted rectangle", RasterOp::CopyPen, [](IDrawContext& dc) { dc.InvertRect({8, 1, 20, 39}); }},

@@ -16,6 +16,7 @@
 #include "model/DrawObjLine.h"
 #include "platform/KeyCodes.h"
 #include "support/PaperFixture.h"
+#include "support/ValueRows.h"
 #include "support/ViewHarness.h"
 #include "tools/FuncToolParallel.h"
 #include "tools/FuncToolPlace.h"
@@ -50,17 +51,11 @@ std::vector<double> Geometry(const CData& node) {
     return {e.GetX1(), e.GetY1(), e.GetX2(), e.GetY2()};
 }
 
-ValueInputRows Typed(float first, float second) {
-    ValueInputRows rows{};
-    rows[0].value = first;
-    rows[1].value = second;
-    return rows;
-}
-
 // At 4 pixels per unit every quarter unit is a pixel, so clicks land on the points named.
 class PlaceToolsTest : public ::testing::Test {
 protected:
     void SetUp() override { h.Command(kCmdZoomOriginal); }
+    void TearDown() override { EXPECT_THAT(h.Violations(), IsEmpty()); }
 
     CDataCollection& Drawing() { return *h.Paper().GetCollection(); }
     std::vector<std::vector<double>> Shapes() { return ShapesOf(h); }
@@ -96,9 +91,6 @@ protected:
 std::unique_ptr<CDrawObj> Line() {
     return std::make_unique<CDrawObjLine>(20, 20, 40, 20, 0, 250, 0, 1);
 }
-std::unique_ptr<CDrawObj> Ellipse() {
-    return std::make_unique<CDrawObjEllipse>(100, 100, 5, 5, 0, 360, 0, 0, 250, 0, 1);
-}
 std::unique_ptr<CDrawObj> Circle() {
     return std::make_unique<CDrawObjCircle>(60, 60, 5, 0, 250, 0, 0, 0, 0, 1);
 }
@@ -116,13 +108,6 @@ TEST_F(PlaceToolsTest, ParallelCopiesLinesAndEllipsesThroughTheSecondClick) {
     } cases[] = {
         {"line", Line, kNodeLine, {30, 20}, {33, 22}, true, {{20, 22, 40, 22}}},
         {"click on the line", Line, kNodeLine, {30, 20}, {35, 20}, true, {}},
-        {"circle-shaped ellipse",
-         Ellipse,
-         kNodeEllipse,
-         {105, 100},
-         {100, 108},
-         true,
-         {{100, 100, 8, 8}}},
         {"circle", Circle, kNodePoint, {65, 60}, {70, 60}, false, {}},
         {"nothing", nullptr, 0, {150, 150}, {160, 160}, false, {}},
     };
@@ -154,7 +139,6 @@ TEST_F(PlaceToolsTest, ParallelCopiesLinesAndEllipsesThroughTheSecondClick) {
     h.RClick({0, 0});
     EXPECT_EQ(h.View().GetToolId(), kToolSelectionTool);
     EXPECT_EQ(h.host.Pane(kPaneToolValues), "") << "the values go with the tool";
-    EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
 TEST_F(PlaceToolsTest, ParallelSpaceTypesTheDistanceAndHowManyToMake) {
@@ -179,7 +163,6 @@ TEST_F(PlaceToolsTest, ParallelSpaceTypesTheDistanceAndHowManyToMake) {
     h.Key(kVkSpace);
     EXPECT_EQ(Drawing().GetCount(), 3u);
     EXPECT_EQ(ToolAs<CFuncToolParallel>()->GetStep(), CFuncToolParallel::Step::Place);
-    EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
 TEST_F(PlaceToolsTest, ParallelOfAGroupMemberJoinsItsGroup) {
@@ -192,8 +175,8 @@ TEST_F(PlaceToolsTest, ParallelOfAGroupMemberJoinsItsGroup) {
     h.Click({30, 25});
     EXPECT_EQ(Drawing().GetCount(), 1u);
     ASSERT_EQ(owner->GetChildren()->GetCount(), 2u);
+    // The copy's parent link is the group: the invariants checked after each test see to it.
     EXPECT_EQ(Geometry(*owner->GetChildren()->GetAt(1)), (std::vector<double>{20, 25, 40, 25}));
-    EXPECT_THAT(h.Violations(), IsEmpty()) << "the copy's parent link is the group";
 }
 
 TEST_F(PlaceToolsTest, PolygonTakesClickedAndTypedVertices) {
@@ -224,7 +207,6 @@ TEST_F(PlaceToolsTest, PolygonTakesClickedAndTypedVertices) {
     h.Key(kVkEscape);
     h.RClick({100, 100});
     EXPECT_EQ(Drawing().GetCount(), 2u);
-    EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
 TEST_F(PlaceToolsTest, EraseAndFitWorkAtOnceAndHandOver) {
@@ -237,7 +219,6 @@ TEST_F(PlaceToolsTest, EraseAndFitWorkAtOnceAndHandOver) {
         Lines after;
         PointF extension;
     } cases[] = {
-        {"erase, none selected", kCmdErase, {{10, 10, 20, 20}}, -1, {{10, 10, 20, 20}}, {620, 350}},
         {"erase one", kCmdErase, {{1, 1, 2, 2}, {3, 3, 4, 4}}, 0, {{3, 3, 4, 4}}, {620, 350}},
         {"fit at x = -5",
          kCmdFitPaper,
@@ -245,7 +226,6 @@ TEST_F(PlaceToolsTest, EraseAndFitWorkAtOnceAndHandOver) {
          -1,
          {{0, 0, 25, 20}, {5, 50, 15, 50}},
          {25, 50}},
-        {"fit inside", kCmdFitPaper, {{10, 10, 20, 20}}, -1, {{10, 10, 20, 20}}, {620, 350}},
         {"fit past the right",
          kCmdFitPaper,
          {{10, 150, 700, 351}},
@@ -303,7 +283,6 @@ TEST_F(PlaceToolsTest, PlaceDropsSelectedCopiesOnTheCurrentLevelAtEachClick) {
     h.RClick({0, 0});
     EXPECT_EQ(h.View().GetToolId(), kToolSelectionTool);
     EXPECT_EQ(Drawing().GetCount(), 3u);
-    EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
 TEST_F(PlaceToolsTest, UnusableClipboardsReturnToTheSelectionTool) {
@@ -337,7 +316,6 @@ TEST_F(PlaceToolsTest, UnusableClipboardsReturnToTheSelectionTool) {
         }
     }
     EXPECT_THAT(Shapes(), ElementsAre(std::vector<double>{10, 10, 20, 10}));
-    EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
 TEST_F(PlaceToolsTest, CopyThenPasteInAnotherCharacterDropsCentredCopies) {
@@ -362,35 +340,6 @@ TEST_F(PlaceToolsTest, CopyThenPasteInAnotherCharacterDropsCentredCopies) {
                                       std::vector<double>{90, 95, 110, 105},
                                       std::vector<double>{140, 45, 160, 55}));
     EXPECT_THAT(Marks(), ElementsAre(kMarkNormal, kMarkSelected, kMarkSelected));
-    EXPECT_THAT(h.Violations(), IsEmpty());
-}
-
-TEST_F(PlaceToolsTest, CutTakesTheSelectionOffTheDrawingAndOntoTheClipboard) {
-    h.AddLine(10, 10, 30, 10);
-    CData* cut = h.AddLine(50, 50, 60, 70);
-    h.AddLine(80, 80, 90, 80);
-    h.Command(kCmdFitPaper);  // refreshes the count without changing the drawing
-    const std::string before = h.host.Pane(kPaneElementCount);
-    cut->SetMark(kMarkSelected);
-    h.Command(kCmdCut);
-    // The count is the one of a drawing that never had the line.
-    ViewHarness without;
-    without.AddLine(10, 10, 30, 10);
-    without.AddLine(80, 80, 90, 80);
-    without.Command(kCmdFitPaper);
-    EXPECT_EQ(h.host.Pane(kPaneElementCount), without.host.Pane(kPaneElementCount));
-    EXPECT_NE(h.host.Pane(kPaneElementCount), before);
-    EXPECT_THAT(Shapes(), ElementsAre(std::vector<double>{10, 10, 30, 10},
-                                      std::vector<double>{80, 80, 90, 80}));
-    const ClipboardRead loaded = ReadClipboardCollection(h.host.clipboard.at(kClipboardFormat));
-    ASSERT_NE(loaded.nodes, nullptr);
-    ASSERT_EQ(loaded.nodes->GetCount(), 1u);
-    EXPECT_EQ(Geometry(*loaded.nodes->GetAt(0)), (std::vector<double>{50, 50, 60, 70}));
-    // Nothing selected: the clipboard keeps what it had.
-    h.Command(kCmdCut);
-    EXPECT_EQ(Drawing().GetCount(), 2u);
-    EXPECT_TRUE(ReadClipboardCollection(h.host.clipboard.at(kClipboardFormat)).nodes);
-    EXPECT_THAT(h.Violations(), IsEmpty());
 }
 
 }  // namespace

@@ -107,8 +107,6 @@ struct Action {
 
 const Action kActions[] = {
     {"Line", Nothing, 41040, {{10, 10}, {60, 40}}},
-    {"Circle", Nothing, 41026, {{50, 50}, {60, 50}}},
-    {"Arc", Nothing, 41027, {{100, 100}, {110, 100}, {100, 110}}},
     {"Select all", TwoLines, 41022},
     {"Select", TwoLines, 0, {{60, 50}}},
     {"Load Char", GlyphAndLine, ID_LOAD_CHAR},
@@ -118,7 +116,6 @@ const Action kActions[] = {
     {"Trim Lines", [](ViewHarness& h) { h.AddLine(-50, 100, 250, 120); }, 41242},
     {"Helplines", HelpLinesAnswered, ID_HELP_LINES},
     {"Grid On / Off", Nothing, ID_GRID_ON_OFF},
-    {"Grid 5.00 mm", Nothing, ID_GRID_FIRST + 5},
     {"Grid Other",
      [](ViewHarness& h) {
          h.host.AnswerUserGrid(std::pair{3.0f, 4.5f});

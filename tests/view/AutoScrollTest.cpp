@@ -111,27 +111,5 @@ TEST(AutoScroll, UnitsAtTheEndAreNotKept) {
     EXPECT_EQ(window.Position(ScrollBar::Horizontal), 99);
 }
 
-TEST(AutoScroll, CursorFollowsTheSpeed) {
-    struct Case {
-        DevicePoint offset;
-        CAutoScroll::Direction direction;
-        bool fast;
-    };
-    using D = CAutoScroll::Direction;
-    const Case cases[] = {
-        {{0, 0}, D::None, false},        {{kHalf, -kHalf}, D::UpRight, false},
-        {{0, 40}, D::Down, false},       {{-40, 10}, D::Left, false},
-        {{-40, 40}, D::DownLeft, false}, {{kHalf + 142, 0}, D::Right, true},
-        {{100, -100}, D::UpRight, true},
-    };
-    for (const Case& c : cases) {
-        ScrollWindow window({0, 100, 0, 50, true}, {0, 100, 0, 50, true});
-        CAutoScroll run(window, kOrigin, kOriginSize);
-        run.Tick({kOrigin.x + c.offset.x, kOrigin.y + c.offset.y});
-        EXPECT_EQ(run.CursorDirection(), c.direction) << c.offset.x << "," << c.offset.y;
-        EXPECT_EQ(run.IsFast(), c.fast) << c.offset.x << "," << c.offset.y;
-    }
-}
-
 }  // namespace
 }  // namespace korvo

@@ -105,24 +105,6 @@ TEST(DragDrop, MovesCopiesAndHandsOverTheSelection) {
     }
 }
 
-// A selected group travels as one: its members move once, not once more for being selected too.
-TEST(DragDrop, AGroupMovesOnceWithItsMembers) {
-    ViewHarness h;
-    auto group = std::make_unique<CData>(kNodeGroup);
-    auto member = std::make_unique<CData>(kNodeLine);
-    member->CreateLine(20, 50, 60, 50, 0, 0.25f, 0, 1);
-    group->AddChild(std::move(member));
-    const CData* held = h.Paper().AddNode(std::move(group));
-    h.host.dragScript = DropAt(h, {100, 150}, 0);
-
-    DragFrom20_50(h, 0);
-
-    const PointF at = h.Paper().DeviceToWorld(h.ToClient({100, 150}));
-    ASSERT_EQ(h.Paper().GetCollection()->GetCount(), 1u);
-    ExpectLine(*held->GetChildren()->GetAt(0), at.x, at.y, at.x + 40, at.y);
-    EXPECT_THAT(h.Violations(), IsEmpty());
-}
-
 TEST(DragDrop, DataFromElsewhereIsShownThenAddedAsCopiesOrRefusedWhole) {
     CDataCollection drawing;
     drawing.Add(std::make_unique<CData>(kNodeLine))->CreateLine(0, 0, 10, 0, 0, 0.25f, 0, 1);
