@@ -117,8 +117,6 @@ private:
     IDocumentHost& host_;
     CKorvoFont font_;
     std::int32_t fontPresent_ = 0;
-    std::int32_t viewRefresh_ = 1;
-    std::array<float, 4> viewRect_{};
     std::int32_t lineCount_ = 10;
     std::int32_t currentChar_ = -1;
     std::unique_ptr<CPaper> paper_;
